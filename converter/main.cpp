@@ -1,0 +1,3 @@
+#include "converter/dispatch.hpp"
+
+int main(int argc, char** argv) { return trot::runTrotconv(argc, argv); }

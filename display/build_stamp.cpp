@@ -1,0 +1,8 @@
+#include "build_stamp.hpp"
+#include "display/help_screen.hpp"
+
+namespace trot {
+
+const char* buildStamp() { return kBuildStamp; }
+
+}  // namespace trot

@@ -1,0 +1,27 @@
+#include "render/rainbow.hpp"
+
+#include <cstdlib>
+#include <sstream>
+
+#include "model/utf8.hpp"
+
+namespace trot {
+
+std::string rainbowText(std::string_view text, ColorFormat& format) {
+  std::ostringstream out;
+  while (!text.empty()) {
+    std::string_view rest = text;
+    decodeNext(rest);
+    const std::size_t length = text.size() - rest.size();
+
+    const auto hue = static_cast<std::uint8_t>(std::rand() & 0xFF);
+    const auto saturation = static_cast<std::uint8_t>(std::rand() & 0xFF);
+    format.setForeground(out, Color::fromHSV(hue, saturation, 255));
+    out << text.substr(0, length);
+    text = rest;
+  }
+  format.reset(out);
+  return out.str();
+}
+
+}  // namespace trot

@@ -1,0 +1,145 @@
+#include "display/arguments.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "tests/support/golden.hpp"
+
+namespace trot {
+namespace {
+
+struct Parsed {
+  Arguments args;
+  std::string debug;
+};
+
+Parsed parse(std::vector<const char*> entries, const std::string& input = "") {
+  entries.insert(entries.begin(), "trotspeak");
+  std::ostringstream debug;
+  std::istringstream in(input);
+  Parsed parsed{parseArguments(static_cast<int>(entries.size()), entries.data(), debug, in), {}};
+  parsed.debug = debug.str();
+  return parsed;
+}
+
+TEST(ParseArguments, NoArgumentsGiveDefaultsAndNoOutput) {
+  const auto p = parse({});
+  EXPECT_EQ(p.debug, "");
+  EXPECT_FALSE(p.args.help || p.args.list || p.args.pony || p.args.debug || p.args.version);
+  EXPECT_EQ(p.args.message, "");
+}
+
+TEST(ParseArguments, DebugTraceOfAllEntriesAndEchoedValues) {
+  const auto p = parse({"-d", "-p", "Clo", "-a", "sad", "-c", "x.bin", "-b", "round", "hi"});
+  EXPECT_BYTES(
+      "DEBUG: 11 Arg Count\n"
+      "DEBUG: 1   -d\n"
+      "DEBUG: 2   -p\nDEBUG: 3   Clo\n"
+      "DEBUG: 4   -a\n"  // the art name is never echoed
+      "DEBUG: 6   -c\nDEBUG: 7   x.bin\n"
+      "DEBUG: 8   -b\nDEBUG: 9   round\n"
+      "DEBUG: 10   hi\n",
+      p.debug);
+  EXPECT_EQ(p.args.ponyName, "Clo");
+  EXPECT_EQ(p.args.artName, "sad");
+  EXPECT_EQ(p.args.charactersFile, "x.bin");
+  EXPECT_EQ(p.args.bubbleFile, "round");
+  EXPECT_EQ(p.args.message, "hi");
+}
+
+TEST(ParseArguments, MissingValueLeavesFlagSetAndFieldEmpty) {
+  const auto p = parse({"-d", "-p"});
+  EXPECT_BYTES("DEBUG: 3 Arg Count\nDEBUG: 1   -d\nDEBUG: 2   -p\n", p.debug);
+  EXPECT_TRUE(p.args.pony);
+  EXPECT_EQ(p.args.ponyName, "");
+}
+
+TEST(ParseArguments, ValuesAreTakenWhateverTheyLookLike) {
+  const auto a = parse({"-p", "-a"});
+  EXPECT_EQ(a.args.ponyName, "-a");
+  EXPECT_FALSE(a.args.art);
+
+  // The pre-scan still sees -d, though the main pass takes it as the value.
+  const auto d = parse({"-p", "-d"});
+  EXPECT_TRUE(d.args.debug);
+  EXPECT_EQ(d.args.ponyName, "-d");
+}
+
+struct FlagCase {
+  std::vector<const char*> entries;
+  bool Arguments::*flag;
+};
+
+class FlagTest : public ::testing::TestWithParam<FlagCase> {};
+
+TEST_P(FlagTest, ShortAndLongFormsSetTheFlag) {
+  const auto p = parse(GetParam().entries);
+  EXPECT_TRUE(p.args.*GetParam().flag);
+  EXPECT_EQ(p.args.message, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, FlagTest,
+    ::testing::Values(FlagCase{{"-h"}, &Arguments::help}, FlagCase{{"--help"}, &Arguments::help},
+                      FlagCase{{"-l"}, &Arguments::list}, FlagCase{{"--list"}, &Arguments::list},
+                      FlagCase{{"-r"}, &Arguments::rainbow}, FlagCase{{"--rainbow"}, &Arguments::rainbow},
+                      FlagCase{{"-v"}, &Arguments::version}, FlagCase{{"--version"}, &Arguments::version},
+                      FlagCase{{"-o"}, &Arguments::only}, FlagCase{{"--only"}, &Arguments::only},
+                      FlagCase{{"-bl"}, &Arguments::bubbleList}, FlagCase{{"--bubblelist"}, &Arguments::bubbleList},
+                      FlagCase{{"-i"}, &Arguments::info}, FlagCase{{"--info"}, &Arguments::info},
+                      FlagCase{{"-t"}, &Arguments::think}, FlagCase{{"--think"}, &Arguments::think},
+                      FlagCase{{"-s"}, &Arguments::say}, FlagCase{{"--say"}, &Arguments::say},
+                      FlagCase{{"-q"}, &Arguments::quote}, FlagCase{{"--quote"}, &Arguments::quote},
+                      FlagCase{{"--debug"}, &Arguments::debug},
+                      FlagCase{{"--characters", "f"}, &Arguments::characters},
+                      FlagCase{{"--art", "f"}, &Arguments::art}, FlagCase{{"--pony", "f"}, &Arguments::pony},
+                      FlagCase{{"--bubble", "f"}, &Arguments::bubble}));
+
+TEST(ParseArguments, MatchingIsExact) {
+  for (const char* entry : {"--verion", "-H", "-help", "--Pony", "-pClover", "--pony=Clover", "--"}) {
+    const auto p = parse({entry});
+    EXPECT_EQ(p.args.message, entry) << entry;
+    EXPECT_FALSE(p.args.version || p.args.help || p.args.pony) << entry;
+  }
+}
+
+TEST(ParseArguments, LastFreeArgumentAndLastValueWin) {
+  const auto p = parse({"hello", "-p", "a", "world", "-p", "b"});
+  EXPECT_EQ(p.args.message, "world");
+  EXPECT_EQ(p.args.ponyName, "b");
+}
+
+TEST(ParseArguments, CommasStayInOnePath) {
+  EXPECT_EQ(parse({"-c", "a.bin,b.bin"}).args.charactersFile, "a.bin,b.bin");
+}
+
+TEST(ParseArguments, PipeReadsAllInputAndSecondPipeReadsNothing) {
+  const std::string input = "line one\nline \"two\"\n";
+  const auto p = parse({"-d", "-"}, input);
+  EXPECT_EQ(p.args.message, input);  // stored as read, quotes and all
+  EXPECT_BYTES("DEBUG: 3 Arg Count\nDEBUG: 1   -d\nDEBUG: 2   -\nDEBUG: 2   " + input + "\n", p.debug);
+
+  EXPECT_EQ(parse({"--pipe", "--pipe"}, "abc").args.message, "");
+  EXPECT_EQ(parse({"-", "later"}, "abc").args.message, "later");
+}
+
+TEST(ParseArguments, InvalidUtf8AndEmptyEntriesAreHarmless) {
+  const auto p = parse({"", "\xff\xfe", "-p", "\xC3"});
+  EXPECT_EQ(p.args.message, "\xff\xfe");
+  EXPECT_EQ(p.args.ponyName, "\xC3");
+}
+
+TEST(StripQuotes, RemovesOnePairOfEnclosingQuotes) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"\"Clover\"", "Clover"}, {"\"\"", ""}, {"\"\"\"", "\""}, {"\"", ""},
+      {"Clo\"ver", "Clo\"ver"}, {"\"half", "\"half"},          {"", ""},
+  };
+  for (const auto& [input, expected] : cases) EXPECT_EQ(stripQuotes(input), expected) << input;
+  EXPECT_EQ(parse({"-p", "\"Bramble\"", "\"a b\""}).args.message, "a b");
+  EXPECT_EQ(parse({"-p", "\"Bramble\""}).args.ponyName, "Bramble");
+}
+
+}  // namespace
+}  // namespace trot

@@ -1,0 +1,22 @@
+// Runs a built program as a separate process, the way a user would.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace trot::test {
+
+struct ProcessResult {
+  std::string out;
+  std::string err;
+  int status = 0;  // the exit status as the shell sees it (0..255)
+};
+
+// Runs `program` with `args` in `workingDir`, feeding `input` on standard
+// input. argv[0] is `argv0` when given, else the program path.
+ProcessResult runProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                         const std::filesystem::path& workingDir, const std::string& input = "",
+                         const std::string& argv0 = "");
+
+}  // namespace trot::test
