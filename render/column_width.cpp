@@ -1,0 +1,33 @@
+#include "render/column_width.hpp"
+
+#include <algorithm>
+
+#include "model/utf8.hpp"
+#include "render/column_width_table.hpp"
+
+namespace trot {
+
+unsigned columnWidth(std::uint32_t codePoint) {
+  // Nothing below the combining diacritics is wide or zero-width; this keeps
+  // plain text off the table.
+  if (codePoint < 0x300) return 1;
+  if (codePoint >= 0x110000) return 1;
+  const auto runs = columnWidthRuns();
+  const std::uint32_t key = (codePoint << 2) | 3u;
+  // The last run whose start is at or before the code point; the table's
+  // first run starts at 0, so there always is one.
+  const auto after = std::upper_bound(runs.begin(), runs.end(), key);
+  return *(after - 1) & 3u;
+}
+
+std::size_t displayColumns(std::string_view text) {
+  std::size_t columns = 0;
+  while (!text.empty()) {
+    const std::uint32_t codePoint = decodeNext(text);
+    if (codePoint == 0) break;
+    columns += columnWidth(codePoint);
+  }
+  return columns;
+}
+
+}  // namespace trot

@@ -1,0 +1,20 @@
+// How many terminal columns a character takes: 2 for East Asian wide and
+// fullwidth characters, 0 for combining marks and the zero-width joiner, 1 for
+// everything else. Text made only of one-column characters thus measures the
+// same as its code point count.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace trot {
+
+// Any value is accepted; those beyond Unicode take one column.
+unsigned columnWidth(std::uint32_t codePoint);
+
+// Sum of columnWidth over the code points that countCodePoints would count,
+// so it too stops at a NUL byte or an undecodable byte.
+std::size_t displayColumns(std::string_view text);
+
+}  // namespace trot

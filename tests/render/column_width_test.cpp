@@ -1,0 +1,53 @@
+#include "render/column_width.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "render/column_width_table.hpp"
+
+namespace trot {
+namespace {
+
+TEST(ColumnWidth, ClassifiesCharacters) {
+  struct Case {
+    std::uint32_t codePoint;
+    unsigned width;
+  };
+  const Case cases[] = {
+      {'a', 1},      {0x09, 1},      {0xE9, 1},      {0x416, 1},      // Latin, tab, accented, Cyrillic
+      {0x2500, 1},   {0x1160, 1},    {0xFF61, 1},                     // box drawing, jungseong, halfwidth
+      {0x1100, 2},   {0x3042, 2},    {0x4E00, 2},    {0xFF21, 2},     // jamo, kana, ideograph, fullwidth
+      {0x1F600, 2},  {0x20000, 2},   {0x4DBF, 2},    {0x3FFFD, 2},    // emoji, planes 2 and 3 incl. unassigned
+      {0x0301, 0},   {0x20DD, 0},    {0x200D, 0},    {0xFE0F, 0},     // Mn, Me, joiner, variation selector
+      {0xE0100, 0},  {0x3099, 0},                                     // supplementary selector, wide mark
+      {0x200B, 1},   {0x3FFFE, 1},   {0x10FFFF, 1},  {0x1FFFFF, 1},   // Cf, beyond the wide planes and Unicode
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(columnWidth(c.codePoint), c.width) << std::hex << "U+" << c.codePoint;
+  }
+}
+
+TEST(ColumnWidth, TableIsSortedRunsCoveringEveryCodePoint) {
+  const auto runs = columnWidthRuns();
+  ASSERT_FALSE(runs.empty());
+  EXPECT_EQ(runs.front() >> 2, 0u);
+  EXPECT_TRUE(std::is_sorted(runs.begin(), runs.end()));
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    EXPECT_LE(runs[i] & 3u, 2u) << "run " << i;
+    if (i > 0) {
+      EXPECT_NE(runs[i] & 3u, runs[i - 1] & 3u) << "run " << i << " repeats its neighbour";
+    }
+  }
+}
+
+TEST(ColumnWidth, DisplayColumnsSumsAndStopsLikeTheCodePointCount) {
+  EXPECT_EQ(displayColumns("abc"), 3u);
+  EXPECT_EQ(displayColumns("a\xe6\xbc\xa2" "e\xcc\x81"), 4u);  // a, wide ideograph, e + combining acute
+  EXPECT_EQ(displayColumns(std::string_view("ab\0cd", 5)), 2u);
+  EXPECT_EQ(displayColumns("ab\x80" "cd"), 2u);
+  EXPECT_EQ(displayColumns(""), 0u);
+}
+
+}  // namespace
+}  // namespace trot
