@@ -1,0 +1,82 @@
+// A bubble style: the pieces of the box drawn around the text and the
+// characters of the connector line that leads from the pony to it. A style
+// file holds up to two variants, speech ("say") and thought ("think").
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/exception.hpp"
+#include "model/transcoder.hpp"
+
+namespace trot {
+
+class Bubble final : public Transcoder {
+ public:
+  // Raised by the balloon text parser.
+  class ParseException : public Exception {
+   public:
+    using Exception::Exception;
+    const char* typeName() const override { return "Bubble Parse"; }
+  };
+
+  // Code points of the connector cells; linkX is kept for the source text only.
+  std::uint32_t linkSlash = 0;
+  std::uint32_t linkBackslash = 0;
+  std::uint32_t linkX = 0;
+  std::uint8_t topHeight = 0;     // lines of every top element
+  std::uint8_t bottomHeight = 0;  // lines of every bottom element
+  std::uint8_t leftWidth = 0;     // code points of every west element
+  std::uint8_t rightWidth = 0;    // code points of every east element
+
+  // Top and bottom border pieces, one text per line.
+  std::vector<std::string> nw, nnw, n, nne, ne;
+  std::vector<std::string> sw, ssw, s, sse, se;
+  // Side pieces: first, middle and last text line, and the only line of a
+  // one-line text.
+  std::string nww, w, sww, ww;
+  std::string nee, e, see, ee;
+
+  Bubble() = default;
+  Bubble(const Bubble&) = default;
+  Bubble& operator=(const Bubble&) = default;
+  ~Bubble() = default;
+
+  // The code point for a connector cell leaning like '/' (true) or '\'.
+  std::uint32_t linkFor(bool slash) const { return slash ? linkSlash : linkBackslash; }
+
+  void encodeInit() override {}
+  void encode(std::ostream& stream) override;
+  void load(std::istream& stream) override;
+  void decode(std::istream& stream) override { load(stream); }
+};
+
+class BubbleTypes final : public Transcoder {
+ public:
+  BubbleTypes() = default;
+  BubbleTypes(const BubbleTypes&) = default;
+  BubbleTypes& operator=(const BubbleTypes&) = default;
+  ~BubbleTypes() = default;
+
+  bool hasSay() const { return hasSay_; }
+  bool hasThink() const { return hasThink_; }
+  // Throw NullException when the variant is missing.
+  const Bubble& getSay() const;
+  const Bubble& getThink() const;
+  void setSay(const Bubble& bubble);
+  void setThink(const Bubble& bubble);
+
+  void encodeInit() override;
+  void encode(std::ostream& stream) override;
+  void load(std::istream& stream) override { decode(stream); }
+  void decode(std::istream& stream) override;
+
+ private:
+  Bubble say_;
+  Bubble think_;
+  bool hasSay_ = false;
+  bool hasThink_ = false;
+};
+
+}  // namespace trot

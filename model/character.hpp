@@ -1,0 +1,68 @@
+// One pony: its name, the art variants that show it and the quotes it says.
+// Arts and quotes sit in shared slots, so several ponies may hold the same
+// one; it is owned by the first pony it was added to and stored once.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/ascii_art.hpp"
+#include "model/character_id.hpp"
+#include "model/quote.hpp"
+#include "model/transcoder.hpp"
+#include "model/transcoder_hook.hpp"
+
+namespace trot {
+
+using ArtHook = TranscoderHook<AsciiArtMeta>;
+using QuoteHook = TranscoderHook<Quote>;
+
+// Source slot (by identity) to its copy, for the duration of one merge, so
+// that what was shared in the source stays shared in the copy.
+using ArtCopies = std::unordered_map<const ArtHook*, std::shared_ptr<ArtHook>>;
+using QuoteCopies = std::unordered_map<const QuoteHook*, std::shared_ptr<QuoteHook>>;
+
+class Character final : public Transcoder {
+ public:
+  std::vector<std::shared_ptr<ArtHook>> arts;
+  std::vector<std::shared_ptr<QuoteHook>> quotes;
+  std::uint16_t ownedArtCount = 0;  // recomputed by encodeInit
+  std::uint16_t ownedQuoteCount = 0;
+  std::string name;
+  CharacterId id;
+
+  Character();
+  Character(const Character&) = delete;
+  Character& operator=(const Character&) = delete;
+  ~Character() = default;
+
+  // Appends the slot (whose meta must be loaded) and takes ownership of the
+  // art if nobody owns it yet.
+  void addArt(std::shared_ptr<ArtHook> art);
+  void addQuote(std::shared_ptr<QuoteHook> quote);
+
+  std::size_t artCount() const { return arts.size(); }
+  std::size_t quoteCount() const { return quotes.size(); }
+
+  // The value at `index`, loaded (deep) from `stream` if it is not loaded
+  // yet. Throws NullException when it is not loaded and `stream` is null, or
+  // when `index` is not below the count.
+  AsciiArtMeta& getArt(std::uint16_t index, std::istream* stream);
+  Quote& getQuote(std::uint16_t index, std::istream* stream);
+
+  // Becomes a copy of `source` (name, arts and quotes), reusing the copies
+  // already made in this merge; this character takes over the ownership of
+  // what `source` owned.
+  void copyFrom(const Character& source, ArtCopies& artCopies, QuoteCopies& quoteCopies);
+
+  void encodeInit() override;
+  void encode(std::ostream& stream) override;
+  void load(std::istream& stream) override;
+  void decode(std::istream& stream) override;
+};
+
+}  // namespace trot

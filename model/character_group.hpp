@@ -1,0 +1,45 @@
+// The pony database: an ordered list of characters, stored as one file that
+// starts with a table of the characters' positions so that a reader can load
+// a single pony without decoding the others.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <vector>
+
+#include "model/character.hpp"
+#include "model/transcoder.hpp"
+#include "model/transcoder_hook.hpp"
+
+namespace trot {
+
+class CharacterGroup final : public Transcoder {
+ public:
+  std::vector<TranscoderHook<Character>> characters;
+
+  CharacterGroup() = default;
+  CharacterGroup(const CharacterGroup&) = delete;
+  CharacterGroup& operator=(const CharacterGroup&) = delete;
+  ~CharacterGroup() = default;
+
+  // Appends a new, empty character for the caller to fill.
+  Character& addCharacter();
+  std::size_t characterCount() const { return characters.size(); }
+
+  // Character `index`, loaded (deep) from `stream` if it is not loaded yet.
+  // Throws NullException when it is not loaded and `stream` is null, or when
+  // `index` is not below the count.
+  Character& getCharacter(std::size_t index, std::istream* stream);
+
+  // Appends copies of all of `other`'s characters (which must be loaded).
+  // Arts and quotes shared between them stay shared between the copies.
+  void merge(const CharacterGroup& other);
+
+  void encodeInit() override;
+  void encode(std::ostream& stream) override;
+  void load(std::istream& stream) override;
+  // Reads the tag, the count and the position table only.
+  void decode(std::istream& stream) override;
+};
+
+}  // namespace trot

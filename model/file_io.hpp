@@ -1,0 +1,30 @@
+// Reading and writing whole resource files.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <ostream>
+
+#include "model/transcoder.hpp"
+
+namespace trot {
+
+// Opens `path` in binary mode and loads `object` from it, everything it
+// refers to included. Throws FileException when the file cannot be opened.
+void loadFromFile(Transcoder& object, const std::filesystem::path& path);
+
+// Encodes `object` into `path`, atomically (see writeFileAtomically).
+void saveToFile(Transcoder& object, const std::filesystem::path& path);
+
+// Opens `path` into the caller's `stream` and decodes only `object`'s own
+// record; the stream stays open so that the rest can be loaded on demand.
+void openForLazyLoad(Transcoder& object, std::ifstream& stream, const std::filesystem::path& path);
+
+// Writes `path` through a temporary file in the same folder, which replaces
+// `path` only when `write` returned normally and everything reached the disk.
+// Otherwise the temporary is removed, the failure is rethrown (or reported as
+// a FileException) and whatever `path` held before is left untouched.
+void writeFileAtomically(const std::filesystem::path& path, const std::function<void(std::ostream&)>& write);
+
+}  // namespace trot

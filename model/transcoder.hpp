@@ -1,0 +1,88 @@
+// The base of everything stored in a binary resource file, and the primitive
+// encodings that every record is built from.
+//
+// Integers are unsigned and little-endian, written one byte at a time; texts
+// are their bytes plus one NUL; each record starts with an ASCII tag without
+// terminator. Records refer to each other by absolute stream positions.
+#pragma once
+
+#include <concepts>
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace trot {
+
+// An absolute byte position in a stream, reduced to its low 32 bits.
+using streamPosition = std::uint32_t;
+inline constexpr streamPosition kNoPosition = 0xFFFFFFFFu;
+
+// The one message for a fixed-width value cut short by the end of the stream.
+inline constexpr const char* kPrematureEndMessage = "Failed to parse input file, invalid format? at #";
+
+class Transcoder {
+ public:
+  using streamPosition = trot::streamPosition;
+
+  // Prepares one encode pass: resets the per-pass state of every lazy value
+  // reachable from here. Must be called on the root before encode().
+  virtual void encodeInit() = 0;
+  // Writes this record at the put position (containers: and their children).
+  virtual void encode(std::ostream& stream) = 0;
+  // Reads this record at the get position and everything it refers to.
+  virtual void load(std::istream& stream) = 0;
+  // Reads this record only; references stay unloaded but located.
+  virtual void decode(std::istream& stream) = 0;
+
+  template <std::unsigned_integral T>
+  static void writeRaw(std::ostream& stream, T value) {
+    for (std::size_t i = 0; i < sizeof(T); ++i) stream.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+  }
+
+  // Throws NullException on a premature end; bytes read so far stay in `value`.
+  template <std::unsigned_integral T>
+  static void readRaw(std::istream& stream, T& value) {
+    for (std::size_t i = 0; i < sizeof(T); ++i) {
+      const std::uint64_t byte = readByte(stream);
+      const std::uint64_t kept = static_cast<std::uint64_t>(value) & ~(std::uint64_t{0xFF} << (8 * i));
+      value = static_cast<T>(kept | (byte << (8 * i)));
+    }
+  }
+
+  static void writeTag(std::ostream& stream, std::string_view tag);
+  // False at the first differing byte (which is consumed) or at the end of
+  // the stream; the caller decides what to throw.
+  static bool expectTag(std::istream& stream, std::string_view tag);
+
+  static void writeString(std::ostream& stream, std::string_view text);
+  // Reads up to a NUL (consumed, not stored) or the end of the stream, which
+  // is not an error here.
+  static void readString(std::istream& stream, std::string& text);
+
+  // Positions as stored in files: the all-ones value when the stream has none.
+  static streamPosition putPosition(std::ostream& stream);
+  static streamPosition getPosition(std::istream& stream);
+
+  // Throws the premature-end NullException unless `bytes` more bytes can be
+  // read, so a table's count is trusted only when the table fits the stream.
+  static void requireBytes(std::istream& stream, std::uint64_t bytes);
+
+  // Writes `bytes` zero bytes where a position table goes; the entries are
+  // filled in once the records they point at have been written.
+  static void reserveTable(std::ostream& stream, std::size_t bytes);
+
+ protected:
+  Transcoder() = default;
+  Transcoder(const Transcoder&) = default;
+  Transcoder& operator=(const Transcoder&) = default;
+  // Never destroyed through the base: every owner holds its concrete type.
+  ~Transcoder() = default;
+
+ private:
+  static std::uint8_t readByte(std::istream& stream);
+};
+
+}  // namespace trot

@@ -1,0 +1,89 @@
+// The slot through which one record refers to another. It owns at most one
+// value, remembers where that value lies in the stream it was read from (so it
+// can be loaded on demand) and where it was put in the stream being written
+// (so a value held by several owners is written once and pointed at by all).
+#pragma once
+
+#include <memory>
+#include <utility>
+
+#include "model/exception.hpp"
+#include "model/transcoder.hpp"
+
+namespace trot {
+
+template <class T>
+class TranscoderHook final : public Transcoder {
+ public:
+  // Where the value was written in the current encode pass.
+  streamPosition encodeOffset = kNoPosition;
+  // Where the value is read from; none means "wherever the stream stands".
+  streamPosition decodeOffset = kNoPosition;
+  // Starts true so that a hook writes nothing until encodeInit has run over it.
+  bool encoded = true;
+  std::unique_ptr<T> value;
+
+  TranscoderHook() = default;
+  explicit TranscoderHook(std::unique_ptr<T> initial) : value(std::move(initial)) {}
+  ~TranscoderHook() = default;
+
+  TranscoderHook(const TranscoderHook&) = delete;
+  TranscoderHook& operator=(const TranscoderHook&) = delete;
+
+  // A moved hook keeps where its value comes from, not its encode-pass state.
+  TranscoderHook(TranscoderHook&& other) noexcept
+      : Transcoder(), decodeOffset(other.decodeOffset), value(std::move(other.value)) {}
+  TranscoderHook& operator=(TranscoderHook&& other) noexcept {
+    encodeOffset = kNoPosition;
+    decodeOffset = other.decodeOffset;
+    encoded = true;
+    value = std::move(other.value);
+    return *this;
+  }
+
+  void encodeInit() override {
+    if (!value) throw NullException("Tried to encode init unloaded transcoder value");
+    encoded = false;
+    encodeOffset = kNoPosition;
+    value->encodeInit();
+  }
+
+  void encode(std::ostream& stream) override {
+    if (encoded) return;
+    encoded = true;
+    encodeOffset = putPosition(stream);
+    value->encode(stream);
+  }
+
+  void load(std::istream& stream) override { fresh(stream).load(stream); }
+  void decode(std::istream& stream) override { fresh(stream).decode(stream); }
+
+  T& get() {
+    if (!value) throw NullException("Tried to fetch unloaded transcoder value");
+    return *value;
+  }
+  const T& get() const {
+    if (!value) throw NullException("Tried to fetch unloaded transcoder value");
+    return *value;
+  }
+
+  // Takes ownership; where the hook reads from and writes to is unchanged.
+  void set(std::unique_ptr<T> newValue) { value = std::move(newValue); }
+
+ private:
+  // Positions the stream for reading and replaces the value with a new one.
+  T& fresh(std::istream& stream) {
+    if (decodeOffset != kNoPosition) {
+      // A text that legitimately ran to the end of the stream leaves it
+      // failed; that must not stop a later record from being reached.
+      stream.clear();
+      stream.seekg(static_cast<std::streamoff>(decodeOffset));
+    } else {
+      decodeOffset = getPosition(stream);
+    }
+    value = std::make_unique<T>();
+    return *value;
+  }
+};
+
+}  // namespace trot
