@@ -4,7 +4,10 @@
 // (so a value held by several owners is written once and pointed at by all).
 #pragma once
 
+#include <cstddef>
+#include <istream>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "model/exception.hpp"
@@ -85,5 +88,24 @@ class TranscoderHook final : public Transcoder {
     return *value;
   }
 };
+
+// Shared by the index accessors of the containers: the value of `hook`,
+// loaded (deep) from `stream` when it is not loaded yet. Without a stream an
+// unloaded value is reported with the accessor's own `unloadedMessage`.
+template <class T>
+T& loadOnDemand(TranscoderHook<T>& hook, std::istream* stream, const char* unloadedMessage) {
+  if (hook.value) return *hook.value;
+  if (stream == nullptr) throw NullException(unloadedMessage);
+  hook.load(*stream);
+  return hook.get();
+}
+
+// Throws NullException unless `index` is below `count`.
+inline void requireIndex(std::size_t index, std::size_t count, const char* what) {
+  if (index >= count) {
+    throw NullException(std::string(what) + " index " + std::to_string(index) + " is out of range, there are " +
+                        std::to_string(count));
+  }
+}
 
 }  // namespace trot

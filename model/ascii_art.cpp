@@ -1,0 +1,129 @@
+#include "model/ascii_art.hpp"
+
+#include <ios>
+
+namespace trot {
+
+namespace {
+
+constexpr std::string_view kArtTag = "pony14";
+// Per row: u32 position of its cells, u8 indent, u8 cell count.
+constexpr std::size_t kRowEntrySize = 6;
+
+void writeColor(std::ostream& stream, const std::array<std::uint8_t, 3>& color) {
+  for (const std::uint8_t component : color) Transcoder::writeRaw(stream, component);
+}
+
+void readColor(std::istream& stream, std::array<std::uint8_t, 3>& color) {
+  for (std::uint8_t& component : color) Transcoder::readRaw(stream, component);
+}
+
+void seekTo(std::istream& stream, std::uint64_t position) { stream.seekg(static_cast<std::streamoff>(position)); }
+
+}  // namespace
+
+std::uint8_t ArtCell::flags() const {
+  return static_cast<std::uint8_t>((connector ? kConnectorBit : 0) | (upperTransparent ? kUpperTransparentBit : 0) |
+                                   (lowerTransparent ? kLowerTransparentBit : 0) |
+                                   (connectorSlash ? kConnectorSlashBit : 0));
+}
+
+void ArtCell::setFlags(std::uint8_t flags) {
+  connector = (flags & kConnectorBit) != 0;
+  upperTransparent = (flags & kUpperTransparentBit) != 0;
+  lowerTransparent = (flags & kLowerTransparentBit) != 0;
+  connectorSlash = (flags & kConnectorSlashBit) != 0;
+}
+
+void AsciiArt::encode(std::ostream& stream) {
+  // The format counts rows and cells in one byte each; the builders of arts
+  // keep within that, and only as many as the count says are written.
+  const auto rowCount = static_cast<std::uint8_t>(rows.size());
+  writeTag(stream, kArtTag);
+  writeRaw(stream, static_cast<std::uint8_t>(bubbleAbove ? 1 : 0));
+  writeRaw(stream, width);
+  writeRaw(stream, rowCount);
+  writeRaw(stream, bubbleSize);
+
+  const std::uint64_t table = putPosition(stream);
+  reserveTable(stream, kRowEntrySize * rowCount);
+  streamPosition data = putPosition(stream);
+  for (std::size_t i = 0; i < rowCount; ++i) {
+    const ArtRow& row = rows[i];
+    const auto cellCount = static_cast<std::uint8_t>(row.cells.size());
+    stream.seekp(static_cast<std::streamoff>(table + kRowEntrySize * i));
+    writeRaw(stream, data);
+    writeRaw(stream, row.indent);
+    writeRaw(stream, cellCount);
+    stream.seekp(static_cast<std::streamoff>(data));
+    for (std::size_t c = 0; c < cellCount; ++c) {
+      const ArtCell& cell = row.cells[c];
+      writeRaw(stream, cell.flags());
+      if (!cell.upperTransparent) writeColor(stream, cell.upper);
+      if (!cell.lowerTransparent) writeColor(stream, cell.lower);
+    }
+    data = putPosition(stream);
+  }
+}
+
+void AsciiArt::decode(std::istream& stream) {
+  if (!expectTag(stream, kArtTag)) {
+    throw FileException(static_cast<std::streamoff>(stream.tellg()), "Failed to decode pony, invalid input format");
+  }
+  std::uint8_t above = 0;
+  readRaw(stream, above);
+  bubbleAbove = (above & 1) != 0;
+  readRaw(stream, width);
+  std::uint8_t rowCount = 0;
+  readRaw(stream, rowCount);
+  readRaw(stream, bubbleSize);
+
+  const std::uint64_t table = getPosition(stream);
+  rows.resize(rowCount);
+  for (std::size_t i = 0; i < rowCount; ++i) {
+    ArtRow& row = rows[i];
+    seekTo(stream, table + kRowEntrySize * i);
+    streamPosition data = 0;
+    readRaw(stream, data);
+    readRaw(stream, row.indent);
+    std::uint8_t cellCount = 0;
+    readRaw(stream, cellCount);
+    row.cells.resize(cellCount);
+    seekTo(stream, data);
+    for (ArtCell& cell : row.cells) {
+      std::uint8_t flags = 0;
+      readRaw(stream, flags);
+      cell.setFlags(flags);
+      // A transparent half keeps whatever colour the cell had.
+      if (!cell.upperTransparent) readColor(stream, cell.upper);
+      if (!cell.lowerTransparent) readColor(stream, cell.lower);
+    }
+  }
+}
+
+AsciiArtMeta& AsciiArtMeta::operator=(const AsciiArtMeta& other) {
+  if (this == &other) return *this;
+  name = other.name;
+  const AsciiArt& source = other.art.get();
+  if (!art.value) art.set(std::make_unique<AsciiArt>());
+  *art.value = source;
+  return *this;
+}
+
+void AsciiArtMeta::encodeInit() { art.get().encodeInit(); }
+
+void AsciiArtMeta::encode(std::ostream& stream) {
+  writeString(stream, name);
+  art.get().encode(stream);
+}
+
+void AsciiArtMeta::load(std::istream& stream) {
+  readString(stream, name);
+  // The art's record follows the name; a fresh slot has no position of its
+  // own, so it reads from here and remembers where that was.
+  art.load(stream);
+}
+
+void AsciiArtMeta::decode(std::istream& stream) { readString(stream, name); }
+
+}  // namespace trot

@@ -1,0 +1,10 @@
+#include "model/character_id.hpp"
+
+namespace trot {
+
+CharacterId nextCharacterId() {
+  static CharacterId next = 0;
+  return next++;
+}
+
+}  // namespace trot

@@ -1,0 +1,135 @@
+#include "model/transcoder.hpp"
+
+#include <ios>
+#include <limits>
+
+#include "model/exception.hpp"
+
+namespace trot {
+
+namespace {
+
+// Records may be pointed at by many table entries, and each entry is read
+// back as a separate copy; a hostile file can chain such tables so that a few
+// kilobytes expand into gigabytes of copies. Every stream therefore carries a
+// budget of bytes that may be read from it over its lifetime: generous for
+// honest files, which share a record only between a handful of owners, but
+// proportional to the file's size.
+constexpr long kBudgetPerByte = 64;
+constexpr long kBudgetFloor = 1L << 20;
+constexpr long kUnlimited = std::numeric_limits<long>::max();
+
+int bytesReadSlot() {
+  static const int slot = std::ios_base::xalloc();
+  return slot;
+}
+
+int budgetSlot() {
+  static const int slot = std::ios_base::xalloc();
+  return slot;
+}
+
+// Size of the whole stream, or -1 when it cannot tell (a failed or unseekable
+// stream). Leaves the get position unchanged.
+std::streamoff streamSize(std::istream& stream) {
+  const auto here = stream.tellg();
+  if (here == std::streampos(-1)) return -1;
+  stream.seekg(0, std::ios::end);
+  const auto end = stream.tellg();
+  stream.seekg(here);
+  return end;
+}
+
+// The budget is fixed the first time the stream can tell its size.
+long budgetOf(std::istream& stream) {
+  long& stored = stream.iword(budgetSlot());
+  if (stored != 0) return stored;
+  const std::streamoff size = streamSize(stream);
+  if (size < 0) return kUnlimited;
+  const long budget = size > (kUnlimited - kBudgetFloor) / kBudgetPerByte
+                          ? kUnlimited
+                          : static_cast<long>(size) * kBudgetPerByte + kBudgetFloor;
+  stream.iword(budgetSlot()) = budget;
+  return budget;
+}
+
+void charge(std::istream& stream, long budget, std::size_t bytes) {
+  long& used = stream.iword(bytesReadSlot());
+  if (static_cast<unsigned long>(used) + bytes > static_cast<unsigned long>(budget)) {
+    throw FileException(FileException::kNoOffset, "Failed to parse input file, its records are referred to too often");
+  }
+  used += static_cast<long>(bytes);
+}
+
+}  // namespace
+
+std::uint8_t Transcoder::readByte(std::istream& stream) {
+  const long budget = budgetOf(stream);
+  const auto byte = stream.get();
+  if (byte == std::char_traits<char>::eof()) throw NullException(kPrematureEndMessage);
+  charge(stream, budget, 1);
+  return static_cast<std::uint8_t>(byte);
+}
+
+void Transcoder::writeTag(std::ostream& stream, std::string_view tag) { stream.write(tag.data(), tag.size()); }
+
+bool Transcoder::expectTag(std::istream& stream, std::string_view tag) {
+  const long budget = budgetOf(stream);
+  std::size_t read = 0;
+  bool matched = true;
+  for (const char expected : tag) {
+    const auto byte = stream.get();
+    if (byte == std::char_traits<char>::eof()) {
+      matched = false;
+      break;
+    }
+    ++read;
+    if (static_cast<char>(byte) != expected) {
+      matched = false;
+      break;
+    }
+  }
+  if (read > 0) charge(stream, budget, read);
+  return matched;
+}
+
+void Transcoder::writeString(std::ostream& stream, std::string_view text) {
+  stream.write(text.data(), text.size());
+  stream.put('\0');
+}
+
+void Transcoder::readString(std::istream& stream, std::string& text) {
+  const long budget = budgetOf(stream);
+  text.clear();
+  text.reserve(32);
+  std::size_t read = 0;
+  for (;;) {
+    const auto byte = stream.get();
+    if (byte == std::char_traits<char>::eof()) break;
+    ++read;
+    if (byte == 0) break;
+    text.push_back(static_cast<char>(byte));
+  }
+  if (read > 0) charge(stream, budget, read);
+}
+
+streamPosition Transcoder::putPosition(std::ostream& stream) {
+  return static_cast<streamPosition>(static_cast<std::streamoff>(stream.tellp()));
+}
+
+streamPosition Transcoder::getPosition(std::istream& stream) {
+  return static_cast<streamPosition>(static_cast<std::streamoff>(stream.tellg()));
+}
+
+void Transcoder::requireBytes(std::istream& stream, std::uint64_t bytes) {
+  const std::streamoff size = streamSize(stream);
+  if (size < 0) return;
+  const std::streamoff left = size - static_cast<std::streamoff>(stream.tellg());
+  if (bytes > static_cast<std::uint64_t>(left)) throw NullException(kPrematureEndMessage);
+}
+
+void Transcoder::reserveTable(std::ostream& stream, std::size_t bytes) {
+  for (std::size_t i = 0; i < bytes; ++i) stream.put('\0');
+}
+
+}  // namespace trot
