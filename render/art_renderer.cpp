@@ -1,0 +1,122 @@
+#include "render/art_renderer.hpp"
+
+#include "model/utf8.hpp"
+#include "render/bubble_renderer.hpp"
+
+namespace trot {
+
+namespace {
+
+constexpr std::string_view kUpperHalf = "\u2580";
+constexpr std::string_view kLowerHalf = "\u2584";
+constexpr std::string_view kFullBlock = "\u2588";
+
+Color upperColor(const ArtCell& cell) {
+  return cell.upperTransparent ? Color::defaultColor() : Color(cell.upper[0], cell.upper[1], cell.upper[2]);
+}
+
+Color lowerColor(const ArtCell& cell) {
+  return cell.lowerTransparent ? Color::defaultColor() : Color(cell.lower[0], cell.lower[1], cell.lower[2]);
+}
+
+// One pixel pair, spending colour changes only where the current foreground
+// and background cannot be reused.
+void writePixels(std::ostream& output, ColorFormat& format, const ArtCell& cell) {
+  const Color upper = upperColor(cell);
+  const Color lower = lowerColor(cell);
+
+  if (upper == lower) {
+    const std::int8_t match = format.matchOne(upper);
+    if (match == 1) {
+      output << kFullBlock;
+    } else if (match == -1) {
+      output << ' ';
+    } else if (upper.isDefault != 0) {
+      format.setBackground(output, upper);
+      output << ' ';
+    } else {
+      format.setForeground(output, upper);
+      output << kFullBlock;
+    }
+    return;
+  }
+
+  // The lower half block shows the background above the foreground, the
+  // upper half block the other way round; a default colour can only be a
+  // background.
+  bool lowerHalf = true;
+  if (upper.isDefault != 0) {
+    lowerHalf = true;
+  } else if (lower.isDefault != 0) {
+    lowerHalf = false;
+  } else if (const std::int8_t pair = format.matchPair(lower, upper); pair != 0) {
+    lowerHalf = pair == 1;
+  } else {
+    lowerHalf = format.matchOne(lower) != -1;
+  }
+
+  if (lowerHalf) {
+    format.setBackground(output, upper);
+    format.setForeground(output, lower);
+    output << kLowerHalf;
+  } else {
+    format.setBackground(output, lower);
+    format.setForeground(output, upper);
+    output << kUpperHalf;
+  }
+}
+
+// The rows shared by the terminal drawing and the source text; only
+// connector cells differ between the two.
+template <class WriteConnector>
+void writeRows(const AsciiArt& art, std::ostream& output, ColorFormat& format, WriteConnector writeConnector) {
+  for (const ArtRow& row : art.rows) {
+    for (std::uint8_t i = 0; i < row.indent; ++i) output.put(' ');
+    for (const ArtCell& cell : row.cells) {
+      if (cell.connector) {
+        writeConnector(cell);
+      } else {
+        writePixels(output, format, cell);
+      }
+    }
+    format.reset(output);
+    output.put('\n');
+  }
+  format.reset(output);
+}
+
+}  // namespace
+
+void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
+               bool drawBubble) {
+  format.init(output);
+  format.reset(output);
+  writeRows(art, output, format, [&](const ArtCell& cell) {
+    if (drawBubble) {
+      format.reset(output);
+      output << encodeUtf8(bubble.linkFor(cell.connectorSlash));
+    } else {
+      format.setBackground(output, Color::defaultColor());
+      output.put(' ');
+    }
+  });
+}
+
+void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
+                   std::string_view text, bool plainBubble, bool drawBubble, std::uint8_t bubbleWidth) {
+  ColorFormat* bubbleFormat = plainBubble ? nullptr : &format;
+  if (drawBubble && art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, bubbleFormat);
+  renderArt(art, output, format, bubble, drawBubble);
+  if (drawBubble && !art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, bubbleFormat);
+}
+
+void writeArtText(const AsciiArt& art, std::ostream& output, ColorFormat& format) {
+  output << "$bubble" << static_cast<unsigned>(art.bubbleSize) << "$\n";
+  format.reset(output);
+  writeRows(art, output, format, [&](const ArtCell& cell) {
+    format.reset(output);
+    output << '$' << (cell.connectorSlash ? '/' : '\\') << '$';
+  });
+}
+
+}  // namespace trot

@@ -1,0 +1,33 @@
+// Draws an art's cells as half-block characters in 24-bit colour, and writes
+// the same picture as the body of a pony art text file. Each cell shows two
+// stacked pixels; its glyph is chosen to reuse the colours already in force,
+// so that a run of alike cells costs no escapes at all.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string_view>
+
+#include "model/ascii_art.hpp"
+#include "model/bubble.hpp"
+#include "render/color_format.hpp"
+
+namespace trot {
+
+// Prepares the console with format.init, then draws every row. With
+// `drawBubble` connector cells show the bubble's connector characters;
+// without it they are blanks on the default background.
+void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
+               bool drawBubble);
+
+// The art and its bubble, the bubble above or below as the art says. The
+// bubble gets `format` unless `plainBubble` is set (it is cleared only for a
+// rainbow-coloured text); without `drawBubble` only the art is drawn.
+void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
+                   std::string_view text, bool plainBubble, bool drawBubble, std::uint8_t bubbleWidth);
+
+// The balloon marker line and the art rows as source text: colours as
+// escapes, connector cells as "$/$" or "$\$".
+void writeArtText(const AsciiArt& art, std::ostream& output, ColorFormat& format);
+
+}  // namespace trot

@@ -1,0 +1,118 @@
+#include "render/bubble_renderer.hpp"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "render/column_width.hpp"
+#include "render/line_breaker.hpp"
+
+namespace trot {
+
+namespace {
+
+constexpr std::size_t kFallbackTextWidth = 40;
+// Side elements are stored cut to this many bytes; longer ones are drawn cut
+// the same way.
+constexpr std::size_t kSidePieceBytes = 33;
+
+// One border (top or bottom): five elements, each a list of lines.
+struct Border {
+  const std::vector<std::string>& outerLeft;
+  const std::vector<std::string>& innerLeft;
+  const std::vector<std::string>& middle;
+  const std::vector<std::string>& innerRight;
+  const std::vector<std::string>& outerRight;
+  std::uint8_t height;
+  const char* name;
+};
+
+// Elements read from a damaged file may have fewer lines than the height
+// says; the missing ones are empty.
+std::string_view lineAt(const std::vector<std::string>& element, std::size_t row) {
+  return row < element.size() ? std::string_view(element[row]) : std::string_view();
+}
+
+std::size_t cornerColumns(const Border& border, std::size_t row) {
+  return displayColumns(lineAt(border.outerLeft, row)) + displayColumns(lineAt(border.innerLeft, row)) +
+         displayColumns(lineAt(border.innerRight, row)) + displayColumns(lineAt(border.outerRight, row));
+}
+
+std::size_t widestCorners(const Border& border) {
+  std::size_t widest = 0;
+  for (std::size_t row = 0; row < border.height; ++row) widest = std::max(widest, cornerColumns(border, row));
+  return widest;
+}
+
+void writeBorder(std::ostream& output, const Border& border, std::size_t inner) {
+  for (std::size_t row = 0; row < border.height; ++row) {
+    const std::size_t corners = cornerColumns(border, row);
+    const std::size_t fill = inner > corners ? inner - corners : 0;
+    output << lineAt(border.outerLeft, row) << lineAt(border.innerLeft, row);
+
+    const std::string_view middle = lineAt(border.middle, row);
+    const std::size_t middleColumns = displayColumns(middle);
+    if (middleColumns == 0) {
+      throw NullException(std::string(border.name) + "[" + std::to_string(row) + "] has zero size");
+    }
+    // Whole copies only: a piece that does not divide the fill overshoots.
+    for (std::size_t written = 0; written < fill; written += middleColumns) output << middle;
+
+    output << lineAt(border.innerRight, row) << lineAt(border.outerRight, row) << '\n';
+  }
+}
+
+// The printable part of a line: without a formatter, escape sequences and
+// control bytes go; with one, the colours stay and only line ends go.
+void writeVisible(std::ostream& output, std::string_view text, bool keepEscapes) {
+  while (!text.empty()) {
+    if (!keepEscapes && skipEscape(text)) continue;
+    const char byte = text.front();
+    text.remove_prefix(1);
+    const bool keep = keepEscapes ? byte != '\n' && byte != '\r' : static_cast<unsigned char>(byte) >= 0x20;
+    if (keep) output.put(byte);
+  }
+}
+
+std::string_view sidePiece(const std::string& element) {
+  return std::string_view(element).substr(0, kSidePieceBytes);
+}
+
+}  // namespace
+
+void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view text, std::uint8_t width,
+                  ColorFormat* format) {
+  const Border top{bubble.nw, bubble.nnw, bubble.n, bubble.nne, bubble.ne, bubble.topHeight, "Top element"};
+  const Border bottom{bubble.sw, bubble.ssw, bubble.s, bubble.sse, bubble.se, bubble.bottomHeight,
+                      "Bottom element"};
+
+  const std::size_t overhead = std::size_t{bubble.leftWidth} + bubble.rightWidth;
+  const std::size_t available = width > overhead ? width - overhead : kFallbackTextWidth;
+  std::size_t lineWidth = measureWidth(text, available);
+  std::vector<Span> lines = breakLines(text, lineWidth);
+  if (lines.empty()) lines.emplace_back();
+
+  // Keep every row equally wide: a single character wider than the room
+  // widens the bubble, and so do border corners wider than the text.
+  for (const Span& line : lines) lineWidth = std::max(lineWidth, line.width);
+  const std::size_t corners = std::max(widestCorners(top), widestCorners(bottom));
+  if (corners > overhead) lineWidth = std::max(lineWidth, corners - overhead);
+  const std::size_t inner = overhead + lineWidth;
+
+  writeBorder(output, top, inner);
+  for (std::size_t index = 0; index < lines.size(); ++index) {
+    const bool first = index == 0;
+    const bool last = index + 1 == lines.size();
+    const std::string& left = lines.size() == 1 ? bubble.ww : first ? bubble.nww : last ? bubble.sww : bubble.w;
+    const std::string& right = lines.size() == 1 ? bubble.ee : first ? bubble.nee : last ? bubble.see : bubble.e;
+
+    const std::size_t pad = lineWidth - lines[index].width;
+    output << sidePiece(left) << std::string(pad / 2, ' ');
+    writeVisible(output, lines[index].text, format != nullptr);
+    if (format != nullptr) format->reset(output);
+    output << std::string(pad - pad / 2, ' ') << sidePiece(right) << '\n';
+  }
+  writeBorder(output, bottom, inner);
+}
+
+}  // namespace trot

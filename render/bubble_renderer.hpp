@@ -1,0 +1,29 @@
+// Draws a speech or thought bubble around a text: the top border rows, one
+// row per text line between a left and a right side piece, the bottom border
+// rows. Widths are terminal columns, as the line breaker measures them.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string_view>
+
+#include "model/bubble.hpp"
+#include "render/color_format.hpp"
+
+namespace trot {
+
+// `width` is the whole bubble's, sides included; when it leaves no room for
+// text (it is not wider than the two sides), the text gets 40 columns. A text
+// that fits is drawn exactly as wide as it is. A text without any line (it
+// starts with NUL) is drawn as one empty row.
+//
+// `format` is given only for a text coloured by rainbowText: its escapes are
+// then kept and every text row ends its text with a colour reset. Without it,
+// escapes and control bytes are left out of the rows.
+//
+// Throws NullException when a border row's middle piece has no columns, and
+// whatever the line breaker throws for an escape it does not understand.
+void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view text, std::uint8_t width,
+                  ColorFormat* format);
+
+}  // namespace trot

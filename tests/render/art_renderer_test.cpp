@@ -1,0 +1,136 @@
+#include "render/art_renderer.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "tests/support/golden.hpp"
+
+namespace trot {
+namespace {
+
+const std::string kReset = "\x1b[49m\x1b[39m\x1b[0m";
+const std::string kUpper = "\u2580", kLower = "\u2584", kFull = "\u2588";
+const Color kRed(255, 0, 0), kBlue(0, 0, 255), kGreen(0, 255, 0), kNone;
+
+std::string fg(Color c) { return c.isDefault ? "\x1b[39m" : "\x1b[38;2;" + std::to_string(c.r) + ";" + std::to_string(c.g) + ";" + std::to_string(c.b) + "m"; }
+std::string bg(Color c) { return c.isDefault ? "\x1b[49m" : "\x1b[48;2;" + std::to_string(c.r) + ";" + std::to_string(c.g) + ";" + std::to_string(c.b) + "m"; }
+
+ArtCell cell(Color upper, Color lower) {
+  ArtCell c;
+  c.upperTransparent = upper.isDefault != 0;
+  c.lowerTransparent = lower.isDefault != 0;
+  c.upper = {upper.r, upper.g, upper.b};
+  c.lower = {lower.r, lower.g, lower.b};
+  return c;
+}
+
+ArtCell connector(bool slash) {
+  ArtCell c;
+  c.connector = true;
+  c.connectorSlash = slash;
+  return c;
+}
+
+AsciiArt artOf(std::vector<ArtRow> rows) {
+  AsciiArt art;
+  art.rows = std::move(rows);
+  return art;
+}
+
+std::string draw(const AsciiArt& art, const Bubble& bubble = Bubble(), bool drawBubble = true) {
+  std::ostringstream out;
+  ColorFormatANSI format;
+  renderArt(art, out, format, bubble, drawBubble);
+  return out.str();
+}
+
+TEST(ArtRenderer, ChoosesGlyphsThatReuseTheColoursInForce) {
+  struct Case {
+    const char* what;
+    std::vector<ArtCell> cells;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"alike cells set their colours once", {cell(kRed, kBlue), cell(kRed, kBlue), cell(kRed, kBlue)},
+       bg(kRed) + fg(kBlue) + kLower + kLower + kLower},
+      {"a transparent top after a red background", {cell(kRed, kBlue), cell(kNone, kRed)},
+       bg(kRed) + fg(kBlue) + kLower + bg(kNone) + fg(kRed) + kLower},
+      {"a swapped pair costs nothing", {cell(kRed, kBlue), cell(kBlue, kRed)}, bg(kRed) + fg(kBlue) + kLower + kUpper},
+      {"lower half keeps the foreground", {cell(kRed, kBlue), cell(kGreen, kBlue)},
+       bg(kRed) + fg(kBlue) + kLower + bg(kGreen) + kLower},
+      {"upper half keeps the background", {cell(kRed, kBlue), cell(kGreen, kRed)},
+       bg(kRed) + fg(kBlue) + kLower + fg(kGreen) + kUpper},
+      {"solid cells", {cell(kRed, kRed), cell(kRed, kRed), cell(kBlue, kBlue)}, fg(kRed) + kFull + kFull + fg(kBlue) + kFull},
+      {"solid background colour is a space", {cell(kRed, kBlue), cell(kRed, kRed)}, bg(kRed) + fg(kBlue) + kLower + " "},
+      {"transparent cells", {cell(kNone, kNone), cell(kBlue, kRed), cell(kNone, kNone)},
+       " " + bg(kBlue) + fg(kRed) + kLower + bg(kNone) + " "},
+      {"transparent bottom", {cell(kRed, kNone)}, fg(kRed) + kUpper},
+      {"connector off is blank on the default background", {cell(kRed, kBlue), connector(true)},
+       bg(kRed) + fg(kBlue) + kLower + bg(kNone) + " "},
+  };
+  for (const Case& c : cases) {
+    EXPECT_BYTES(kReset + c.expected + kReset + "\n" + kReset, draw(artOf({{0, c.cells}}), Bubble(), false)) << c.what;
+  }
+}
+
+TEST(ArtRenderer, DrawsIndentsAndEmptyArts) {
+  EXPECT_BYTES(kReset + kReset, draw(AsciiArt()));
+  EXPECT_BYTES(kReset + "   " + fg(kRed) + kFull + kReset + "\n" + "  " + kReset + "\n" + kReset,
+               draw(artOf({{3, {cell(kRed, kRed)}}, {2, {}}})));
+}
+
+TEST(ArtRenderer, WritesConnectorsInUtf8) {
+  const std::pair<std::uint32_t, std::string> cases[] = {
+      {'/', "/"}, {0xE9, "\xc3\xa9"}, {0x2571, "\xe2\x95\xb1"}, {0x1F434, "\xf0\x9f\x90\xb4"}, {0x110000, ""}};
+  for (const auto& [codePoint, bytes] : cases) {
+    Bubble bubble;
+    bubble.linkSlash = codePoint;
+    bubble.linkBackslash = 'v';
+    EXPECT_BYTES(kReset + bg(kRed) + fg(kBlue) + kLower + kReset + bytes + kReset + "v" + kReset + "\n" + kReset,
+                 draw(artOf({{0, {cell(kRed, kBlue), connector(true), connector(false)}}}), bubble));
+  }
+}
+
+TEST(ArtRenderer, WritesArtText) {
+  AsciiArt art = artOf({{1, {cell(kRed, kBlue), connector(false), connector(true), cell(kRed, kBlue)}}});
+  art.bubbleSize = 32;
+  std::ostringstream out;
+  ColorFormatANSI format;
+  writeArtText(art, out, format);
+  EXPECT_BYTES("$bubble32$\n" + kReset + " " + bg(kRed) + fg(kBlue) + kLower + kReset + "$\\$" + kReset + "$/$" +
+                   bg(kRed) + fg(kBlue) + kLower + kReset + "\n" + kReset,
+               out.str());
+
+  std::ostringstream empty;
+  writeArtText(AsciiArt(), empty, format);
+  EXPECT_BYTES("$bubble0$\n" + kReset + kReset, empty.str());
+}
+
+TEST(ArtRenderer, ComposesArtAndBubble) {
+  Bubble bubble;
+  bubble.topHeight = bubble.bottomHeight = bubble.leftWidth = bubble.rightWidth = 1;
+  bubble.nw = bubble.nnw = bubble.nne = bubble.ne = bubble.sw = bubble.ssw = bubble.sse = bubble.se = {"+"};
+  bubble.n = bubble.s = {"-"};
+  bubble.nww = bubble.w = bubble.sww = bubble.ww = "|";
+  bubble.nee = bubble.e = bubble.see = bubble.ee = "|";
+  bubble.linkSlash = '/';
+  AsciiArt art = artOf({{2, {connector(true)}}, {0, {cell(kRed, kBlue), cell(kBlue, kBlue)}}});
+  art.bubbleAbove = true;
+
+  const auto compose = [&](bool plain, bool drawBubble, std::string_view text) {
+    std::ostringstream out;
+    ColorFormatANSI format;
+    composeOutput(art, out, format, bubble, text, plain, drawBubble, 8);
+    return out.str();
+  };
+  EXPECT_GOLDEN("render/compose_above.txt", compose(true, true, "Hi there"));
+  EXPECT_GOLDEN("render/compose_above_coloured.txt", compose(false, true, "\x1b[38;2;1;1;1mHi"));
+  EXPECT_BYTES(draw(art, bubble, false), compose(true, false, "Hi"));
+  art.bubbleAbove = false;
+  EXPECT_GOLDEN("render/compose_below.txt", compose(true, true, "Hi there"));
+}
+
+}  // namespace
+}  // namespace trot
