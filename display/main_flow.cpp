@@ -1,24 +1,190 @@
 #include "display/main_flow.hpp"
 
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
 #include <iostream>
+#include <sstream>
+#include <string>
 
 #include "display/arguments.hpp"
 #include "display/help_screen.hpp"
-#include "render/color_format.hpp"
+#include "display/listings.hpp"
+#include "display/pony_database.hpp"
+#include "display/resource_paths.hpp"
+#include "display/selection.hpp"
+#include "model/bubble.hpp"
+#include "model/exception.hpp"
+#include "model/file_io.hpp"
+#include "render/art_renderer.hpp"
+#include "render/rainbow.hpp"
 
 namespace trot {
 
-int runTrotspeak(int argc, const char* const* argv) {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::uint16_t kNoQuote = 0xFFFF;
+constexpr std::uint8_t kMinimumBubbleWidth = 32;
+constexpr int kExitNotFound = 1;
+constexpr int kExitFailure = -1;
+
+class Run {
+ public:
+  Run(int argc, const char* const* argv) : argc_(argc), argv_(argv), paths_(programDirectory(argc > 0 ? argv[0] : nullptr)) {}
+
+  int operator()();
+
+ private:
+  void debug(const std::string& line) const {
+    if (args_.debug) std::cout << "DEBUG: " << line << '\n' << std::flush;
+  }
+  std::filesystem::path bubblePath() const;
+  const Bubble& chooseVariant(const BubbleTypes& styles) const;
+  bool calledAsThink() const;
+
+  int argc_;
+  const char* const* argv_;
+  ResourcePaths paths_;
+  Arguments args_;
+};
+
+bool Run::calledAsThink() const {
+  return argc_ > 0 && std::filesystem::path(argv_[0]).filename() == "trotthink";
+}
+
+std::filesystem::path Run::bubblePath() const {
+  const auto folder = paths_.bubbleFolder();
+  if (!args_.bubble) return folder / "ascii.bin";
+  if (std::filesystem::exists(args_.bubbleFile)) return args_.bubbleFile;
+  return folder / (args_.bubbleFile + ".bin");
+}
+
+// -t asks for the think variant and -s for the say variant, as the help
+// screen promises; without either, say is preferred.
+const Bubble& Run::chooseVariant(const BubbleTypes& styles) const {
+  if (args_.think) {
+    if (!styles.hasThink()) throw NullException("Bubble doesnt have think");
+    return styles.getThink();
+  }
+  if (args_.say) {
+    if (!styles.hasSay()) throw NullException("Bubble doesnt have say");
+    return styles.getSay();
+  }
+  if (styles.hasSay()) return styles.getSay();
+  if (styles.hasThink()) return styles.getThink();
+  throw NullException("Bubble doesnt have think");
+}
+
+int Run::operator()() {
+  const auto start = Clock::now();
   ColorFormatANSI format;
   format.init(std::cout);
-  const Arguments args = parseArguments(argc, argv);
+  args_ = parseArguments(argc_, argv_);
+  if (calledAsThink()) args_.think = true;
 
-  if (args.version && !args.help) {
-    printVersion();
+  if (args_.bubbleList) {
+    listBubbles(paths_.bubbleFolder());
     return 0;
   }
-  printHelp(format);
+  if (args_.help) {
+    printHelp(format);
+    return 0;
+  }
+  if (args_.version) {
+    if (!args_.pony) {
+      printVersion();
+      return 0;
+    }
+    args_.message = std::string("PonySaddledDate: ") + buildStamp();
+  }
+  debug("ARGS PARSED");
+
+  PonyDatabase database(args_.characters ? std::filesystem::path(args_.charactersFile) : paths_.ponyDatabase());
+  if (args_.list && !args_.pony && !args_.art) {
+    listPonies(database);
+    return 0;
+  }
+
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  std::srand(static_cast<unsigned>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
+
+  const Selection chosen = selectPonyAndArt(database, args_);
+  if (!chosen.pony) {
+    std::cerr << "NO PONNYYYY AHHHH" << std::flush;
+    return kExitNotFound;
+  }
+  Character& pony = database.character(*chosen.pony);
+  if (args_.list) {
+    if (args_.art) listQuotes(database, pony);
+    else listArts(database, pony);
+    return 0;
+  }
+  debug("PONY AQUIRED");
+
+  BubbleTypes styles;
+  loadFromFile(styles, bubblePath());
+  const Bubble& bubble = chooseVariant(styles);
+  debug("BUBBLE AQUIRED");
+
+  std::string text;
+  std::uint16_t quoteIndex = kNoQuote;
+  if (!args_.only) {
+    if (!args_.message.empty()) {
+      text = args_.message;
+    } else if (pony.quoteCount() > 0) {
+      quoteIndex = static_cast<std::uint16_t>(static_cast<std::size_t>(std::rand()) % pony.quoteCount());
+      text = database.quote(pony, quoteIndex).text;
+    }
+  }
+  if (args_.debug) {
+    std::cout << "DEBUG: PONY:  " << static_cast<const void*>(&pony) << '\n' << std::flush;
+    debug("QUOTE: " + text);
+  }
+
+  if (!chosen.art) {
+    std::cerr << "NO FIND PONY ARRRTTT ;<" << std::flush;
+    return kExitNotFound;
+  }
+  const AsciiArt& art = database.art(pony, *chosen.art);
+  if (args_.info) {
+    std::cout << pony.name << ": art " << database.artName(pony, *chosen.art) << ", quote "
+              << static_cast<unsigned>(quoteIndex) + 1 << "/" << pony.quoteCount() << '\n';
+  }
+
+  std::ostringstream picture;
+  if (args_.only) {
+    renderArt(art, picture, format, bubble, false);
+  } else {
+    if (args_.rainbow) text = rainbowText(text, format);
+    const std::uint8_t bubbleWidth = std::max(art.width, kMinimumBubbleWidth);
+    composeOutput(art, picture, format, bubble, text, !args_.rainbow, !text.empty(), bubbleWidth);
+  }
+  std::cout << picture.str() << std::flush;
+
+  const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start);
+  if (args_.debug) {
+    std::cout << "DEBUG: TimeToRun " << static_cast<double>(elapsed.count()) / 1000000.0 << " ms\n" << std::flush;
+  }
   return 0;
+}
+
+}  // namespace
+
+int runTrotspeak(int argc, const char* const* argv) {
+  try {
+    return Run(argc, argv)();
+  } catch (const Exception& failure) {
+    std::cerr << ":( ";
+    failure.print(std::cerr);
+  } catch (const std::exception& failure) {
+    std::cerr << ":( " << failure.what() << '\n';
+  }
+  std::cerr << std::flush;
+  return kExitFailure;
 }
 
 }  // namespace trot

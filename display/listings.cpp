@@ -1,0 +1,102 @@
+#include "display/listings.hpp"
+
+#include <algorithm>
+#include <sstream>
+
+#include "model/bubble.hpp"
+#include "model/exception.hpp"
+#include "model/file_io.hpp"
+#include "render/bubble_renderer.hpp"
+
+namespace trot {
+
+namespace {
+
+constexpr std::string_view kBubbleSample = "MROW  Mwop  MROW";
+constexpr std::uint8_t kBubbleSampleWidth = 100;
+constexpr std::size_t kNameColumn = 20;
+
+bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+// Tabs that bring names of up to 20 bytes to roughly one column.
+std::string nameTabs(std::size_t nameLength) {
+  if (nameLength >= kNameColumn) return {};
+  const std::size_t gap = kNameColumn - nameLength;
+  return std::string((gap + 7) / 8, '\t');
+}
+
+void sampleVariant(std::ostream& out, const char* label, const Bubble& bubble) {
+  std::ostringstream sample;
+  renderBubble(bubble, sample, kBubbleSample, kBubbleSampleWidth, nullptr);
+  out << label << sample.str();
+}
+
+}  // namespace
+
+void listPonies(PonyDatabase& database, std::ostream& out) {
+  out << database.size() << " Ponies:\n";
+  for (std::size_t i = 0; i < database.size(); ++i) {
+    const Character& pony = database.character(i);
+    out << "\t'" << pony.name << "'  " << nameTabs(pony.name.size()) << "Arts: " << pony.artCount()
+        << " \tQuotes: " << pony.quoteCount() << '\n';
+  }
+  out << '\n' << std::flush;
+}
+
+void listArts(PonyDatabase& database, Character& pony, std::ostream& out) {
+  out << "Pony '" << pony.name << "' " << pony.artCount() << " art variants:\n";
+  const auto count = static_cast<std::uint16_t>(pony.artCount());
+  for (std::uint16_t j = 0; j < count; ++j) out << '\t' << database.artName(pony, j) << '\n';
+  out << std::flush;
+}
+
+std::vector<std::string_view> quoteLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (!isLineBreak(text[i])) {
+      ++i;
+      continue;
+    }
+    lines.push_back(text.substr(start, i - start));
+    while (i < text.size() && isLineBreak(text[i])) ++i;
+    start = i;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+void listQuotes(PonyDatabase& database, Character& pony, std::ostream& out) {
+  out << "Pony '" << pony.name << "' " << pony.quoteCount() << " quotes:\n";
+  const auto count = static_cast<std::uint16_t>(pony.quoteCount());
+  for (std::uint16_t k = 0; k < count; ++k) {
+    const auto lines = quoteLines(database.quote(pony, k).text);
+    const char* mark = lines.size() < 2 ? "\"" : "\"\"\"";
+    out << " #" << k << '\t' << mark;
+    for (std::size_t l = 0; l < lines.size(); ++l) out << (l == 0 ? "" : "\n\t   ") << lines[l];
+    out << mark << '\n';
+  }
+  out << std::flush;
+}
+
+void listBubbles(const std::filesystem::path& folder, std::ostream& out) {
+  std::error_code error;
+  std::filesystem::directory_iterator entries(folder, error);
+  if (error) throw FileException(-1, "Failed to list bubble styles in '" + folder.string() + "': " + error.message());
+
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : entries)
+    if (entry.is_regular_file()) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+
+  for (const auto& file : files) {
+    out << "---- Bubble Type: " << file.stem().string() << " -------\n" << std::flush;
+    BubbleTypes styles;
+    loadFromFile(styles, file);
+    if (styles.hasSay()) sampleVariant(out, "\tSay:\n", styles.getSay());
+    if (styles.hasThink()) sampleVariant(out, "\tThink:\n", styles.getThink());
+  }
+}
+
+}  // namespace trot

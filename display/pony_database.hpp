@@ -1,0 +1,46 @@
+// The pony database as trotspeak reads it: opened lazily, and read only as
+// far as each decision needs. Choosing a pony needs each pony's name and
+// counts, searching arts needs their names; only the art and the quote that
+// are finally shown are read whole. A damaged record of a pony that is not
+// shown is therefore never touched.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "model/ascii_art.hpp"
+#include "model/character.hpp"
+#include "model/character_group.hpp"
+#include "model/quote.hpp"
+
+namespace trot {
+
+class PonyDatabase {
+ public:
+  // Reads the database's position table; the file stays open for the run.
+  explicit PonyDatabase(const std::filesystem::path& path);
+
+  std::size_t size() const { return group_.characterCount(); }
+
+  // The pony's own record: name, counts and where its arts and quotes lie.
+  Character& character(std::size_t index);
+
+  // An art's name, read without its picture.
+  const std::string& artName(Character& pony, std::uint16_t index);
+
+  // An art with its picture.
+  const AsciiArt& art(Character& pony, std::uint16_t index);
+
+  const Quote& quote(Character& pony, std::uint16_t index);
+
+ private:
+  AsciiArtMeta& artMeta(Character& pony, std::uint16_t index);
+
+  CharacterGroup group_;
+  std::ifstream stream_;
+};
+
+}  // namespace trot

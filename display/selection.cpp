@@ -1,0 +1,86 @@
+#include "display/selection.hpp"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace trot {
+
+namespace {
+
+int lower(char c) { return std::tolower(static_cast<unsigned char>(c)); }
+
+std::optional<std::size_t> findPonyByName(PonyDatabase& database, std::string_view query) {
+  for (std::size_t i = 0; i < database.size(); ++i)
+    if (prefixMatch(database.character(i).name, query)) return i;
+  return std::nullopt;
+}
+
+std::optional<std::uint16_t> findArtByName(PonyDatabase& database, Character& pony, std::string_view query) {
+  const auto count = static_cast<std::uint16_t>(pony.artCount());
+  for (std::uint16_t j = 0; j < count; ++j)
+    if (prefixMatch(database.artName(pony, j), query)) return j;
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool prefixMatch(std::string_view name, std::string_view query) {
+  if (query.empty() || query.size() > name.size()) return false;
+  for (std::size_t i = 0; i < query.size(); ++i)
+    if (lower(name[i]) != lower(query[i])) return false;
+  return true;
+}
+
+std::optional<std::size_t> pickWeightedPony(PonyDatabase& database, bool needQuotes) {
+  auto eligible = [&](Character& pony) { return !needQuotes || pony.quoteCount() > 0; };
+
+  std::uint64_t total = 0;
+  for (std::size_t i = 0; i < database.size(); ++i) {
+    Character& pony = database.character(i);
+    if (eligible(pony)) total += pony.artCount();
+  }
+  if (total == 0) return std::nullopt;
+
+  const std::uint64_t target = static_cast<std::uint64_t>(std::rand()) % total;
+  std::uint64_t running = 0;
+  for (std::size_t i = 0; i < database.size(); ++i) {
+    Character& pony = database.character(i);
+    if (!eligible(pony)) continue;
+    running += pony.artCount();
+    if (running > target) return i;
+  }
+  return std::nullopt;
+}
+
+Selection selectPonyAndArt(PonyDatabase& database, const Arguments& args) {
+  Selection chosen;
+  if (args.pony) {
+    chosen.pony = findPonyByName(database, args.ponyName);
+  } else if (args.quote) {
+    chosen.pony = pickWeightedPony(database, true);
+  } else if (!args.art) {
+    chosen.pony = pickWeightedPony(database, false);
+  }
+
+  if (!args.art) {
+    if (!chosen.pony) return chosen;
+    const std::size_t artCount = database.character(*chosen.pony).artCount();
+    if (artCount > 0) chosen.art = static_cast<std::uint16_t>(static_cast<std::size_t>(std::rand()) % artCount);
+    return chosen;
+  }
+
+  if (chosen.pony) {
+    chosen.art = findArtByName(database, database.character(*chosen.pony), args.artName);
+    return chosen;
+  }
+  for (std::size_t i = 0; i < database.size(); ++i) {
+    if (auto art = findArtByName(database, database.character(i), args.artName)) {
+      chosen.pony = i;
+      chosen.art = art;
+      return chosen;
+    }
+  }
+  return chosen;
+}
+
+}  // namespace trot

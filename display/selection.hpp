@@ -1,0 +1,31 @@
+// How trotspeak chooses a pony and one of its arts.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "display/arguments.hpp"
+#include "display/pony_database.hpp"
+
+namespace trot {
+
+// True when `query` is a non-empty prefix of `name`, ASCII letters compared
+// without regard to case.
+bool prefixMatch(std::string_view name, std::string_view query);
+
+// A pony drawn at random in proportion to its art count; a pony without arts
+// is never drawn. Only ponies with quotes take part when `needQuotes`.
+std::optional<std::size_t> pickWeightedPony(PonyDatabase& database, bool needQuotes);
+
+struct Selection {
+  std::optional<std::size_t> pony;
+  std::optional<std::uint16_t> art;
+};
+
+// The pony and the art variant the arguments ask for, drawing from rand()
+// where they leave the choice open.
+Selection selectPonyAndArt(PonyDatabase& database, const Arguments& args);
+
+}  // namespace trot

@@ -1,0 +1,271 @@
+// trotspeak run as a process on databases written by the codec: which pony,
+// art and text it chooses, the exit statuses and exact bytes on both streams.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "display/help_screen.hpp"
+#include "model/file_io.hpp"
+#include "render/art_renderer.hpp"
+#include "tests/display/fixtures.hpp"
+#include "tests/support/golden.hpp"
+#include "tests/support/process.hpp"
+#include "tests/support/temp_dir.hpp"
+
+namespace trot {
+namespace {
+
+using test::PonySpec;
+
+const std::vector<PonySpec> kPonies = {
+    {"Xena", {"xena_a", "xena_b"}, {"hi from xena", "A\r\n\r\nB\n"}},
+    {"Yarrow", {"yarrow_a"}, {}},
+    {"Zed", {}, {"zzz"}},
+    {"Abcdefghijkl", {"abc"}, {"one"}},
+    {"TwentyBytesLongName!", {}, {}},
+};
+
+class TrotspeakRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::writeDatabase(kPonies, dir / "resources/ponies.bin");
+    test::writeBubbleStyle(dir / "resources/bubbles/ascii.bin", true, true);
+    test::writeBubbleStyle(dir / "resources/bubbles/sayonly.bin", true, false);
+  }
+
+  test::ProcessResult run(const std::vector<std::string>& args, const std::string& input = "") {
+    return test::runProgram(TROTSPEAK_PATH, args, dir.path(), input);
+  }
+
+  // What trotspeak should print for one art of the fixture database.
+  std::string picture(const std::string& pony, std::uint16_t art, const std::string& text, char variant = 's') {
+    CharacterGroup group;
+    loadFromFile(group, dir / "resources/ponies.bin");
+    for (std::size_t i = 0; i < group.characterCount(); ++i) {
+      Character& character = group.getCharacter(i, nullptr);
+      if (character.name != pony) continue;
+      const AsciiArt& shown = character.getArt(art, nullptr).art.get();
+      ColorFormatANSI format;
+      std::ostringstream out;
+      composeOutput(shown, out, format, test::makeBubble(variant), text, true, !text.empty(),
+                    std::max<std::uint8_t>(shown.width, 32));
+      return out.str();
+    }
+    ADD_FAILURE() << "no pony " << pony;
+    return {};
+  }
+
+  test::TempDir dir;
+};
+
+void expectNotFound(const test::ProcessResult& result, const std::string& text) {
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, text);
+}
+
+TEST_F(TrotspeakRun, PonyListWithTabArithmetic) {
+  for (const auto& args : {std::vector<std::string>{"-l"}, {"-l", "-q"}, {"--list", "--rainbow"}}) {
+    const auto result = run(args);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_BYTES(
+        "5 Ponies:\n"
+        "\t'Xena'  \t\tArts: 2 \tQuotes: 2\n"
+        "\t'Yarrow'  \t\tArts: 1 \tQuotes: 0\n"
+        "\t'Zed'  \t\t\tArts: 0 \tQuotes: 1\n"
+        "\t'Abcdefghijkl'  \tArts: 1 \tQuotes: 1\n"
+        "\t'TwentyBytesLongName!'  Arts: 0 \tQuotes: 0\n"
+        "\n",
+        result.out);
+  }
+}
+
+TEST_F(TrotspeakRun, ArtAndQuoteListings) {
+  auto arts = run({"-l", "-p", "XE"});
+  EXPECT_EQ(arts.status, 0);
+  EXPECT_BYTES("Pony 'Xena' 2 art variants:\n\txena_a\n\txena_b\n", arts.out);
+
+  const std::string xenaQuotes = "Pony 'Xena' 2 quotes:\n #0\t\"hi from xena\"\n #1\t\"\"\"A\n\t   B\"\"\"\n";
+  // With -p the quotes are listed whether or not the art is found.
+  EXPECT_BYTES(xenaQuotes, run({"-l", "-p", "xena", "-a", "nothing"}).out);
+  // Without -p, the pony that owns the first matching art.
+  EXPECT_BYTES(xenaQuotes, run({"-l", "-a", "xena_b"}).out);
+  EXPECT_BYTES("Pony 'Yarrow' 0 quotes:\n", run({"-l", "-a", "yar"}).out);
+  expectNotFound(run({"-l", "-a", "nothing"}), "NO PONNYYYY AHHHH");
+}
+
+TEST_F(TrotspeakRun, MissingPonyOrArt) {
+  expectNotFound(run({"-p", "nobody"}), "NO PONNYYYY AHHHH");
+  expectNotFound(run({"-p", ""}), "NO PONNYYYY AHHHH");
+  expectNotFound(run({"-a", "nothing"}), "NO PONNYYYY AHHHH");
+  expectNotFound(run({"-p", "xena", "-a", "nothing"}), "NO FIND PONY ARRRTTT ;<");
+  // A pony without arts chosen by name has nothing to show.
+  expectNotFound(run({"-p", "zed"}), "NO FIND PONY ARRRTTT ;<");
+  // -q draws among ponies with quotes (only Xena has arts too); the art is
+  // then searched in that pony alone.
+  expectNotFound(run({"-q", "-a", "yarrow_a"}), "NO FIND PONY ARRRTTT ;<");
+}
+
+TEST_F(TrotspeakRun, EmptyDatabaseHasNoPony) {
+  test::writeDatabase({}, dir / "resources/ponies.bin");
+  expectNotFound(run({}), "NO PONNYYYY AHHHH");
+  EXPECT_BYTES("0 Ponies:\n\n", run({"-l"}).out);
+}
+
+TEST_F(TrotspeakRun, RandomChoiceNeverDrawsAPonyWithoutArts) {
+  test::writeDatabase({{"Bare", {}, {"q"}}, {"Drawn", {"drawn"}, {}}, {"AlsoBare", {}, {}}},
+                      dir / "resources/ponies.bin");
+  for (int i = 0; i < 5; ++i) {
+    const auto result = run({"-i", "-o"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out.substr(0, result.out.find('\n')), "Drawn: art drawn, quote 65536/0");
+  }
+}
+
+TEST_F(TrotspeakRun, MessageWinsOverQuotes) {
+  auto result = run({"-p", "xena", "-a", "xena_b", "hello there"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_BYTES(picture("Xena", 1, "hello there"), result.out);
+
+  result = run({"-p", "xena", "-a", "xena_b", "-"}, "piped words\n");
+  EXPECT_BYTES(picture("Xena", 1, "piped words\n"), result.out);
+}
+
+TEST_F(TrotspeakRun, QuoteOfThePonyIsShown) {
+  const auto result = run({"-p", "abc", "-i"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_BYTES("Abcdefghijkl: art abc, quote 1/1\n" + picture("Abcdefghijkl", 0, "one"), result.out);
+}
+
+TEST_F(TrotspeakRun, EmptyTextDrawsNoBubbleExceptInRainbow) {
+  auto result = run({"-p", "yarrow", "-"}, "");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_BYTES(picture("Yarrow", 0, ""), result.out);
+
+  // Rainbow turns the empty text into a reset sequence, which is drawn.
+  result = run({"-p", "yarrow", "-r", "-"}, "");
+  EXPECT_EQ(result.status, 0);
+  const std::string reset = "\x1b[49m\x1b[39m\x1b[0m";
+  EXPECT_EQ(result.out.rfind("+ss+\n| " + reset + reset + " |\n+ss+\n", 0), 0u) << result.out;
+}
+
+TEST_F(TrotspeakRun, InfoLineWithoutQuote) {
+  const auto result = run({"-p", "yarrow", "-i", "-o"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out.substr(0, result.out.find('\n') + 1), "Yarrow: art yarrow_a, quote 65536/0\n");
+}
+
+TEST_F(TrotspeakRun, VersionWithPonySaysTheBuildDate) {
+  const auto version = run({"-v"}).out;  // "Build date: <stamp>\n"
+  const std::string stamp = version.substr(12, version.size() - 13);
+  const auto result = run({"-v", "-p", "yarrow"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_BYTES(picture("Yarrow", 0, "PonySaddledDate: " + stamp), result.out);
+}
+
+TEST_F(TrotspeakRun, BubbleStyleByNameOrPathAndVariants) {
+  const std::string text = "hey";
+  EXPECT_BYTES(picture("Yarrow", 0, text), run({"-p", "yarrow", "-b", "ascii", text}).out);
+  EXPECT_BYTES(picture("Yarrow", 0, text), run({"-p", "yarrow", "-b", "resources/bubbles/sayonly.bin", text}).out);
+  EXPECT_BYTES(picture("Yarrow", 0, text, 't'), run({"-p", "yarrow", "-t", text}).out);
+  EXPECT_BYTES(picture("Yarrow", 0, text, 's'), run({"-p", "yarrow", "-s", text}).out);
+
+  auto result = run({"-p", "yarrow", "-o", "-t", "-b", "sayonly"});
+  EXPECT_EQ(result.status, 255);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, ":( Null error: Bubble doesnt have think:\n");
+
+  result = run({"-p", "yarrow", "-b", "nosuch"});
+  EXPECT_EQ(result.status, 255);
+  EXPECT_EQ(result.err, ":( File error: Failed to open file './resources/bubbles/nosuch.bin':\n");
+}
+
+TEST_F(TrotspeakRun, BubbleListInNameOrderWinsOverEverything) {
+  const auto result = run({"-bl", "-h", "-l"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_GOLDEN("display/bubble_list.txt", result.out);
+}
+
+TEST_F(TrotspeakRun, BubbleListFailures) {
+  test::TempDir empty;
+  auto result = test::runProgram(TROTSPEAK_PATH, {"-bl"}, empty.path());
+  EXPECT_EQ(result.status, 255);
+  EXPECT_EQ(result.err.rfind(":( File error: Failed to list bubble styles in './resources/bubbles'", 0), 0u)
+      << result.err;
+
+  dir.write("resources/bubbles/junk.bin", "not a style");
+  result = run({"-bl"});
+  EXPECT_EQ(result.status, 255);
+  EXPECT_EQ(result.err, ":( Null error: Failed to decode bubble, invalid input format:\n");
+  EXPECT_NE(result.out.find("---- Bubble Type: junk -------\n"), std::string::npos);
+}
+
+TEST_F(TrotspeakRun, MissingDatabaseNamesThePathsTried) {
+  std::filesystem::remove(dir / "resources/ponies.bin");
+  const auto result = run({"-p", "xena"});
+  EXPECT_EQ(result.status, 255);
+  EXPECT_EQ(result.err.rfind(":( File error: Failed to open file './resources/ponies.bin' (also tried '", 0), 0u)
+      << result.err;
+
+  const auto named = run({"-c", "other.bin"});
+  EXPECT_EQ(named.err, ":( File error: Failed to open file 'other.bin':\n");
+}
+
+// Flips the tag of every art and quote record of the ponies other than the
+// first, so that reading any of them fails.
+void damageOtherPonies(const std::filesystem::path& path) {
+  std::string bytes = test::readFile(path);
+  bool first = true;
+  for (std::size_t at = bytes.find("char2"); at != std::string::npos; at = bytes.find("char2", at + 1)) {
+    if (first) {
+      first = false;
+      continue;
+    }
+    const auto next = bytes.find("char2", at + 1);
+    for (const std::string tag : {"pony14", "qte"}) {
+      for (auto t = bytes.find(tag, at); t != std::string::npos && t < next; t = bytes.find(tag, t + 1)) bytes[t] = 'X';
+    }
+  }
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+TEST_F(TrotspeakRun, ReadsOnlyWhatIsShown) {
+  const auto path = dir / "resources/ponies.bin";
+  damageOtherPonies(path);
+  const auto result = run({"-p", "xena", "-a", "xena_b", "-i"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out.substr(0, 26), "Xena: art xena_b, quote 1/") << result.out;
+  // Listing and random choice need names and counts only.
+  EXPECT_EQ(run({"-l"}).status, 0);
+  EXPECT_EQ(run({"-l", "-p", "abc"}).status, 0);
+  // The damage is real: showing another pony's art fails.
+  EXPECT_EQ(run({"-p", "yarrow"}).status, 255);
+}
+
+TEST_F(TrotspeakRun, DebugTrace) {
+  const auto result = run({"-d", "-p", "yarrow", "-o"});
+  EXPECT_EQ(result.status, 0);
+  const std::string& out = result.out;
+  const std::string head =
+      "DEBUG: 5 Arg Count\nDEBUG: 1   -d\nDEBUG: 2   -p\nDEBUG: 3   yarrow\nDEBUG: 4   -o\n"
+      "DEBUG: ARGS PARSED\nDEBUG: PONY AQUIRED\nDEBUG: BUBBLE AQUIRED\nDEBUG: PONY:  0x";
+  EXPECT_EQ(out.substr(0, head.size()), head);
+  EXPECT_NE(out.find("\nDEBUG: QUOTE: \n"), std::string::npos);
+  EXPECT_NE(out.find("DEBUG: TimeToRun "), std::string::npos);
+  EXPECT_EQ(out.substr(out.size() - 4), " ms\n");
+}
+
+TEST_F(TrotspeakRun, CalledAsTrotthinkUsesTheThinkVariant) {
+  const auto link = dir / "trotthink";
+  std::filesystem::create_symlink(TROTSPEAK_PATH, link);
+  const auto result = test::runProgram(link, {"-p", "yarrow", "hm"}, dir.path(), "", "trotthink");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_BYTES(picture("Yarrow", 0, "hm", 't'), result.out);
+}
+
+}  // namespace
+}  // namespace trot
