@@ -1,0 +1,371 @@
+#include "converter/art_text_reader.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "model/utf8.hpp"
+#include "render/color.hpp"
+
+namespace trot {
+
+namespace {
+
+// The art model counts rows, cells and columns in single bytes.
+constexpr std::size_t kMaxCells = 255;
+constexpr std::size_t kMaxRows = 255;
+
+constexpr std::uint32_t kEscape = 0x1B;
+constexpr std::uint32_t kUpperHalf = 0x2580;
+constexpr std::uint32_t kLowerHalf = 0x2584;
+constexpr std::uint32_t kFullBlock = 0x2588;
+
+using ParserException = AsciiArt::ParserException;
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0'; }
+
+std::string_view trim(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Palette components are written with digits 0-9 and letters a-z (either
+// case), the letters counting on from 10; anything else gives -1.
+int paletteDigit(char c) {
+  if (isDecimalDigit(c)) return c - '0';
+  if (c >= 'a' && c <= 'z') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+  return -1;
+}
+
+// Cuts a header value part into values: commas separate them, and a
+// parenthesised note is dropped and separates the text around it too.
+void addHeaderValues(ArtHeader& header, std::string_view key, std::string_view valuePart) {
+  std::string value;
+  std::size_t depth = 0;
+  const auto flush = [&] {
+    const auto trimmed = trim(value);
+    if (!trimmed.empty()) header.emplace(std::string(key), std::string(trimmed));
+    value.clear();
+  };
+  for (const char c : valuePart) {
+    if (c == '(') {
+      if (depth == 0) flush();
+      ++depth;
+    } else if (c == ')' && depth > 0) {
+      --depth;
+    } else if (depth > 0) {
+      continue;
+    } else if (c == ',') {
+      flush();
+    } else {
+      value += c;
+    }
+  }
+  flush();
+}
+
+std::size_t lineEndFrom(std::string_view text, std::size_t from) {
+  const auto end = text.find_first_of("\r\n", from);
+  return end == std::string_view::npos ? text.size() : end;
+}
+
+std::size_t afterLineEnd(std::string_view text, std::size_t end) {
+  if (text.substr(end).starts_with("\r\n")) return end + 2;
+  return end < text.size() ? end + 1 : end;
+}
+
+// Reads the header into `header` and gives the offset where the body starts.
+std::size_t readHeader(std::string_view text, ArtHeader& header) {
+  if (!text.starts_with("$$$")) throw ParserException("Invalid header, no starting seperator: '$$$'");
+  std::size_t pos = lineEndFrom(text, 0);
+  for (;;) {
+    while (pos < text.size() && (text[pos] == '\r' || text[pos] == '\n')) ++pos;
+    if (pos == text.size()) throw ParserException("Unexpected end of file while parsing meta");
+    const std::size_t end = lineEndFrom(text, pos);
+    const auto line = text.substr(pos, end - pos);
+    if (line.starts_with("$$$")) return afterLineEnd(text, end);
+    const auto colon = line.find(':');
+    if (colon != std::string_view::npos) addHeaderValues(header, trim(line.substr(0, colon)), line.substr(colon + 1));
+    pos = end;
+  }
+}
+
+// Parses the rest of a direct colour selection after "[38" or "[48":
+// ";2;R;G;Bm" with each component 0-255.
+bool parseDirectColor(std::string_view rest, Color& color) {
+  if (!rest.starts_with(";2;") || !rest.ends_with('m')) return false;
+  rest = rest.substr(3, rest.size() - 4);
+  std::uint8_t components[3] = {};
+  for (int i = 0; i < 3; ++i) {
+    const auto end = std::min(rest.find(';'), rest.size());
+    const auto number = rest.substr(0, end);
+    if (number.empty() || number.size() > 3 || !std::all_of(number.begin(), number.end(), isDecimalDigit)) return false;
+    unsigned value = 0;
+    for (const char c : number) value = value * 10 + static_cast<unsigned>(c - '0');
+    if (value > 255) return false;
+    components[i] = static_cast<std::uint8_t>(value);
+    const bool last = i == 2;
+    if (last != (end == rest.size())) return false;
+    rest.remove_prefix(last ? end : end + 1);
+  }
+  color = Color(components[0], components[1], components[2]);
+  return true;
+}
+
+ArtCell makeCell(Color upper, Color lower) {
+  ArtCell cell;
+  if (!upper.isDefault) {
+    cell.upper = {upper.r, upper.g, upper.b};
+    cell.upperTransparent = false;
+  }
+  if (!lower.isDefault) {
+    cell.lower = {lower.r, lower.g, lower.b};
+    cell.lowerTransparent = false;
+  }
+  return cell;
+}
+
+bool isEmptyCell(const ArtCell& cell) { return !cell.connector && cell.upperTransparent && cell.lowerTransparent; }
+
+// The picture part of the file, read line by line. Colours, modes and cells
+// never carry over from one line to the next.
+class BodyReader {
+ public:
+  BodyReader(std::ostream& messages, std::size_t firstLine) : messages_(messages), lineNumber_(firstLine) {}
+
+  void read(std::string_view body) {
+    while (!body.empty()) {
+      const std::string_view before = body;
+      const std::uint32_t c = decodeNext(body);
+      const auto bytes = before.substr(0, before.size() - body.size());
+      if (c == 0 || c == '\n') {
+        endLine();
+      } else if (c == '\r') {
+        continue;
+      } else if (c == ' ') {
+        space();
+      } else if (c == kUpperHalf) {
+        addCell(makeCell(foreground_, background_));
+      } else if (c == kLowerHalf) {
+        addCell(makeCell(background_, foreground_));
+      } else if (c == kFullBlock) {
+        addCell(makeCell(foreground_, foreground_));
+      } else if (c > 0xFF) {
+        reportLargeChar(c, bytes);
+      } else if (c == '$') {
+        dollarMode_ = !dollarMode_;
+        if (dollarMode_) {
+          buffer_.clear();
+        } else {
+          interpretMarker();
+        }
+      } else if (c == kEscape || (c == '^' && body.starts_with('['))) {
+        if (c == '^') body.remove_prefix(1);
+        escapeMode_ = true;
+        dollarMode_ = false;
+        buffer_.clear();
+      } else {
+        smallChar(c);
+      }
+    }
+    endLine();
+  }
+
+  std::vector<ArtRow> rows;
+  std::size_t width = 0;
+  bool sawBalloon = false;
+  std::uint8_t bubbleSize = 0;
+  std::size_t balloonRow = 0;
+
+ private:
+  void space() {
+    if (cells_.empty() && background_.isDefault) {
+      ++indent_;
+    } else {
+      addCell(makeCell(background_, background_));
+    }
+  }
+
+  void addCell(const ArtCell& cell) { cells_.push_back(cell); }
+
+  void addConnector(bool slash) {
+    ArtCell cell;
+    cell.connector = true;
+    cell.connectorSlash = slash;
+    addCell(cell);
+  }
+
+  void reportLargeChar(std::uint32_t c, std::string_view bytes) {
+    messages_ << "Unexpected large char: " << c << "\n  " << std::hex;
+    for (const char byte : bytes) messages_ << ' ' << static_cast<unsigned>(static_cast<unsigned char>(byte));
+    messages_ << std::dec << "\n";
+  }
+
+  void smallChar(std::uint32_t c) {
+    if (!escapeMode_ && !dollarMode_) {
+      throw ParserException("Unexpected unescaped small char: " + std::to_string(c));
+    }
+    buffer_ += static_cast<char>(c);
+    if (escapeMode_) interpretEscape();
+  }
+
+  void interpretMarker() {
+    for (const std::string_view word : {std::string_view("balloon"), std::string_view("bubble")}) {
+      if (std::string_view(buffer_).starts_with(word)) {
+        readBubbleSize(std::string_view(buffer_).substr(word.size()));
+        return;
+      }
+    }
+    if (buffer_ == "\\") {
+      addConnector(false);
+    } else if (buffer_ == "/") {
+      addConnector(true);
+    } else {
+      messages_ << "Failed to parse escaped sequence: '" << buffer_ << "'\n";
+    }
+  }
+
+  void readBubbleSize(std::string_view digits) {
+    unsigned size = 0;
+    for (const char c : digits) {
+      if (!isDecimalDigit(c)) throw ParserException("Failed to parse invalid bubble size: '" + std::string(digits) + "'");
+      size = (size * 10 + static_cast<unsigned>(c - '0')) % 256;
+    }
+    sawBalloon = true;
+    bubbleSize = static_cast<std::uint8_t>(size);
+    balloonRow = rows.size();
+  }
+
+  // Called after every byte added in escape mode; ends escape mode once the
+  // sequence is complete.
+  void interpretEscape() {
+    if (std::string_view(buffer_).starts_with("]P")) {
+      paletteByte();
+      return;
+    }
+    if (buffer_ == "[0m") {
+      resetColors();
+      escapeMode_ = false;
+      return;
+    }
+    if (buffer_.size() < 4 || buffer_[0] != '[' || buffer_.find('m') == std::string::npos) return;
+    escapeMode_ = false;
+    const char kind = buffer_[1];
+    const char code = buffer_[2];
+    Color direct;
+    if (kind == '3' && code >= '0' && code <= '7') {
+      foreground_ = std::exchange(pending_, Color());
+    } else if (kind == '3' && code == '9') {
+      foreground_ = pending_ = Color();
+    } else if (kind == '4' && code >= '0' && code <= '7') {
+      background_ = std::exchange(pending_, Color());
+    } else if (kind == '4' && code == '9') {
+      background_ = pending_ = Color();
+    } else if (kind == '0' && code == '0') {
+      resetColors();
+    } else if ((kind == '3' || kind == '4') && code == '8' &&
+               parseDirectColor(std::string_view(buffer_).substr(3), direct)) {
+      (kind == '3' ? foreground_ : background_) = direct;
+    } else {
+      messages_ << "Unknown escape sequence: '" << buffer_ << "'\n";
+    }
+  }
+
+  // "]P", one index byte ignored, then two digits each for red, green and
+  // blue. A component is stored as soon as its second digit arrives.
+  void paletteByte() {
+    const std::size_t index = buffer_.size() - 1;
+    if (index < 3) return;
+    const int digit = paletteDigit(buffer_[index]);
+    if (digit < 0) {
+      escapeMode_ = false;
+      return;
+    }
+    if (index % 2 == 0) {
+      const auto component = static_cast<std::uint8_t>((paletteDigit(buffer_[index - 1]) * 16 + digit) % 256);
+      (index == 4 ? pending_.r : index == 6 ? pending_.g : pending_.b) = component;
+    }
+    if (buffer_.size() == 9) {
+      pending_.isDefault = 0;
+      escapeMode_ = false;
+    }
+  }
+
+  void resetColors() { pending_ = foreground_ = background_ = Color(); }
+
+  void endLine() {
+    while (!cells_.empty() && isEmptyCell(cells_.back())) cells_.pop_back();
+    if (!cells_.empty()) addRow();
+    resetColors();
+    dollarMode_ = escapeMode_ = false;
+    buffer_.clear();
+    indent_ = 0;
+    cells_.clear();
+    ++lineNumber_;
+  }
+
+  void addRow() {
+    const std::string line = "Line " + std::to_string(lineNumber_);
+    if (cells_.size() > kMaxCells) {
+      throw ParserException(line + " has " + std::to_string(cells_.size()) + " cells, more than the " +
+                            std::to_string(kMaxCells) + " a row can hold");
+    }
+    const std::size_t extent = indent_ + cells_.size();
+    if (extent > kMaxCells) {
+      throw ParserException(line + " is " + std::to_string(extent) + " cells wide with its indent, more than the " +
+                            std::to_string(kMaxCells) + " an art can hold");
+    }
+    if (rows.size() == kMaxRows) {
+      throw ParserException(line + " would be row " + std::to_string(kMaxRows + 1) + ", more than the " +
+                            std::to_string(kMaxRows) + " rows an art can hold");
+    }
+    ArtRow row;
+    row.indent = static_cast<std::uint8_t>(indent_);
+    row.cells = std::move(cells_);
+    rows.push_back(std::move(row));
+    width = std::max(width, extent);
+  }
+
+  std::ostream& messages_;
+  std::size_t lineNumber_;
+  Color pending_;
+  Color foreground_;
+  Color background_;
+  bool dollarMode_ = false;
+  bool escapeMode_ = false;
+  std::string buffer_;
+  std::size_t indent_ = 0;
+  std::vector<ArtCell> cells_;
+};
+
+}  // namespace
+
+void parseArtText(AsciiArt& art, std::string_view text, ArtHeader* header, std::ostream& messages) {
+  ArtHeader pairs;
+  const std::size_t bodyStart = readHeader(text, pairs);
+
+  const auto firstBodyLine =
+      static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(bodyStart), '\n')) +
+      1;
+  BodyReader reader(messages, firstBodyLine);
+  reader.read(text.substr(bodyStart));
+
+  bool bubbleAbove = reader.rows.size() / 2 > reader.balloonRow;
+  if (const auto balloon = pairs.lower_bound("BALLOON"); balloon != pairs.end() && balloon->first == "BALLOON") {
+    if (balloon->second == "top") bubbleAbove = true;
+    if (balloon->second == "bottom") bubbleAbove = false;
+  }
+
+  art.rows = std::move(reader.rows);
+  art.width = static_cast<std::uint8_t>(reader.width);
+  if (reader.sawBalloon) art.bubbleSize = reader.bubbleSize;
+  art.bubbleAbove = bubbleAbove;
+  if (header != nullptr) header->merge(pairs);
+}
+
+}  // namespace trot

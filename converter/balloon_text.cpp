@@ -1,0 +1,194 @@
+#include "converter/balloon_text.hpp"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/utf8.hpp"
+
+namespace trot {
+
+namespace {
+
+using ParseException = Bubble::ParseException;
+using Items = std::map<std::string, std::vector<std::string>, std::less<>>;
+
+struct BorderKey {
+  const char* key;
+  std::vector<std::string> Bubble::*element;
+};
+
+struct SideKey {
+  const char* key;
+  std::string Bubble::*element;
+};
+
+constexpr std::array<BorderKey, 5> kTop = {{{"nw", &Bubble::nw},
+                                            {"nnw", &Bubble::nnw},
+                                            {"n", &Bubble::n},
+                                            {"nne", &Bubble::nne},
+                                            {"ne", &Bubble::ne}}};
+constexpr std::array<BorderKey, 5> kBottom = {{{"sw", &Bubble::sw},
+                                               {"ssw", &Bubble::ssw},
+                                               {"s", &Bubble::s},
+                                               {"sse", &Bubble::sse},
+                                               {"se", &Bubble::se}}};
+constexpr std::array<SideKey, 4> kWest = {{{"nww", &Bubble::nww}, {"w", &Bubble::w}, {"sww", &Bubble::sww}, {"ww", &Bubble::ww}}};
+constexpr std::array<SideKey, 4> kEast = {{{"nee", &Bubble::nee}, {"e", &Bubble::e}, {"see", &Bubble::see}, {"ee", &Bubble::ee}}};
+
+// The heights are stored in one byte each.
+constexpr std::size_t kMaxLines = 255;
+
+bool isKeyBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0'; }
+
+std::string_view trimKey(std::string_view key) {
+  while (!key.empty() && isKeyBlank(key.front())) key.remove_prefix(1);
+  while (!key.empty() && isKeyBlank(key.back())) key.remove_suffix(1);
+  return key;
+}
+
+bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+// Runs of line ends separate lines, so blank lines vanish. A text that opens
+// with a line end has no lines at all; existing balloon files rely on
+// nothing else, and their sizes and error line numbers follow this rule.
+Items collectItems(std::string_view text) {
+  Items items;
+  if (text.empty() || isLineEnd(text.front())) return items;
+  std::string previousKey;
+  bool hasPrevious = false;
+  std::size_t lineNumber = 0;
+  while (!text.empty()) {
+    std::size_t end = 0;
+    while (end < text.size() && !isLineEnd(text[end])) ++end;
+    const auto line = text.substr(0, end);
+    while (end < text.size() && isLineEnd(text[end])) ++end;
+    text.remove_prefix(end);
+    ++lineNumber;
+
+    const auto colon = line.find(':');
+    if (colon == std::string_view::npos) continue;
+    const auto key = trimKey(line.substr(0, colon));
+    if (!key.empty()) {
+      previousKey = std::string(key);
+      hasPrevious = true;
+    } else if (!hasPrevious) {
+      throw ParseException("Unkown key for item at line " + std::to_string(lineNumber));
+    }
+    items[previousKey].emplace_back(line.substr(colon + 1));
+  }
+  return items;
+}
+
+const std::vector<std::string>& requireKey(const Items& items, const char* key) {
+  const auto found = items.find(std::string_view(key));
+  if (found == items.end()) throw ParseException(std::string("Cant find key ") + key);
+  return found->second;
+}
+
+// Checks a top or bottom group and gives its height.
+std::size_t checkBorder(const Items& items, const std::array<BorderKey, 5>& group) {
+  const auto& first = requireKey(items, group[0].key);
+  for (std::size_t i = 1; i < group.size(); ++i) {
+    const auto& values = requireKey(items, group[i].key);
+    if (values.size() != first.size()) {
+      throw ParseException(std::string("Count of ") + group[0].key + "(" + std::to_string(first.size()) +
+                           ") doesnt equal count of " + group[i].key + "(" + std::to_string(values.size()) + ")");
+    }
+  }
+  if (first.size() > kMaxLines) {
+    throw ParseException(std::string("Count of ") + group[0].key + "(" + std::to_string(first.size()) +
+                         ") is more than " + std::to_string(kMaxLines));
+  }
+  return first.size();
+}
+
+// Checks a side group and gives its width.
+std::uint8_t checkSide(const Items& items, const std::array<SideKey, 4>& group) {
+  const auto firstSize = static_cast<std::uint8_t>(countCodePoints(items.find(std::string_view(group[0].key))->second[0]));
+  for (std::size_t i = 1; i < group.size(); ++i) {
+    const std::size_t size = countCodePoints(items.find(std::string_view(group[i].key))->second[0]);
+    if (size != firstSize) {
+      throw ParseException(std::string("Size of ") + group[0].key + "(" + std::to_string(firstSize) +
+                           ") doesnt equal size of " + group[i].key + "(" + std::to_string(size) + ")");
+    }
+  }
+  return firstSize;
+}
+
+std::uint32_t linkCodePoint(const Items& items, std::string_view key) {
+  const auto found = items.find(key);
+  if (found == items.end()) return 0;
+  std::string_view value = found->second.front();
+  return decodeNext(value);
+}
+
+// A missing connector (code point 0) is written as an empty value.
+std::string linkText(std::uint32_t codePoint) { return codePoint == 0 ? std::string() : encodeUtf8(codePoint); }
+
+void writeBorder(const Bubble& bubble, const std::array<BorderKey, 5>& group, std::ostream& stream) {
+  for (const auto& [key, element] : group) {
+    bool first = true;
+    for (const auto& line : bubble.*element) {
+      if (first) stream << key;
+      stream << ':' << line << '\n';
+      first = false;
+    }
+  }
+  stream << '\n';
+}
+
+void writeSide(const Bubble& bubble, const std::array<SideKey, 4>& group, std::ostream& stream) {
+  for (const auto& [key, element] : group) stream << key << ':' << bubble.*element << '\n';
+  stream << '\n';
+}
+
+}  // namespace
+
+void parseBalloon(Bubble& bubble, std::string_view text) {
+  const Items items = collectItems(text);
+
+  for (const auto& group : {kWest, kEast}) {
+    for (const auto& side : group) {
+      const auto& values = requireKey(items, side.key);
+      if (values.size() != 1) {
+        throw ParseException(std::string("Count of ") + side.key + std::to_string(values.size()) +
+                             " doesnt equal 1");
+      }
+    }
+  }
+  const std::size_t topHeight = checkBorder(items, kTop);
+  const std::size_t bottomHeight = checkBorder(items, kBottom);
+  const std::uint8_t leftWidth = checkSide(items, kWest);
+  const std::uint8_t rightWidth = checkSide(items, kEast);
+
+  Bubble built;
+  for (const auto& group : {kTop, kBottom}) {
+    for (const auto& [key, element] : group) built.*element = items.find(std::string_view(key))->second;
+  }
+  for (const auto& group : {kWest, kEast}) {
+    for (const auto& [key, element] : group) built.*element = items.find(std::string_view(key))->second.front();
+  }
+  built.topHeight = static_cast<std::uint8_t>(topHeight);
+  built.bottomHeight = static_cast<std::uint8_t>(bottomHeight);
+  built.leftWidth = leftWidth;
+  built.rightWidth = rightWidth;
+  built.linkSlash = linkCodePoint(items, "/");
+  built.linkBackslash = linkCodePoint(items, "\\");
+  built.linkX = linkCodePoint(items, "X");
+  bubble = std::move(built);
+}
+
+void writeBalloon(const Bubble& bubble, std::ostream& stream) {
+  stream << "/:" << linkText(bubble.linkSlash) << '\n';
+  stream << "\\:" << linkText(bubble.linkBackslash) << '\n';
+  stream << "X:" << linkText(bubble.linkX) << "\n\n";
+  writeBorder(bubble, kTop, stream);
+  writeBorder(bubble, kBottom, stream);
+  writeSide(bubble, kWest, stream);
+  writeSide(bubble, kEast, stream);
+}
+
+}  // namespace trot

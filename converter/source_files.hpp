@@ -1,0 +1,45 @@
+// Small file and folder helpers shared by the converter commands: how paths
+// are printed, how source files are read, and how sub-folders are found.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trot {
+
+// The path's narrow text in double quotes, with a backslash in front of every
+// double quote and backslash inside it.
+std::string quotedPath(const std::filesystem::path& path);
+
+// Writes "'<quoted path>' isnt a directory" as one flushed line.
+void reportNotADirectory(std::ostream& out, const std::filesystem::path& path);
+
+// True for an existing folder; a missing path is simply not a folder.
+bool isDirectory(const std::filesystem::path& path);
+
+// The whole file as bytes; FileException "Failed to open file" when it
+// cannot be opened.
+std::string readWholeFile(const std::filesystem::path& path);
+
+// The folders directly inside `folder` whose full path ends in `suffix`, in
+// listing order. A `folder` that is not a folder is reported on `out` and
+// gives an empty list.
+std::vector<std::filesystem::path> findSubfolders(const std::filesystem::path& folder, std::string_view suffix,
+                                                  std::ostream& out);
+
+// Writes a whole output file: the previous file, if any, stays untouched
+// unless `write` ran to its end and everything reached the disk. When the
+// file cannot even be created, `cannotOpen` is called, which throws the
+// command's own report; later failures keep the file layer's report.
+void writeOutputFile(const std::filesystem::path& path, const std::function<void(std::ostream&)>& write,
+                     const std::function<void()>& cannotOpen);
+
+// Writes `text` as a whole file; one that cannot be created gives
+// FileException "Failed to open file for writing: " followed by the path.
+void writeTextFile(const std::filesystem::path& path, std::string_view text);
+
+}  // namespace trot

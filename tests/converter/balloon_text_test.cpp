@@ -1,0 +1,146 @@
+// Balloon text: parsing into a bubble, the rule violations it reports, and
+// writing a bubble back so that it parses into the same bubble.
+#include "converter/balloon_text.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "tests/support/golden.hpp"
+
+namespace trot {
+namespace {
+
+// Every side key with a one-character piece, and one-line top and bottom.
+const std::string kSides = "nww:(\nw:(\nsww:(\nww:(\nnee:)\ne:)\nsee:)\nee:)\n";
+const std::string kTop = "nw:.\nnnw:-\nn:-\nnne:-\nne:.\n";
+const std::string kBottom = "sw:'\nssw:-\ns:-\nsse:-\nse:'\n";
+
+Bubble parsed(std::string_view text) {
+  Bubble bubble;
+  parseBalloon(bubble, text);
+  return bubble;
+}
+
+std::string failure(std::string_view text) {
+  Bubble bubble;
+  try {
+    parseBalloon(bubble, text);
+  } catch (const Bubble::ParseException& error) {
+    return error.message();
+  }
+  return "(no failure)";
+}
+
+void expectSameBubble(const Bubble& expected, const Bubble& actual) {
+  EXPECT_EQ(expected.linkSlash, actual.linkSlash);
+  EXPECT_EQ(expected.linkBackslash, actual.linkBackslash);
+  EXPECT_EQ(expected.linkX, actual.linkX);
+  EXPECT_EQ(expected.topHeight, actual.topHeight);
+  EXPECT_EQ(expected.bottomHeight, actual.bottomHeight);
+  EXPECT_EQ(expected.leftWidth, actual.leftWidth);
+  EXPECT_EQ(expected.rightWidth, actual.rightWidth);
+  const std::vector<std::string> Bubble::*borders[] = {&Bubble::nw, &Bubble::nnw, &Bubble::n, &Bubble::nne,
+                                                       &Bubble::ne, &Bubble::sw,  &Bubble::ssw, &Bubble::s,
+                                                       &Bubble::sse, &Bubble::se};
+  for (const auto border : borders) EXPECT_EQ(expected.*border, actual.*border);
+  const std::string Bubble::*sides[] = {&Bubble::nww, &Bubble::w, &Bubble::sww, &Bubble::ww,
+                                        &Bubble::nee, &Bubble::e, &Bubble::see, &Bubble::ee};
+  for (const auto side : sides) EXPECT_EQ(expected.*side, actual.*side);
+}
+
+TEST(BalloonText, PiecesAreTakenAsWritten) {
+  const Bubble bubble = parsed(
+      "/:\u2571x\n\\:\\\nX:\n"
+      "a comment without a colon\n"
+      "colour: keys that mean nothing are ignored\n"
+      "  nw \t: _\n:/ \n:|\nnnw:-\n:\n:\nn: -\n: \n: \nnne:-\n:\n:\nne:_ \n:\\\n:|\n" +
+      kBottom + "nww: [\nw: |\nsww: [\nww: <\nnee:] \ne:| \nsee:] \nee:> \n");
+  EXPECT_EQ(bubble.linkSlash, 0x2571u);  // only the first character counts
+  EXPECT_EQ(bubble.linkBackslash, static_cast<std::uint32_t>('\\'));
+  EXPECT_EQ(bubble.linkX, 0u);
+  EXPECT_EQ(bubble.topHeight, 3);
+  EXPECT_EQ(bubble.bottomHeight, 1);
+  EXPECT_EQ(bubble.nw, (std::vector<std::string>{" _", "/ ", "|"}));
+  EXPECT_EQ(bubble.n, (std::vector<std::string>{" -", " ", " "}));
+  EXPECT_EQ(bubble.nww, " [");
+  EXPECT_EQ(bubble.leftWidth, 2);
+  EXPECT_EQ(bubble.rightWidth, 2);
+}
+
+TEST(BalloonText, MissingConnectorsAndEveryKindOfLineEnd) {
+  const std::string text = kSides + "\r\n\r\n" + kTop + "\r" + kBottom;
+  std::string crlf;
+  for (const char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  for (const auto& variant : {text, crlf}) {
+    const Bubble bubble = parsed(variant);
+    EXPECT_EQ(bubble.linkSlash, 0u);
+    EXPECT_EQ(bubble.topHeight, 1);
+    EXPECT_EQ(bubble.ee, ")");
+    EXPECT_EQ(bubble.se, std::vector<std::string>{"'"});
+  }
+}
+
+TEST(BalloonText, RuleViolations) {
+  std::string tall;
+  for (const char* key : {"nw", "nnw", "n", "nne", "ne"}) {
+    tall += std::string(key) + ":-\n";
+    for (int i = 1; i < 256; ++i) tall += ":-\n";
+  }
+  struct Case {
+    std::string text;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"\n" + kSides + kTop + kBottom, "Cant find key nww"},  // a leading line end hides every line
+      {":abc\n" + kSides, "Unkown key for item at line 1"},
+      {"just words\n\n\n:abc\n", "Unkown key for item at line 2"},
+      {"nww:(\nw:(\nsww:(\nww:\n:x\n" + kTop, "Count of ww2 doesnt equal 1"},
+      {"nww:(\nw:(\nsww:(\nnee:)\ne:)\nsee:)\nee:)\n", "Cant find key ww"},
+      {kSides + "nw:.\n:.\n:.\nnnw:-\n:-\nn:-\nnne:-\nne:.\n", "Count of nw(3) doesnt equal count of nnw(2)"},
+      {kSides + kTop + "sw:'\nssw:-\ns:-\nse:'\n", "Cant find key sse"},
+      {"nww:((\nw:(\nsww:(\nww:(\nnee:)\ne:)\nsee:)\nee:)\n" + kTop + kBottom,
+       "Size of nww(2) doesnt equal size of w(1)"},
+      {"nww:(\nw:(\nsww:(\nww:(\nnee:)\ne:)\nsee:)\nee:\u2502\u2502\n" + kTop + kBottom,
+       "Size of nee(1) doesnt equal size of ee(2)"},
+      {kSides + tall + kBottom, "Count of nw(256) is more than 255"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(failure(c.text), c.message) << c.text.substr(0, 40);
+}
+
+TEST(BalloonText, FailureLeavesTheBubbleAsItWas) {
+  Bubble bubble = parsed(kSides + kTop + kBottom);
+  EXPECT_THROW(parseBalloon(bubble, kSides), Bubble::ParseException);
+  EXPECT_EQ(bubble.nw, std::vector<std::string>{"."});
+}
+
+TEST(BalloonText, WriterLayout) {
+  Bubble bubble = parsed("/:/\n\\:\\\n" + kSides + kTop + kBottom);
+  bubble.nw = {"a", "b"};
+  std::ostringstream text;
+  writeBalloon(bubble, text);
+  EXPECT_BYTES(
+      "/:/\n\\:\\\nX:\n\n"
+      "nw:a\n:b\nnnw:-\nn:-\nnne:-\nne:.\n\n"
+      "sw:'\nssw:-\ns:-\nsse:-\nse:'\n\n"
+      "nww:(\nw:(\nsww:(\nww:(\n\n"
+      "nee:)\ne:)\nsee:)\nee:)\n\n",
+      text.str());
+}
+
+TEST(BalloonText, WrittenTextParsesBackIntoTheSameBubble) {
+  const std::string sources[] = {
+      "/:\U0001F40E\n\\:\u2572\nX:x\n" + kSides + kTop + kBottom,
+      "nw: ,\n: |\nnnw:--\n:  \nn:-\n: \nnne:~\n: \nne:. \n: |\n" + kBottom +
+          "nww:| \nw:| \nsww:| \nww:< \nnee: |\ne: |\nsee: |\nee: >\n",
+  };
+  for (const auto& source : sources) {
+    const Bubble original = parsed(source);
+    std::ostringstream text;
+    writeBalloon(original, text);
+    expectSameBubble(original, parsed(text.str()));
+  }
+}
+
+}  // namespace
+}  // namespace trot
