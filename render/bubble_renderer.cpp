@@ -74,6 +74,10 @@ void writeVisible(std::ostream& output, std::string_view text, bool keepEscapes)
   }
 }
 
+void writeSpaces(std::ostream& output, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) output.put(' ');
+}
+
 std::string_view sidePiece(const std::string& element) {
   return std::string_view(element).substr(0, kSidePieceBytes);
 }
@@ -107,10 +111,12 @@ void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view t
     const std::string& right = lines.size() == 1 ? bubble.ee : first ? bubble.nee : last ? bubble.see : bubble.e;
 
     const std::size_t pad = lineWidth - lines[index].width;
-    output << sidePiece(left) << std::string(pad / 2, ' ');
+    output << sidePiece(left);
+    writeSpaces(output, pad / 2);
     writeVisible(output, lines[index].text, format != nullptr);
     if (format != nullptr) format->reset(output);
-    output << std::string(pad - pad / 2, ' ') << sidePiece(right) << '\n';
+    writeSpaces(output, pad - pad / 2);
+    output << sidePiece(right) << '\n';
   }
   writeBorder(output, bottom, inner);
 }

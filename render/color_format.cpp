@@ -1,5 +1,9 @@
 #include "render/color_format.hpp"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -8,13 +12,29 @@ namespace trot {
 
 namespace {
 
-void writeSelection(std::ostream& stream, const char* rgbLead, const char* defaultCode, Color color) {
+char* appendDecimal(char* out, std::uint8_t value) {
+  if (value >= 100) *out++ = static_cast<char>('0' + value / 100);
+  if (value >= 10) *out++ = static_cast<char>('0' + value / 10 % 10);
+  *out++ = static_cast<char>('0' + value % 10);
+  return out;
+}
+
+void writeSelection(std::ostream& stream, std::string_view rgbLead, std::string_view defaultCode, Color color) {
   if (color.isDefault != 0) {
     stream << defaultCode;
     return;
   }
-  stream << rgbLead << static_cast<unsigned>(color.r) << ';' << static_cast<unsigned>(color.g) << ';'
-         << static_cast<unsigned>(color.b) << 'm';
+  // Built in one buffer: the art renderer writes one of these for most cells,
+  // and formatted stream output of each number costs far more.
+  std::array<char, 24> buffer{};
+  char* end = std::copy(rgbLead.begin(), rgbLead.end(), buffer.data());
+  end = appendDecimal(end, color.r);
+  *end++ = ';';
+  end = appendDecimal(end, color.g);
+  *end++ = ';';
+  end = appendDecimal(end, color.b);
+  *end++ = 'm';
+  stream.write(buffer.data(), end - buffer.data());
 }
 
 }  // namespace
