@@ -1,8 +1,66 @@
 #include "converter/dispatch.hpp"
 
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+#include "converter/bubble_conversion.hpp"
+#include "converter/pony_conversion.hpp"
+#include "converter/pony_serialization.hpp"
+#include "converter/resource_commands.hpp"
+#include "model/exception.hpp"
 #include "render/color_format.hpp"
 
 namespace trot {
+
+namespace {
+
+using Path = std::filesystem::path;
+
+std::vector<Path> pathsBetween(const char* const* first, const char* const* last) {
+  return std::vector<Path>(first, last);
+}
+
+// The commands tried depend on the argument count first: each takes a fixed
+// count, or at least one input before its fixed trailing arguments. Gives
+// false when the command line names no command; `argc` is at least 4.
+bool runCommand(int argc, const char* const* argv, std::ostream& out) {
+  const std::string_view command = argv[1];
+  const Path last = argv[argc - 1];
+  if (argc == 4) {
+    const Path first = argv[2];
+    if (command == "convertall") {
+      convertAll(first, last, out);
+    } else if (command == "convertbubbles") {
+      convertBubbles(first, last, out);
+    } else if (command == "merge") {
+      mergeDatabases({first}, last);
+    } else if (command == "serializeall") {
+      serializeAll(first, last, out);
+    } else if (command == "serializebubbles") {
+      serializeBubbles(first, last, out);
+    } else {
+      return false;
+    }
+    return true;
+  }
+  if (argc >= 5) {
+    const Path secondLast = argv[argc - 2];
+    if (command == "convertponies") {
+      convertPonies(pathsBetween(argv + 2, argv + argc - 2), secondLast, last, out);
+    } else if (command == "merge") {
+      mergeDatabases(pathsBetween(argv + 2, argv + argc - 1), last);
+    } else if (command == "serializeponies") {
+      for (const Path& input : pathsBetween(argv + 2, argv + argc - 2)) serializePonies(input, secondLast, last, out);
+    } else {
+      return false;
+    }
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 void printUsage(const char* program, std::ostream& out) {
   out << "  ORG short for Originals\n";
@@ -20,8 +78,19 @@ int runTrotconv(int argc, const char* const* argv) {
   ColorFormatANSI format;
   format.setForeground(std::cout, Color(1, 2, 3));
   if (argc < 1) return -1;
-  printUsage(argv[0]);
-  return 0;
+  try {
+    if (argc < 4 || !runCommand(argc, argv, std::cout)) printUsage(argv[0], std::cout);
+    return 0;
+  } catch (const Exception& failure) {
+    std::cout.flush();
+    failure.print(std::cerr);
+  } catch (const std::filesystem::filesystem_error& failure) {
+    // Folders that cannot be listed or created end the run like any other
+    // failure that reaches the top: one line on standard error.
+    std::cout.flush();
+    std::cerr << failure.what() << '\n';
+  }
+  return -1;
 }
 
 }  // namespace trot

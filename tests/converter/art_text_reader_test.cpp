@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
 #include "tests/support/golden.hpp"
@@ -28,32 +29,22 @@ Parsed parse(std::string_view text) {
 // A file with an empty header and `body` as its picture.
 Parsed parseBody(const std::string& body) { return parse("$$$\n$$$\n" + body); }
 
-ArtCell cell(std::array<std::uint8_t, 3> upper, std::array<std::uint8_t, 3> lower) {
-  ArtCell c;
-  c.upper = upper;
-  c.lower = lower;
-  c.upperTransparent = c.lowerTransparent = false;
-  return c;
-}
+using Rgb = std::array<std::uint8_t, 3>;
 
-ArtCell upperOnly(std::array<std::uint8_t, 3> upper) {
+// A cell with the given halves; a missing half is transparent.
+ArtCell cell(std::optional<Rgb> upper, std::optional<Rgb> lower) {
   ArtCell c;
-  c.upper = upper;
-  c.upperTransparent = false;
-  return c;
-}
-
-ArtCell lowerOnly(std::array<std::uint8_t, 3> lower) {
-  ArtCell c;
-  c.lower = lower;
-  c.lowerTransparent = false;
+  c.upperTransparent = !upper;
+  c.lowerTransparent = !lower;
+  c.upper = upper.value_or(Rgb{});
+  c.lower = lower.value_or(Rgb{});
   return c;
 }
 
 const ArtCell kEmpty;
-constexpr std::array<std::uint8_t, 3> kRed{255, 0, 0};
-constexpr std::array<std::uint8_t, 3> kGreen{0, 255, 0};
-constexpr std::array<std::uint8_t, 3> kBlue{0, 0, 255};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kGreen{0, 255, 0};
+constexpr Rgb kBlue{0, 0, 255};
 
 // Palette definitions and selections in the "^[" spelling.
 const std::string kRedFg = "^[]P1ff0000^[[31m";
@@ -110,16 +101,6 @@ TEST(ArtTextReader, LimitsAreReachedWithoutFailure) {
   EXPECT_EQ(parsed.art.width, 255);
 }
 
-TEST(ArtTextReader, FailureLeavesTheArtUntouched) {
-  AsciiArt art;
-  art.width = 7;
-  art.rows.resize(2);
-  std::ostringstream messages;
-  EXPECT_THROW(parseArtText(art, "$$$\n$$$\n\u2588\nbad", nullptr, messages), AsciiArt::ParserException);
-  EXPECT_EQ(art.width, 7);
-  EXPECT_EQ(art.rows.size(), 2u);
-}
-
 TEST(ArtTextReader, HeaderValuesAreSplitTrimmedAndKeptInOrder) {
   const Parsed parsed = parse(
       "$$$$ anything here\r\n"
@@ -149,21 +130,17 @@ TEST(ArtTextReader, PaletteColoursSelectForegroundAndBackground) {
       // letters count on from 10 in either case, modulo 256 per component
       "^[]P1Zz0A0f^[[37m\u2588\n"
       // an index digit other than 1 or 2 is ignored
-      "\x1b]P900ff00\x1b[34m\u2588\n");
-  ASSERT_EQ(parsed.art.rows.size(), 4u);
+      "\x1b]P900ff00\x1b[34m\u2588\n"
+      // an entry broken off at "-" keeps the red of 00 it completed
+      "^[]P1ff0000^[]P100-^[[31m\u2588");
+  ASSERT_EQ(parsed.art.rows.size(), 5u);
   EXPECT_EQ(parsed.art.rows[0].cells,
             (std::vector<ArtCell>{cell(kRed, kBlue), cell(kBlue, kRed), cell(kRed, kRed), cell(kBlue, kBlue)}));
-  EXPECT_EQ(parsed.art.rows[1].cells, std::vector<ArtCell>{lowerOnly(kBlue)});
-  EXPECT_EQ(parsed.art.rows[2].cells, (std::vector<ArtCell>{cell({83, 10, 15}, {83, 10, 15})}));
+  EXPECT_EQ(parsed.art.rows[1].cells, std::vector<ArtCell>{cell({}, kBlue)});
+  EXPECT_EQ(parsed.art.rows[2].cells, (std::vector<ArtCell>{cell(Rgb{83, 10, 15}, Rgb{83, 10, 15})}));
   EXPECT_EQ(parsed.art.rows[3].cells, (std::vector<ArtCell>{cell(kGreen, kGreen)}));
+  EXPECT_EQ(parsed.art.rows[4].cells, (std::vector<ArtCell>{cell(Rgb{0, 0, 0}, Rgb{0, 0, 0})}));
   EXPECT_EQ(parsed.messages, "");
-}
-
-TEST(ArtTextReader, BrokenPaletteEntryKeepsTheComponentsItCompleted) {
-  // The second entry stops at "-" after overwriting red with 00.
-  const Parsed parsed = parseBody("^[]P1ff0000^[]P100-^[[31m\u2588");
-  ASSERT_EQ(parsed.art.rows.size(), 1u);
-  EXPECT_EQ(parsed.art.rows[0].cells, (std::vector<ArtCell>{cell({0, 0, 0}, {0, 0, 0})}));
 }
 
 TEST(ArtTextReader, DirectColoursAndResetsAsTheConverterWritesThem) {
@@ -175,8 +152,8 @@ TEST(ArtTextReader, DirectColoursAndResetsAsTheConverterWritesThem) {
       "\x1b[38;2;0;255;0m\u2580\x1b[48;2;0;0;255m\x1b[39m\u2580\x1b[38;2;255;0;0m\u2580\x1b[49m\u2580" +
       reset + "\n");
   ASSERT_EQ(parsed.art.rows.size(), 1u);
-  EXPECT_EQ(parsed.art.rows[0].cells, (std::vector<ArtCell>{cell(kRed, kBlue), kEmpty, upperOnly(kGreen),
-                                                            lowerOnly(kBlue), cell(kRed, kBlue), upperOnly(kRed)}));
+  EXPECT_EQ(parsed.art.rows[0].cells, (std::vector<ArtCell>{cell(kRed, kBlue), kEmpty, cell(kGreen, {}),
+                                                            cell({}, kBlue), cell(kRed, kBlue), cell(kRed, {})}));
   EXPECT_EQ(parsed.messages, "");
 }
 
@@ -214,25 +191,29 @@ TEST(ArtTextReader, IndentCellsAndBlankLines) {
   EXPECT_EQ(parsed.art.width, 6);
 }
 
-TEST(ArtTextReader, ColoursAndModesEndWithTheLine) {
-  // The second line's block has the default colour and is dropped; the
-  // marker left open on the third line does not take in the fourth.
-  const Parsed parsed = parseBody(kRedFg + blocks(1) + "\n" + blocks(1) + "\n$\\\n$/$");
-  ASSERT_EQ(parsed.art.rows.size(), 2u);
-  EXPECT_EQ(parsed.art.rows[0].cells, std::vector<ArtCell>{cell(kRed, kRed)});
-  ASSERT_EQ(parsed.art.rows[1].cells.size(), 1u);
-  EXPECT_TRUE(parsed.art.rows[1].cells[0].connectorSlash);
-}
-
-TEST(ArtTextReader, NulByteEndsTheLine) {
-  const Parsed parsed = parseBody(kRedFg + blocks(1) + std::string(1, '\0') + kRedFg + blocks(2));
-  ASSERT_EQ(parsed.art.rows.size(), 2u);
-  EXPECT_EQ(parsed.art.rows[1].cells.size(), 2u);
-}
-
-TEST(ArtTextReader, BrokenUtf8EndsTheLineAndACutSequenceEndsTheText) {
-  const Parsed parsed = parseBody(kRedFg + "\u2588\x80x" + kRedFg + "\u2588\xe2\x96");
-  ASSERT_EQ(parsed.art.rows.size(), 2u);
+TEST(ArtTextReader, WhatEndsALine) {
+  const std::string red = kRedFg + blocks(1);
+  struct Case {
+    std::string body;
+    std::vector<std::size_t> cellsPerRow;
+  };
+  const Case cases[] = {
+      // colours end with their line: the second block is default and dropped
+      {red + "\n" + blocks(1), {1}},
+      // a marker left open does not take in the next line's "$/$"
+      {"$\\\n$/$", {1}},
+      {red + std::string(1, '\0') + red + blocks(1), {1, 2}},
+      // a stray continuation byte swallows the byte after it as well
+      {red + "\x80x" + red, {1, 1}},
+      // a sequence cut short by the end of the text ends it
+      {red + "\xe2\x96", {1}},
+  };
+  for (const auto& c : cases) {
+    const Parsed parsed = parseBody(c.body);
+    std::vector<std::size_t> cellsPerRow;
+    for (const auto& row : parsed.art.rows) cellsPerRow.push_back(row.cells.size());
+    EXPECT_EQ(cellsPerRow, c.cellsPerRow) << c.body;
+  }
 }
 
 TEST(ArtTextReader, BalloonMarkerSetsSizeAndPlacement) {

@@ -1,0 +1,112 @@
+#include "converter/bubble_conversion.hpp"
+
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "converter/balloon_text.hpp"
+#include "converter/source_files.hpp"
+#include "model/bubble.hpp"
+#include "model/exception.hpp"
+#include "model/file_io.hpp"
+
+namespace trot {
+
+namespace {
+
+using Path = std::filesystem::path;
+
+Path withSuffix(Path path, const char* suffix) {
+  path += suffix;
+  return path;
+}
+
+void readBalloonFile(const Path& path, std::map<std::string, BubbleTypes>& styles) {
+  Bubble bubble;
+  parseBalloon(bubble, readWholeFile(path));
+  BubbleTypes& style = styles[path.stem().string()];
+  const std::string extension = path.extension().string();
+  if (extension == ".say") {
+    style.setSay(bubble);
+  } else if (extension == ".think") {
+    style.setThink(bubble);
+  } else {
+    throw NullException("Failed to determine say/think type of file: " + path.string());
+  }
+}
+
+void writeBalloonFile(const Path& path, const Bubble& bubble) {
+  std::ostringstream text;
+  writeBalloon(bubble, text);
+  writeTextFile(path, text.str());
+}
+
+}  // namespace
+
+void convertBubbles(const Path& inFolder, const Path& outFolder, std::ostream& out) {
+  std::filesystem::create_directories(outFolder);
+  if (!isDirectory(inFolder)) {
+    reportNotADirectory(out, inFolder);
+    return;
+  }
+
+  std::map<std::string, BubbleTypes> styles;
+  for (const auto& entry : std::filesystem::directory_iterator(inFolder)) {
+    if (!entry.is_regular_file()) continue;
+    try {
+      readBalloonFile(entry.path(), styles);
+    } catch (const Exception& failure) {
+      out << "Failed to process bubble '" << quotedPath(entry.path()) << "': ";
+      failure.print(out);
+    }
+  }
+
+  unsigned written = 0;
+  for (auto& [name, style] : styles) {
+    if (!style.hasSay() && !style.hasThink()) continue;
+    try {
+      const Path output = withSuffix(outFolder / name, ".bin");
+      style.encodeInit();
+      writeOutputFile(
+          output, [&](std::ostream& stream) { style.encode(stream); },
+          [&] { throw NullException("Failed to open file for writing to " + output.string()); });
+      ++written;
+    } catch (const Exception& failure) {
+      out << "Failed to save bubble '" << name << "': ";
+      failure.print(out);
+    }
+  }
+  out << "Processed " << written << " bubbles\n";
+}
+
+void serializeBubbles(const Path& inFolder, const Path& outFolder, std::ostream& out) {
+  std::filesystem::create_directories(outFolder);
+  if (!isDirectory(inFolder)) {
+    reportNotADirectory(out, inFolder);
+    return;
+  }
+
+  unsigned written = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(inFolder)) {
+    if (!entry.is_regular_file()) continue;
+    try {
+      BubbleTypes style;
+      loadFromFile(style, entry.path());
+      const Path base = outFolder / entry.path().stem();
+      if (style.hasSay()) {
+        writeBalloonFile(withSuffix(base, ".say"), style.getSay());
+        ++written;
+      }
+      if (style.hasThink()) {
+        writeBalloonFile(withSuffix(base, ".think"), style.getThink());
+        ++written;
+      }
+    } catch (const Exception& failure) {
+      out << "Failed to process bubble: " << quotedPath(entry.path().filename()) << '\n';
+      failure.print(out);
+    }
+  }
+  out << "### Serialized " << written << " bubbles\n";
+}
+
+}  // namespace trot

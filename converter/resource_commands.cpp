@@ -1,0 +1,43 @@
+#include "converter/resource_commands.hpp"
+
+#include "converter/bubble_conversion.hpp"
+#include "converter/pony_conversion.hpp"
+#include "converter/pony_serialization.hpp"
+#include "converter/source_files.hpp"
+#include "model/character_group.hpp"
+#include "model/file_io.hpp"
+
+namespace trot {
+
+using Path = std::filesystem::path;
+
+void mergeDatabases(const std::vector<Path>& inputs, const Path& output) {
+  CharacterGroup result;
+  for (const Path& input : inputs) {
+    CharacterGroup group;
+    loadFromFile(group, input);
+    result.merge(group);
+  }
+  saveToFile(result, output);
+}
+
+void convertAll(const Path& in, const Path& out, std::ostream& messages) {
+  convertBubbles(in / "balloons", out / "bubbles", messages);
+  for (const Path& folder : findSubfolders(in, "ttyponies", messages)) {
+    convertPonies({folder}, in / "quotes", out / (folder.filename().string() + ".bin"), messages);
+  }
+}
+
+void serializeAll(const Path& in, const Path& out, std::ostream& messages) {
+  if (!isDirectory(in)) {
+    reportNotADirectory(messages, in);
+    return;
+  }
+  serializeBubbles(in / "bubbles", out / "balloons", messages);
+  for (const auto& entry : std::filesystem::directory_iterator(in)) {
+    if (!entry.is_regular_file() || entry.path().extension().string() != ".bin") continue;
+    serializePonies(entry.path(), out / entry.path().stem(), out / "quotes", messages);
+  }
+}
+
+}  // namespace trot
