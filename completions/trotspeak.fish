@@ -1,0 +1,62 @@
+# Fish completion for trotspeak, trotthink and trotconv. Names come from the
+# installed program's own listings, so they never go stale.
+
+function __trotspeak_database
+    set -l tokens (commandline -opc)
+    for i in (seq (count $tokens))
+        if contains -- $tokens[$i] -c --characters; and test $i -lt (count $tokens)
+            echo -c
+            echo $tokens[(math $i + 1)]
+        end
+    end
+end
+
+function __trotspeak_ponies
+    set -l program (commandline -opc)[1]
+    $program (__trotspeak_database) -l 2>/dev/null | sed -n "s/^\t'\(.*\)'  .*Arts: .*/\1/p"
+end
+
+function __trotspeak_arts
+    set -l tokens (commandline -opc)
+    set -l program $tokens[1]
+    set -l ponies
+    for i in (seq (count $tokens))
+        if contains -- $tokens[$i] -p --pony; and test $i -lt (count $tokens)
+            set ponies $tokens[(math $i + 1)]
+        end
+    end
+    if test (count $ponies) -eq 0
+        set ponies (__trotspeak_ponies)
+    end
+    for pony in $ponies
+        $program (__trotspeak_database) -l -p $pony 2>/dev/null | sed -n 's/^\t//p'
+    end
+end
+
+function __trotspeak_styles
+    set -l program (commandline -opc)[1]
+    $program -bl 2>/dev/null | sed -n 's/^---- Bubble Type: \(.*\) -------$/\1/p'
+end
+
+for command in trotspeak trotthink
+    complete -c $command -s h -l help -d 'Display the help screen'
+    complete -c $command -s d -l debug -d 'Print debug lines'
+    complete -c $command -s v -l version -d 'Print the build date'
+    complete -c $command -s l -l list -d 'List ponies, arts or quotes'
+    complete -c $command -s a -l art -x -a '(__trotspeak_arts)' -d 'Art variant to show'
+    complete -c $command -o bl -l bubblelist -d 'List the bubble styles'
+    complete -c $command -s i -l info -d 'Print what is shown'
+    complete -c $command -s o -l only -d 'Print only the picture'
+    complete -c $command -s q -l quote -d 'Only ponies with quotes'
+    complete -c $command -s p -l pony -x -a '(__trotspeak_ponies)' -d 'Pony to show'
+    complete -c $command -s c -l characters -r -F -d 'Pony database file'
+    complete -c $command -s b -l bubble -r -a '(__trotspeak_styles)' -d 'Bubble style name or file'
+    complete -c $command -s r -l rainbow -d 'Rainbow text'
+    complete -c $command -s t -l think -d 'Think bubble'
+    complete -c $command -s s -l say -d 'Say bubble'
+    complete -c $command -l pipe -d 'Read the message from standard input'
+end
+
+set -l trotconv_commands convertall convertponies convertbubbles merge serializeall serializeponies serializebubbles
+complete -c trotconv -f -n "not __fish_seen_subcommand_from $trotconv_commands" -a "$trotconv_commands"
+complete -c trotconv -F -n "__fish_seen_subcommand_from $trotconv_commands"
