@@ -14,8 +14,9 @@ const std::string kReset = "\x1b[49m\x1b[39m\x1b[0m";
 const std::string kUpper = "\u2580", kLower = "\u2584", kFull = "\u2588";
 const Color kRed(255, 0, 0), kBlue(0, 0, 255), kGreen(0, 255, 0), kNone;
 
-std::string fg(Color c) { return c.isDefault ? "\x1b[39m" : "\x1b[38;2;" + std::to_string(c.r) + ";" + std::to_string(c.g) + ";" + std::to_string(c.b) + "m"; }
-std::string bg(Color c) { return c.isDefault ? "\x1b[49m" : "\x1b[48;2;" + std::to_string(c.r) + ";" + std::to_string(c.g) + ";" + std::to_string(c.b) + "m"; }
+const std::string kFgRed = "\x1b[38;2;255;0;0m", kFgBlue = "\x1b[38;2;0;0;255m", kFgGreen = "\x1b[38;2;0;255;0m";
+const std::string kBgRed = "\x1b[48;2;255;0;0m", kBgBlue = "\x1b[48;2;0;0;255m", kBgGreen = "\x1b[48;2;0;255;0m";
+const std::string kBgNone = "\x1b[49m";
 
 ArtCell cell(Color upper, Color lower) {
   ArtCell c;
@@ -54,21 +55,20 @@ TEST(ArtRenderer, ChoosesGlyphsThatReuseTheColoursInForce) {
   };
   const Case cases[] = {
       {"alike cells set their colours once", {cell(kRed, kBlue), cell(kRed, kBlue), cell(kRed, kBlue)},
-       bg(kRed) + fg(kBlue) + kLower + kLower + kLower},
+       kBgRed + kFgBlue + kLower + kLower + kLower},
       {"a transparent top after a red background", {cell(kRed, kBlue), cell(kNone, kRed)},
-       bg(kRed) + fg(kBlue) + kLower + bg(kNone) + fg(kRed) + kLower},
-      {"a swapped pair costs nothing", {cell(kRed, kBlue), cell(kBlue, kRed)}, bg(kRed) + fg(kBlue) + kLower + kUpper},
+       kBgRed + kFgBlue + kLower + kBgNone + kFgRed + kLower},
+      {"a swapped pair costs nothing", {cell(kRed, kBlue), cell(kBlue, kRed)}, kBgRed + kFgBlue + kLower + kUpper},
       {"lower half keeps the foreground", {cell(kRed, kBlue), cell(kGreen, kBlue)},
-       bg(kRed) + fg(kBlue) + kLower + bg(kGreen) + kLower},
+       kBgRed + kFgBlue + kLower + kBgGreen + kLower},
       {"upper half keeps the background", {cell(kRed, kBlue), cell(kGreen, kRed)},
-       bg(kRed) + fg(kBlue) + kLower + fg(kGreen) + kUpper},
-      {"solid cells", {cell(kRed, kRed), cell(kRed, kRed), cell(kBlue, kBlue)}, fg(kRed) + kFull + kFull + fg(kBlue) + kFull},
-      {"solid background colour is a space", {cell(kRed, kBlue), cell(kRed, kRed)}, bg(kRed) + fg(kBlue) + kLower + " "},
-      {"transparent cells", {cell(kNone, kNone), cell(kBlue, kRed), cell(kNone, kNone)},
-       " " + bg(kBlue) + fg(kRed) + kLower + bg(kNone) + " "},
-      {"transparent bottom", {cell(kRed, kNone)}, fg(kRed) + kUpper},
+       kBgRed + kFgBlue + kLower + kFgGreen + kUpper},
+      {"solid cells", {cell(kRed, kRed), cell(kRed, kRed), cell(kBlue, kBlue)}, kFgRed + kFull + kFull + kFgBlue + kFull},
+      {"solid background colour is a space", {cell(kRed, kBlue), cell(kRed, kRed)}, kBgRed + kFgBlue + kLower + " "},
+      {"transparent cells", {cell(kNone, kNone), cell(kBlue, kRed), cell(kNone, kNone), cell(kRed, kNone)},
+       " " + kBgBlue + kFgRed + kLower + kBgNone + " " + kUpper},
       {"connector off is blank on the default background", {cell(kRed, kBlue), connector(true)},
-       bg(kRed) + fg(kBlue) + kLower + bg(kNone) + " "},
+       kBgRed + kFgBlue + kLower + kBgNone + " "},
   };
   for (const Case& c : cases) {
     EXPECT_BYTES(kReset + c.expected + kReset + "\n" + kReset, draw(artOf({{0, c.cells}}), Bubble(), false)) << c.what;
@@ -77,7 +77,7 @@ TEST(ArtRenderer, ChoosesGlyphsThatReuseTheColoursInForce) {
 
 TEST(ArtRenderer, DrawsIndentsAndEmptyArts) {
   EXPECT_BYTES(kReset + kReset, draw(AsciiArt()));
-  EXPECT_BYTES(kReset + "   " + fg(kRed) + kFull + kReset + "\n" + "  " + kReset + "\n" + kReset,
+  EXPECT_BYTES(kReset + "   " + kFgRed + kFull + kReset + "\n" + "  " + kReset + "\n" + kReset,
                draw(artOf({{3, {cell(kRed, kRed)}}, {2, {}}})));
 }
 
@@ -88,7 +88,7 @@ TEST(ArtRenderer, WritesConnectorsInUtf8) {
     Bubble bubble;
     bubble.linkSlash = codePoint;
     bubble.linkBackslash = 'v';
-    EXPECT_BYTES(kReset + bg(kRed) + fg(kBlue) + kLower + kReset + bytes + kReset + "v" + kReset + "\n" + kReset,
+    EXPECT_BYTES(kReset + kBgRed + kFgBlue + kLower + kReset + bytes + kReset + "v" + kReset + "\n" + kReset,
                  draw(artOf({{0, {cell(kRed, kBlue), connector(true), connector(false)}}}), bubble));
   }
 }
@@ -99,8 +99,8 @@ TEST(ArtRenderer, WritesArtText) {
   std::ostringstream out;
   ColorFormatANSI format;
   writeArtText(art, out, format);
-  EXPECT_BYTES("$bubble32$\n" + kReset + " " + bg(kRed) + fg(kBlue) + kLower + kReset + "$\\$" + kReset + "$/$" +
-                   bg(kRed) + fg(kBlue) + kLower + kReset + "\n" + kReset,
+  EXPECT_BYTES("$bubble32$\n" + kReset + " " + kBgRed + kFgBlue + kLower + kReset + "$\\$" + kReset + "$/$" +
+                   kBgRed + kFgBlue + kLower + kReset + "\n" + kReset,
                out.str());
 
   std::ostringstream empty;

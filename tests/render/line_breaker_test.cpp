@@ -40,9 +40,7 @@ TEST(LineBreaker, BreaksLines) {
       {"words too wide to share a line", "Hello there, little pony", 10,
        {{"Hello ", 6}, {"there, ", 7}, {"little ", 7}, {"pony", 4}}},
       {"two words", "abc def", 5, {{"abc ", 4}, {"def", 3}}},
-      {"text that fits", "abc def", 80, {{"abc def", 7}}},
       {"long word cut, empty first line", "abcdefghijkl", 5, {{"", 0}, {"abcde", 5}, {"fghij", 5}, {"kl", 2}}},
-      {"long word after a short one", "ab abcdefgh", 4, {{"ab ", 3}, {"abcd", 4}, {"efgh", 4}}},
       {"line feed stays inside", "a\nb", 10, {{"a\nb", 2}}},
       {"word of 300 columns", x300, 100,
        {{"", 0}, {x300.substr(0, 100), 100}, {x300.substr(0, 100), 100}, {x300.substr(0, 100), 100}}},
@@ -58,7 +56,6 @@ TEST(LineBreaker, BreaksLines) {
       {"width 1 still places a wide character", kWide + "a", 1, {{"", 0}, {kWide, 2}, {"a", 1}}},
       {"a cut-off remainder without columns stays", kWide + "\x1b[0m", 1, {{"", 0}, {kWide + "\x1b[0m", 2}}},
       {"width 0 places one character a line", "ab", 0, {{"", 0}, {"a", 1}, {"b", 1}}},
-      {"width 0 with nothing visible", "\n", 0, {{"\n", 0}}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(describe(breakLines(c.text, c.width)), c.expected) << c.what;
@@ -74,12 +71,9 @@ TEST(LineBreaker, MeasuresTheWidthLinesNeed) {
   const Case cases[] = {
       {"abc def", 80, 7},
       {"abc def", 5, 5},
-      {"abc def", 7, 7},
       {std::string(300, 'x'), 255, 255},  // would fit if the width wrapped to 44
       {kWide + kWide2, 80, 4},
-      {kRed + "ab", 80, 2},
       {std::string("\0abc", 4), 10, 0},
-      {"", 10, 0},
   };
   for (const Case& c : cases) EXPECT_EQ(measureWidth(c.text, c.max), c.expected) << c.text;
 }
@@ -87,12 +81,10 @@ TEST(LineBreaker, MeasuresTheWidthLinesNeed) {
 TEST(LineBreaker, SplitsTokensAfterBreakCharacters) {
   EXPECT_EQ(tokens("(x)"), (Lines{{"(", 1}, {"x)", 2}}));
   EXPECT_EQ(tokens("a\nb"), (Lines{{"a\n", 1}, {"b", 1}}));
-  EXPECT_EQ(tokens("  x"), (Lines{{"  ", 2}, {"x", 1}}));
   EXPECT_EQ(tokens("a/b\\c{d}"), (Lines{{"a/", 2}, {"b\\", 2}, {"c{", 2}, {"d}", 2}}));
   // U+0120 ends in the byte of a space but is a letter.
   EXPECT_EQ(tokens("\xc4\xa0" "b c"), (Lines{{"\xc4\xa0" "b ", 3}, {"c", 1}}));
   EXPECT_EQ(tokens("a\rb c"), (Lines{{"a\rb ", 4}, {"c", 1}}));
-  EXPECT_EQ(tokens(std::string(300, 'y')), (Lines{{std::string(300, 'y'), 300}}));
   EXPECT_EQ(tokens(kWide + kAcute + " z"), (Lines{{kWide + kAcute + " ", 3}, {"z", 1}}));
 }
 
@@ -104,7 +96,6 @@ TEST(LineBreaker, SkipsUnderstoodEscapes) {
   };
   const Case cases[] = {
       {"\x1b[38;2;1;2;3mX", true, "X"},
-      {"\x1b[0mX", true, "X"},
       {"\x1b]P0aabbccX", true, "X"},
       {"\x1b]P01", true, ""},
       {"\x1b[31", true, ""},
@@ -135,20 +126,6 @@ TEST(LineBreaker, RefusesOtherEscapes) {
     }
   }
   EXPECT_THROW(breakLines("ok \x1b(B", 10), NullException);
-}
-
-TEST(LineBreaker, RefusesATokenThatDoesNotContinueTheLine) {
-  const std::string text = "abc def";
-  Span line{3, std::string_view(text).substr(0, 3)};
-  Span token{3, std::string_view(text).substr(4, 3)};
-  try {
-    pushToken(line, token, 10);
-    ADD_FAILURE() << "no exception";
-  } catch (const LineBreakException& e) {
-    EXPECT_STREQ(e.typeName(), "Line Breaker");
-    EXPECT_EQ(e.message(), "Failed to push line, missmatching end and start");
-  }
-  EXPECT_EQ(LineBreakException(17, "m").message(), "m at offset 17");
 }
 
 }  // namespace
