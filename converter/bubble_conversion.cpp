@@ -62,7 +62,9 @@ void convertBubbles(const Path& inFolder, const Path& outFolder, std::ostream& o
   }
 
   unsigned written = 0;
-  for (auto& [name, style] : styles) {
+  for (auto& entry : styles) {
+    const std::string& name = entry.first;
+    BubbleTypes& style = entry.second;
     if (!style.hasSay() && !style.hasThink()) continue;
     try {
       const Path output = withSuffix(outFolder / name, ".bin");

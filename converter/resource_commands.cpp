@@ -5,6 +5,7 @@
 #include "converter/pony_serialization.hpp"
 #include "converter/source_files.hpp"
 #include "model/character_group.hpp"
+#include "model/exception.hpp"
 #include "model/file_io.hpp"
 
 namespace trot {
@@ -36,7 +37,14 @@ void serializeAll(const Path& in, const Path& out, std::ostream& messages) {
   serializeBubbles(in / "bubbles", out / "balloons", messages);
   for (const auto& entry : std::filesystem::directory_iterator(in)) {
     if (!entry.is_regular_file() || entry.path().extension().string() != ".bin") continue;
-    serializePonies(entry.path(), out / entry.path().stem(), out / "quotes", messages);
+    const Path stem = entry.path().stem();
+    if (stem == "." || stem == "..") {
+      // The art folder is named after the database and must stay inside `out`.
+      messages << "Failed to process character: " << quotedPath(entry.path().filename()) << '\n';
+      NullException("Database name '" + stem.string() + "' cannot be used as an art folder name").print(messages);
+      continue;
+    }
+    serializePonies(entry.path(), out / stem, out / "quotes", messages);
   }
 }
 

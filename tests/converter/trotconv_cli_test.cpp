@@ -323,8 +323,12 @@ TEST(TrotconvCli, ConvertAllAndSerializeAllKeepFolderNames) {
   EXPECT_EQ(test::describeDatabase(dir / "bin/extrattyponies.bin"), std::vector<std::string>{"Burdock: burdock | Hello"});
 
   dir.write("bin/ponies.BIN", "skipped: the extension differs in case");
+  fs::copy_file(dir / "bin/myttyponies.bin", dir / "bin/...bin");  // would name the folder ".."
   result = trotconv(dir, {"serializeall", "bin", "back"});
   EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.out.find("Failed to process character: \"...bin\"\nNull error: Database name '..' "),
+            std::string::npos);
+  EXPECT_EQ(folderContents(dir.path()), (std::vector<std::string>{"back", "bin", "src"}));
   EXPECT_EQ(folderContents(dir / "back"), (std::vector<std::string>{"balloons", "extrattyponies", "myttyponies", "quotes"}));
   EXPECT_EQ(folderContents(dir / "back/balloons"), folderContents(dir / "src/balloons"));
   EXPECT_EQ(folderContents(dir / "back/myttyponies"), std::vector<std::string>{"thistle.pony"});

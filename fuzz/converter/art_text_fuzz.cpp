@@ -1,0 +1,10 @@
+// Any byte sequence given to the pony art text reader.
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz/converter/converter_fuzz_checks.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (!trot::fuzz::checkArtText({reinterpret_cast<const char*>(data), size}).empty()) __builtin_trap();
+  return 0;
+}
