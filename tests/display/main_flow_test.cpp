@@ -59,6 +59,15 @@ class TrotspeakRun : public ::testing::Test {
   test::TempDir dir;
 };
 
+// A copy of trotspeak in a folder of its own, so that no resources sit next
+// to it or in an install location above it: only the working folder counts.
+std::filesystem::path isolatedTrotspeak(const test::TempDir& home) {
+  const auto bin = home / "bin";
+  std::filesystem::create_directories(bin);
+  std::filesystem::copy_file(TROTSPEAK_PATH, bin / "trotspeak");
+  return bin / "trotspeak";
+}
+
 void expectNotFound(const test::ProcessResult& result, const std::string& text) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "");
@@ -192,7 +201,7 @@ TEST_F(TrotspeakRun, BubbleListInNameOrderWinsOverEverything) {
 
 TEST_F(TrotspeakRun, BubbleListFailures) {
   test::TempDir empty;
-  auto result = test::runProgram(TROTSPEAK_PATH, {"-bl"}, empty.path());
+  auto result = test::runProgram(isolatedTrotspeak(empty), {"-bl"}, empty.path());
   EXPECT_EQ(result.status, 255);
   EXPECT_EQ(result.err.rfind(":( File error: Failed to list bubble styles in './resources/bubbles'", 0), 0u)
       << result.err;
@@ -206,10 +215,17 @@ TEST_F(TrotspeakRun, BubbleListFailures) {
 
 TEST_F(TrotspeakRun, MissingDatabaseNamesThePathsTried) {
   std::filesystem::remove(dir / "resources/ponies.bin");
-  const auto result = run({"-p", "xena"});
+  test::TempDir home;
+  const auto program = isolatedTrotspeak(home);
+  const auto bin = std::filesystem::canonical(program.parent_path()).string();
+  const auto result = test::runProgram(program, {"-p", "xena"}, dir.path());
   EXPECT_EQ(result.status, 255);
-  EXPECT_EQ(result.err.rfind(":( File error: Failed to open file './resources/ponies.bin' (also tried '", 0), 0u)
-      << result.err;
+  EXPECT_EQ(result.err, ":( File error: Failed to open file './resources/ponies.bin' (also tried '" + bin +
+                            "/resources/ponies.bin', '" + bin + "/../share/trotspeak/resources/ponies.bin'):\n");
+
+  // Resources next to the program are found from any folder.
+  test::writeDatabase(kPonies, program.parent_path() / "resources/ponies.bin");
+  EXPECT_EQ(test::runProgram(program, {"-l"}, dir.path()).status, 0);
 
   const auto named = run({"-c", "other.bin"});
   EXPECT_EQ(named.err, ":( File error: Failed to open file 'other.bin':\n");
@@ -238,7 +254,7 @@ TEST_F(TrotspeakRun, ReadsOnlyWhatIsShown) {
   damageOtherPonies(path);
   const auto result = run({"-p", "xena", "-a", "xena_b", "-i"});
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.out.substr(0, 26), "Xena: art xena_b, quote 1/") << result.out;
+  EXPECT_EQ(result.out.substr(0, 24), "Xena: art xena_b, quote ") << result.out;
   // Listing and random choice need names and counts only.
   EXPECT_EQ(run({"-l"}).status, 0);
   EXPECT_EQ(run({"-l", "-p", "abc"}).status, 0);
