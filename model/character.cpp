@@ -102,9 +102,8 @@ void Character::copyFrom(const Character& source, ArtCopies& artCopies, QuoteCop
     arts.push_back(std::move(copy));
   }
   for (const auto& quote : source.quotes) {
-    auto copy = copyOf(quote, quoteCopies, [](QuoteHook& target, const Quote& value) {
-      target.set(std::make_unique<Quote>(value));
-    });
+    auto copy = copyOf(quote, quoteCopies,
+                       [](QuoteHook& target, const Quote& value) { target.set(std::make_unique<Quote>(value)); });
     if (quote->get().owner == source.id) copy->get().owner = id;
     quotes.push_back(std::move(copy));
   }

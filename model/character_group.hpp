@@ -20,6 +20,8 @@ class CharacterGroup final : public Transcoder {
   CharacterGroup() = default;
   CharacterGroup(const CharacterGroup&) = delete;
   CharacterGroup& operator=(const CharacterGroup&) = delete;
+  CharacterGroup(CharacterGroup&&) = default;
+  CharacterGroup& operator=(CharacterGroup&&) = default;
   ~CharacterGroup() = default;
 
   // Appends a new, empty character for the caller to fill.

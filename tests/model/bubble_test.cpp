@@ -1,0 +1,109 @@
+#include "model/bubble.hpp"
+
+#include <gtest/gtest.h>
+
+#include "tests/model/codec_support.hpp"
+
+namespace trot {
+namespace {
+
+using namespace test;
+
+// A one-line frame of "+", "-" and "|", with the given connector code point.
+Bubble frame(std::uint32_t slash) {
+  Bubble b;
+  b.linkSlash = slash;
+  b.linkBackslash = '\\';
+  b.linkX = 'X';
+  b.topHeight = b.bottomHeight = b.leftWidth = b.rightWidth = 1;
+  b.nw = b.ne = b.sw = b.se = {"+"};
+  b.nnw = b.n = b.nne = b.ssw = b.s = b.sse = {"-"};
+  b.nww = b.w = b.sww = b.ww = b.nee = b.e = b.see = b.ee = "|";
+  return b;
+}
+
+std::string frameRecord(std::uint32_t slash) {
+  std::string lines;
+  for (int i = 0; i < 2; ++i) lines += text("+") + text("-") + text("-") + text("-") + text("+");
+  for (int i = 0; i < 8; ++i) lines += text("|");
+  return "bubble0" + u32(slash) + u32('\\') + u32('X') + bytes({1, 1, 1, 1}) + lines;
+}
+
+TEST(BubbleTypes, WritesFlagsThenThePresentVariantsSayFirst) {
+  BubbleTypes sayOnly;
+  sayOnly.setSay(frame('/'));
+  EXPECT_BYTES("bubbleTypes5" + bytes({0x01}) + frameRecord('/'), encodeBytes(sayOnly));
+  checkSeed("bubbles", "say.bin", sayOnly);
+
+  // Both variants, the think one with taller borders and an overlong side.
+  Bubble tall = frame(0x2571);
+  tall.topHeight = 2;
+  tall.bottomHeight = 3;
+  tall.nw = tall.nnw = tall.n = tall.nne = tall.ne = {"a", "b"};
+  tall.sw = tall.ssw = tall.sse = tall.se = {"e", "f", "g"};
+  tall.s = {"\xE2\x94\x80", "", "h"};
+  tall.w = std::string(40, 'w');
+  BubbleTypes both;
+  both.setThink(tall);
+  both.setSay(frame('/'));
+  const std::string written = encodeBytes(both);
+  const std::string start = "bubbleTypes5" + bytes({0x03}) + frameRecord('/') + "bubble0" + u32(0x2571);
+  EXPECT_BYTES(start, written.substr(0, start.size()));
+  checkSeed("bubbles", "both.bin", both);
+
+  auto in = streamOf(written);
+  BubbleTypes back;
+  back.load(in);
+  EXPECT_EQ(back.getSay().linkFor(true), '/');
+  EXPECT_EQ(back.getSay().linkFor(false), '\\');
+  EXPECT_EQ(back.getThink().nw, tall.nw);
+  EXPECT_EQ(back.getThink().s, tall.s);
+  EXPECT_EQ(back.getThink().se, tall.se);
+  EXPECT_EQ(back.getThink().w, std::string(33, 'w'));
+  EXPECT_EQ(back.getThink().ee, "|");
+  EXPECT_BYTES(written, encodeBytes(back));
+}
+
+TEST(BubbleTypes, OnlyTheLowTwoFlagBitsCountAndMissingVariantsAreReported) {
+  auto none = streamOf("bubbleTypes5" + bytes({0xFC}));
+  BubbleTypes neither;
+  neither.load(none);
+  EXPECT_FALSE(neither.hasSay() || neither.hasThink());
+  EXPECT_EQ(failureOf([&] { neither.getSay(); }), "Null: Tried to fetch say bubble on bubble that doesnt have say");
+
+  auto in = streamOf("bubbleTypes5" + bytes({0x01}) + frameRecord('/'));
+  BubbleTypes sayOnly;
+  sayOnly.load(in);
+  EXPECT_TRUE(sayOnly.hasSay());
+  EXPECT_EQ(failureOf([&] { sayOnly.getThink(); }),
+            "Null: Tried to fetch think bubble on bubble that doesnt have think");
+}
+
+TEST(Bubble, DamagedStylesAreReportedButMissingTextsReadAsEmpty) {
+  auto cut = streamOf(frameRecord('/').substr(0, 27));
+  Bubble b;
+  b.ee = "old";
+  b.load(cut);
+  EXPECT_EQ(b.nnw, std::vector<std::string>{"-"});
+  EXPECT_EQ(b.n, std::vector<std::string>{""});
+  EXPECT_EQ(b.ee, "");
+
+  const std::string badTag = "Null: Failed to decode bubble, invalid input format";
+  const std::string premature = "Null: Failed to parse input file, invalid format? at #";
+  const std::string say = "bubbleTypes5" + bytes({1});
+  const std::pair<std::string, std::string> cases[] = {{"bubbleTypes4" + bytes({1}), badTag},
+                                                       {"bubble", badTag},
+                                                       {"bubbleTypes5", premature},
+                                                       {say + "bubble1", badTag},
+                                                       {say + "bubble0" + bytes({'/', 0}), premature},
+                                                       {say + frameRecord('/').substr(0, 21), premature},
+                                                       {"bubbleTypes5" + bytes({3}) + frameRecord('/'), badTag}};
+  for (const auto& [input, failure] : cases) {
+    auto in = streamOf(input);
+    BubbleTypes style;
+    EXPECT_EQ(failureOf([&] { style.load(in); }), failure) << input.size();
+  }
+}
+
+}  // namespace
+}  // namespace trot

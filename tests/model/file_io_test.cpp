@@ -1,0 +1,71 @@
+#include "model/file_io.hpp"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "model/character_group.hpp"
+#include "tests/model/codec_support.hpp"
+
+namespace trot {
+namespace {
+
+using namespace test;
+
+std::size_t entriesIn(const std::filesystem::path& folder) {
+  const std::filesystem::directory_iterator entries(folder);
+  return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
+}
+
+TEST(FileIo, SavedFilesLoadBackWholeAndLazily) {
+  TempDir dir;
+  const auto path = dir / "ponies.bin";
+  CharacterGroup group;
+  group.addCharacter().name = "clover";
+  saveToFile(group, path);
+  EXPECT_BYTES(encodeBytes(group), readFile(path));
+
+  CharacterGroup whole;
+  loadFromFile(whole, path);
+  EXPECT_EQ(whole.getCharacter(0, nullptr).name, "clover");
+  std::ifstream stream;
+  CharacterGroup lazy;
+  openForLazyLoad(lazy, stream, path);
+  EXPECT_EQ(lazy.characters[0].value, nullptr);
+  EXPECT_EQ(lazy.getCharacter(0, &stream).name, "clover");
+
+  const auto missing = dir / "missing.bin";
+  EXPECT_EQ(failureOf([&] { loadFromFile(group, missing); }), "File: Failed to open file '" + missing.string() + "'");
+  const auto nowhere = dir / "no" / "ponies.bin";
+  EXPECT_EQ(failureOf([&] { saveToFile(group, nowhere); }),
+            "File: Failed to open file for writing '" + nowhere.string() + "'");
+  std::ifstream bad;
+  EXPECT_THROW(openForLazyLoad(group, bad, dir.write("bad.bin", "characterGroup9")), NullException);
+  EXPECT_FALSE(bad.is_open());
+}
+
+TEST(FileIo, FailedWritesLeaveThePreviousFileAndNoTemporary) {
+  TempDir dir;
+  const auto path = dir.write("ponies.bin", "previous");
+  CharacterGroup group;
+  group.addCharacter().quotes.push_back(std::make_shared<QuoteHook>());
+  EXPECT_THROW(saveToFile(group, path), NullException);
+  const auto halfway = [](std::ostream& out) {
+    out << "partial";
+    throw std::runtime_error("disk on fire");
+  };
+  EXPECT_THROW(writeFileAtomically(path, halfway), std::runtime_error);
+  EXPECT_EQ(failureOf([&] { writeFileAtomically(path, [](std::ostream& out) { out.setstate(std::ios::badbit); }); }),
+            "File: Failed to write file '" + path.string() + "'");
+  std::filesystem::create_directories(dir / "taken" / "inside");
+  EXPECT_THROW(writeFileAtomically(dir / "taken", [](std::ostream& out) { out << "x"; }), FileException);
+  EXPECT_EQ(readFile(path), "previous");
+  EXPECT_EQ(entriesIn(dir.path()), 2u);
+
+  writeFileAtomically(path, [](std::ostream& out) { out << "new"; });
+  EXPECT_EQ(readFile(path), "new");
+  EXPECT_EQ(entriesIn(dir.path()), 2u);
+}
+
+}  // namespace
+}  // namespace trot

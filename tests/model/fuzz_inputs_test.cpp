@@ -1,0 +1,46 @@
+// Every saved input of the fuzz targets, the seeds (written by the encoder in
+// the codec tests) and the inputs that once failed, is replayed here.
+#include <gtest/gtest.h>
+
+#include "fuzz/model/model_inputs.hpp"
+#include "tests/support/temp_dir.hpp"
+
+namespace trot {
+namespace {
+
+using Exercise = fuzz::Outcome (*)(std::string_view);
+const std::filesystem::path kFuzzDir = TROT_FUZZ_DIR;
+
+void replay(const std::string& target, Exercise exercise) {
+  std::size_t seeds = 0;
+  for (const std::string folder : {"corpus", "regressions"}) {
+    const auto dir = kFuzzDir / folder / target;
+    if (!std::filesystem::is_directory(dir)) continue;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+      const auto outcome = exercise(test::readFile(entry.path()));
+      EXPECT_EQ(outcome.problem, "") << entry.path();
+      if (folder == "corpus") {
+        EXPECT_TRUE(outcome.accepted) << entry.path();
+        ++seeds;
+      }
+    }
+  }
+  EXPECT_GT(seeds, 0u);
+}
+
+TEST(FuzzInputs, SavedPonyDatabasesHoldEveryInvariant) { replay("ponydb", fuzz::exercisePonyDatabase); }
+TEST(FuzzInputs, SavedBubbleStylesHoldEveryInvariant) { replay("bubbles", fuzz::exerciseBubbleStyle); }
+
+TEST(FuzzInputs, EveryTruncationIsRejectedCleanly) {
+  const std::pair<const char*, Exercise> seeds[] = {{"ponydb/shared.bin", fuzz::exercisePonyDatabase},
+                                                    {"bubbles/both.bin", fuzz::exerciseBubbleStyle}};
+  for (const auto& [seed, exercise] : seeds) {
+    const std::string whole = test::readFile(kFuzzDir / "corpus" / seed);
+    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+      EXPECT_EQ(exercise(std::string_view(whole).substr(0, cut)).problem, "") << seed << " cut at " << cut;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace trot
