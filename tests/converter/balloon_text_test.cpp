@@ -1,5 +1,6 @@
 // Balloon text: parsing into a bubble, the rule violations it reports, and
-// writing a bubble back so that it parses into the same bubble.
+// the layout of the written text. That written text parses back into the
+// same bubble is checked on every input of the balloon fuzz target.
 #include "converter/balloon_text.hpp"
 
 #include <gtest/gtest.h>
@@ -30,23 +31,6 @@ std::string failure(std::string_view text) {
     return error.message();
   }
   return "(no failure)";
-}
-
-void expectSameBubble(const Bubble& expected, const Bubble& actual) {
-  EXPECT_EQ(expected.linkSlash, actual.linkSlash);
-  EXPECT_EQ(expected.linkBackslash, actual.linkBackslash);
-  EXPECT_EQ(expected.linkX, actual.linkX);
-  EXPECT_EQ(expected.topHeight, actual.topHeight);
-  EXPECT_EQ(expected.bottomHeight, actual.bottomHeight);
-  EXPECT_EQ(expected.leftWidth, actual.leftWidth);
-  EXPECT_EQ(expected.rightWidth, actual.rightWidth);
-  const std::vector<std::string> Bubble::*borders[] = {&Bubble::nw, &Bubble::nnw, &Bubble::n, &Bubble::nne,
-                                                       &Bubble::ne, &Bubble::sw,  &Bubble::ssw, &Bubble::s,
-                                                       &Bubble::sse, &Bubble::se};
-  for (const auto border : borders) EXPECT_EQ(expected.*border, actual.*border);
-  const std::string Bubble::*sides[] = {&Bubble::nww, &Bubble::w, &Bubble::sww, &Bubble::ww,
-                                        &Bubble::nee, &Bubble::e, &Bubble::see, &Bubble::ee};
-  for (const auto side : sides) EXPECT_EQ(expected.*side, actual.*side);
 }
 
 TEST(BalloonText, PiecesAreTakenAsWritten) {
@@ -126,20 +110,6 @@ TEST(BalloonText, WriterLayout) {
       "nww:(\nw:(\nsww:(\nww:(\n\n"
       "nee:)\ne:)\nsee:)\nee:)\n\n",
       text.str());
-}
-
-TEST(BalloonText, WrittenTextParsesBackIntoTheSameBubble) {
-  const std::string sources[] = {
-      "/:\U0001F40E\n\\:\u2572\nX:x\n" + kSides + kTop + kBottom,
-      "nw: ,\n: |\nnnw:--\n:  \nn:-\n: \nnne:~\n: \nne:. \n: |\n" + kBottom +
-          "nww:| \nw:| \nsww:| \nww:< \nnee: |\ne: |\nsee: |\nee: >\n",
-  };
-  for (const auto& source : sources) {
-    const Bubble original = parsed(source);
-    std::ostringstream text;
-    writeBalloon(original, text);
-    expectSameBubble(original, parsed(text.str()));
-  }
 }
 
 }  // namespace
