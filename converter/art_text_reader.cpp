@@ -160,7 +160,7 @@ class BodyReader {
       } else if (c == '$') {
         dollarMode_ = !dollarMode_;
         if (dollarMode_) {
-          buffer_.clear();
+          clearBuffer();
         } else {
           interpretMarker();
         }
@@ -168,7 +168,7 @@ class BodyReader {
         if (c == '^') body.remove_prefix(1);
         escapeMode_ = true;
         dollarMode_ = false;
-        buffer_.clear();
+        clearBuffer();
       } else {
         smallChar(c);
       }
@@ -184,14 +184,36 @@ class BodyReader {
 
  private:
   void space() {
-    if (cells_.empty() && background_.isDefault) {
+    if (!hasCell() && background_.isDefault) {
       ++indent_;
     } else {
       addCell(makeCell(background_, background_));
     }
   }
 
-  void addCell(const ArtCell& cell) { cells_.push_back(cell); }
+  bool hasCell() const { return !cells_.empty() || heldBack_ > 0; }
+
+  // Empty cells are only counted until a visible one follows them, since
+  // trailing ones are dropped; a line thus never holds more than a row can.
+  void addCell(const ArtCell& cell) {
+    if (isEmptyCell(cell)) {
+      ++heldBack_;
+      return;
+    }
+    const std::size_t count = cells_.size() + heldBack_ + 1;
+    if (count > kMaxCells) {
+      throw ParserException(line() + " has more than " + std::to_string(kMaxCells) + " cells, the most a row can hold");
+    }
+    if (indent_ + count > kMaxCells) {
+      throw ParserException(line() + " is wider than " + std::to_string(kMaxCells) +
+                            " cells with its indent, the most an art can hold");
+    }
+    cells_.resize(cells_.size() + heldBack_);
+    heldBack_ = 0;
+    cells_.push_back(cell);
+  }
+
+  std::string line() const { return "Line " + std::to_string(lineNumber_); }
 
   void addConnector(bool slash) {
     ArtCell cell;
@@ -211,6 +233,7 @@ class BodyReader {
       throw ParserException("Unexpected unescaped small char: " + std::to_string(c));
     }
     buffer_ += static_cast<char>(c);
+    bufferHasM_ = bufferHasM_ || c == 'm';
     if (escapeMode_) interpretEscape();
   }
 
@@ -253,7 +276,7 @@ class BodyReader {
       escapeMode_ = false;
       return;
     }
-    if (buffer_.size() < 4 || buffer_[0] != '[' || buffer_.find('m') == std::string::npos) return;
+    if (buffer_.size() < 4 || buffer_[0] != '[' || !bufferHasM_) return;
     escapeMode_ = false;
     const char kind = buffer_[1];
     const char code = buffer_[2];
@@ -296,39 +319,34 @@ class BodyReader {
     }
   }
 
+  void clearBuffer() {
+    buffer_.clear();
+    bufferHasM_ = false;
+  }
+
   void resetColors() { pending_ = foreground_ = background_ = Color(); }
 
   void endLine() {
-    while (!cells_.empty() && isEmptyCell(cells_.back())) cells_.pop_back();
     if (!cells_.empty()) addRow();
     resetColors();
     dollarMode_ = escapeMode_ = false;
-    buffer_.clear();
+    clearBuffer();
     indent_ = 0;
     cells_.clear();
+    heldBack_ = 0;
     ++lineNumber_;
   }
 
   void addRow() {
-    const std::string line = "Line " + std::to_string(lineNumber_);
-    if (cells_.size() > kMaxCells) {
-      throw ParserException(line + " has " + std::to_string(cells_.size()) + " cells, more than the " +
-                            std::to_string(kMaxCells) + " a row can hold");
-    }
-    const std::size_t extent = indent_ + cells_.size();
-    if (extent > kMaxCells) {
-      throw ParserException(line + " is " + std::to_string(extent) + " cells wide with its indent, more than the " +
-                            std::to_string(kMaxCells) + " an art can hold");
-    }
     if (rows.size() == kMaxRows) {
-      throw ParserException(line + " would be row " + std::to_string(kMaxRows + 1) + ", more than the " +
+      throw ParserException(line() + " would be row " + std::to_string(kMaxRows + 1) + ", more than the " +
                             std::to_string(kMaxRows) + " rows an art can hold");
     }
+    width = std::max(width, indent_ + cells_.size());
     ArtRow row;
     row.indent = static_cast<std::uint8_t>(indent_);
     row.cells = std::move(cells_);
     rows.push_back(std::move(row));
-    width = std::max(width, extent);
   }
 
   std::ostream& messages_;
@@ -339,8 +357,10 @@ class BodyReader {
   bool dollarMode_ = false;
   bool escapeMode_ = false;
   std::string buffer_;
+  bool bufferHasM_ = false;  // an "m" can end a sequence wherever it stands
   std::size_t indent_ = 0;
   std::vector<ArtCell> cells_;
+  std::size_t heldBack_ = 0;  // empty cells after the last visible one
 };
 
 }  // namespace

@@ -83,9 +83,9 @@ TEST(ArtTextReader, FailuresNameWhatWentWrong) {
       {"$$$\n$$$\n" + blocks(1) + "^", "Unexpected unescaped small char: 94"},
       {"$$$\n$$$\n$balloon2x$", "Failed to parse invalid bubble size: '2x'"},
       {"$$$\n$$$\n$bubble-3$", "Failed to parse invalid bubble size: '-3'"},
-      {"$$$\n$$$\n\n" + kRedFg + blocks(256), "Line 4 has 256 cells, more than the 255 a row can hold"},
+      {"$$$\n$$$\n\n" + kRedFg + blocks(256), "Line 4 has more than 255 cells, the most a row can hold"},
       {"$$$\n$$$\n" + std::string(10, ' ') + kRedFg + blocks(250),
-       "Line 3 is 260 cells wide with its indent, more than the 255 an art can hold"},
+       "Line 3 is wider than 255 cells with its indent, the most an art can hold"},
       {"$$$\n$$$\n" + rows256, "Line 258 would be row 256, more than the 255 rows an art can hold"},
   };
   for (const auto& c : cases) EXPECT_EQ(parseFailure(c.text), c.message) << c.text.substr(0, 40);
