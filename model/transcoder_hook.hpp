@@ -55,7 +55,7 @@ class TranscoderHook final : public Transcoder {
     if (encoded) return;
     encoded = true;
     encodeOffset = putPosition(stream);
-    value->encode(stream);
+    get().encode(stream);
   }
 
   void load(std::istream& stream) override { fresh(stream).load(stream); }
