@@ -36,9 +36,9 @@ void sampleVariant(std::ostream& out, const char* label, const Bubble& bubble) {
 void listPonies(PonyDatabase& database, std::ostream& out) {
   out << database.size() << " Ponies:\n";
   for (std::size_t i = 0; i < database.size(); ++i) {
-    const Character& pony = database.character(i);
-    out << "\t'" << pony.name << "'  " << nameTabs(pony.name.size()) << "Arts: " << pony.artCount()
-        << " \tQuotes: " << pony.quoteCount() << '\n';
+    const PonySummary pony = database.summary(i);
+    out << "\t'" << pony.name << "'  " << nameTabs(pony.name.size()) << "Arts: " << pony.artCount
+        << " \tQuotes: " << pony.quoteCount << '\n';
   }
   out << '\n' << std::flush;
 }

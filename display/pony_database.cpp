@@ -1,16 +1,30 @@
 #include "display/pony_database.hpp"
 
-#include "model/file_io.hpp"
+#include "model/exception.hpp"
 
 namespace trot {
 
-PonyDatabase::PonyDatabase(const std::filesystem::path& path) { openForLazyLoad(group_, stream_, path); }
+PonyDatabase::PonyDatabase(const std::filesystem::path& path) {
+  if (!file_.open(path)) throw FileException(FileException::kNoOffset, "Failed to open file '" + path.string() + "'");
+  group_.decode(stream_);
+}
+
+PonySummary PonyDatabase::summary(std::size_t index) {
+  const auto& hook = group_.characters.at(index);
+  if (hook.value) return {hook.value->name, hook.value->artCount(), hook.value->quoteCount()};
+  TranscoderHook<Character> probe;
+  probe.decodeOffset = hook.decodeOffset;
+  probe.decode(stream_);
+  return {std::move(probe.value->name), probe.value->artCount(), probe.value->quoteCount()};
+}
 
 Character& PonyDatabase::character(std::size_t index) {
   auto& hook = group_.characters.at(index);
   if (!hook.value) hook.decode(stream_);
   return *hook.value;
 }
+
+void PonyDatabase::release(std::size_t index) { group_.characters.at(index).value.reset(); }
 
 AsciiArtMeta& PonyDatabase::artMeta(Character& pony, std::uint16_t index) {
   auto& hook = *pony.arts.at(index);

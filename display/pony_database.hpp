@@ -8,9 +8,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <istream>
 #include <string>
 
+#include "display/file_read_buffer.hpp"
 #include "model/ascii_art.hpp"
 #include "model/character.hpp"
 #include "model/character_group.hpp"
@@ -18,15 +19,29 @@
 
 namespace trot {
 
+// What the choices need to know of a pony.
+struct PonySummary {
+  std::string name;
+  std::size_t artCount = 0;
+  std::size_t quoteCount = 0;
+};
+
 class PonyDatabase {
  public:
   // Reads the database's position table; the file stays open for the run.
+  // Throws FileException when the file cannot be opened.
   explicit PonyDatabase(const std::filesystem::path& path);
 
   std::size_t size() const { return group_.characterCount(); }
 
+  // Reads the pony's own record and keeps nothing of it, so that a walk
+  // over a large database stays small.
+  PonySummary summary(std::size_t index);
+
   // The pony's own record: name, counts and where its arts and quotes lie.
+  // It stays loaded until release().
   Character& character(std::size_t index);
+  void release(std::size_t index);
 
   // An art's name, read without its picture.
   const std::string& artName(Character& pony, std::uint16_t index);
@@ -39,8 +54,9 @@ class PonyDatabase {
  private:
   AsciiArtMeta& artMeta(Character& pony, std::uint16_t index);
 
+  FileReadBuffer file_;
+  std::istream stream_{&file_};
   CharacterGroup group_;
-  std::ifstream stream_;
 };
 
 }  // namespace trot

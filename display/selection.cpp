@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <vector>
 
 namespace trot {
 
@@ -11,7 +12,7 @@ int lower(char c) { return std::tolower(static_cast<unsigned char>(c)); }
 
 std::optional<std::size_t> findPonyByName(PonyDatabase& database, std::string_view query) {
   for (std::size_t i = 0; i < database.size(); ++i)
-    if (prefixMatch(database.character(i).name, query)) return i;
+    if (prefixMatch(database.summary(i).name, query)) return i;
   return std::nullopt;
 }
 
@@ -32,21 +33,21 @@ bool prefixMatch(std::string_view name, std::string_view query) {
 }
 
 std::optional<std::size_t> pickWeightedPony(PonyDatabase& database, bool needQuotes) {
-  auto eligible = [&](Character& pony) { return !needQuotes || pony.quoteCount() > 0; };
-
+  // Each pony's weight: its art count, or 0 when it lacks the quotes asked for.
+  std::vector<std::uint16_t> weights(database.size());
   std::uint64_t total = 0;
   for (std::size_t i = 0; i < database.size(); ++i) {
-    Character& pony = database.character(i);
-    if (eligible(pony)) total += pony.artCount();
+    const PonySummary pony = database.summary(i);
+    if (needQuotes && pony.quoteCount == 0) continue;
+    weights[i] = static_cast<std::uint16_t>(pony.artCount);
+    total += weights[i];
   }
   if (total == 0) return std::nullopt;
 
   const std::uint64_t target = static_cast<std::uint64_t>(std::rand()) % total;
   std::uint64_t running = 0;
-  for (std::size_t i = 0; i < database.size(); ++i) {
-    Character& pony = database.character(i);
-    if (!eligible(pony)) continue;
-    running += pony.artCount();
+  for (std::size_t i = 0; i < weights.size(); ++i) {
+    running += weights[i];
     if (running > target) return i;
   }
   return std::nullopt;
@@ -79,6 +80,7 @@ Selection selectPonyAndArt(PonyDatabase& database, const Arguments& args) {
       chosen.art = art;
       return chosen;
     }
+    database.release(i);
   }
   return chosen;
 }
