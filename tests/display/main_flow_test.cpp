@@ -143,6 +143,18 @@ TEST_F(TrotspeakRun, MessageWinsOverQuotes) {
   EXPECT_BYTES(picture("Xena", 1, "piped words\n"), result.out);
 }
 
+TEST_F(TrotspeakRun, HugeOrBrokenInputIsHarmless) {
+  std::string huge;
+  for (int i = 0; huge.size() < 2'000'000; ++i) huge += "word" + std::to_string(i) + (i % 7 == 0 ? "\n" : " ");
+  auto result = run({"-p", "yarrow", "-"}, huge);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_GT(result.out.size(), huge.size());
+
+  result = run({"-p", "yarrow", "", "\xff\xfe\xC3"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+}
+
 TEST_F(TrotspeakRun, QuoteOfThePonyIsShown) {
   const auto result = run({"-p", "abc", "-i"});
   EXPECT_EQ(result.status, 0);
