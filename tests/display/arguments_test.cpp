@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 #include <vector>
 
@@ -95,7 +96,13 @@ INSTANTIATE_TEST_SUITE_P(
                       FlagCase{{"--debug"}, &Arguments::debug},
                       FlagCase{{"--characters", "f"}, &Arguments::characters},
                       FlagCase{{"--art", "f"}, &Arguments::art}, FlagCase{{"--pony", "f"}, &Arguments::pony},
-                      FlagCase{{"--bubble", "f"}, &Arguments::bubble}));
+                      FlagCase{{"--bubble", "f"}, &Arguments::bubble}),
+    [](const auto& info) {
+      std::string name;
+      for (const char c : std::string(info.param.entries.front()))
+        if (std::isalpha(static_cast<unsigned char>(c))) name += c;
+      return name + (info.param.entries.front()[1] == '-' ? "Long" : "Short");
+    });
 
 TEST(ParseArguments, MatchingIsExact) {
   for (const char* entry : {"--verion", "-H", "-help", "--Pony", "-pClover", "--pony=Clover", "--"}) {

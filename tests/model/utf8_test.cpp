@@ -32,7 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // A stray continuation byte or an impossible lead swallows the next byte.
                       DecodeCase{"\x80" "ab", 0, 2}, DecodeCase{"\xF8" "ab", 0, 2}, DecodeCase{"\x80", 0, 1},
                       // A sequence cut short by the end of the view.
-                      DecodeCase{"\xE2\x96", 0, 2}, DecodeCase{"\xF0\x9F\x90", 0, 2}, DecodeCase{"\xC3", 0, 1}));
+                      DecodeCase{"\xE2\x96", 0, 2}, DecodeCase{"\xF0\x9F\x90", 0, 2}, DecodeCase{"\xC3", 0, 1}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(CountCodePoints, StopsAtNulOrInvalidByte) {
   EXPECT_EQ(countCodePoints(""), 0u);

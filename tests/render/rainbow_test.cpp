@@ -33,7 +33,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, FromHsvTest,
                                            // sector 0, f = 0.5: t = (1 - 0.5) * 255 truncated
                                            HsvCase{21, 255, 255, Color(255, 126, 0)},
                                            // sector 1 with partial saturation: q, v, p
-                                           HsvCase{64, 128, 200, Color(149, 200, 99)}));
+                                           HsvCase{64, 128, 200, Color(149, 200, 99)}),
+                         [](const auto& info) {
+                           const auto& c = info.param;
+                           return "H" + std::to_string(c.h) + "S" + std::to_string(c.s) + "V" + std::to_string(c.v);
+                         });
 
 // Replays the generator the same way rainbowText does, for the expected bytes.
 std::string expectedRainbow(const std::vector<std::string>& characters, unsigned seed) {

@@ -83,7 +83,8 @@ TEST_P(ShippedDatabase, EveryPonyHasArtsAndQuotes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, ShippedDatabase,
-                         ::testing::Values(Database{"ponies.bin", 40}, Database{"extraponies.bin", 15}));
+                         ::testing::Values(Database{"ponies.bin", 40}, Database{"extraponies.bin", 15}),
+                         [](const auto& info) { return std::string(info.index == 0 ? "Main" : "Extra"); });
 
 TEST(ShippedResources, MainSetHasTheHelpScreensPonies) {
   CharacterGroup group;
