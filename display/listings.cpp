@@ -36,7 +36,7 @@ void sampleVariant(std::ostream& out, const char* label, const Bubble& bubble) {
 void listPonies(PonyDatabase& database, std::ostream& out) {
   out << database.size() << " Ponies:\n";
   for (std::size_t i = 0; i < database.size(); ++i) {
-    const PonySummary pony = database.summary(i);
+    const CharacterSummary pony = database.summary(i);
     out << "\t'" << pony.name << "'  " << nameTabs(pony.name.size()) << "Arts: " << pony.artCount
         << " \tQuotes: " << pony.quoteCount << '\n';
   }

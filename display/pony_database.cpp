@@ -9,13 +9,15 @@ PonyDatabase::PonyDatabase(const std::filesystem::path& path) {
   group_.decode(stream_);
 }
 
-PonySummary PonyDatabase::summary(std::size_t index) {
+CharacterSummary PonyDatabase::summary(std::size_t index) {
   const auto& hook = group_.characters.at(index);
-  if (hook.value) return {hook.value->name, hook.value->artCount(), hook.value->quoteCount()};
-  TranscoderHook<Character> probe;
-  probe.decodeOffset = hook.decodeOffset;
-  probe.decode(stream_);
-  return {std::move(probe.value->name), probe.value->artCount(), probe.value->quoteCount()};
+  if (hook.value) {
+    const Character& pony = *hook.value;
+    return {pony.name, static_cast<std::uint16_t>(pony.artCount()), static_cast<std::uint16_t>(pony.quoteCount())};
+  }
+  stream_.clear();
+  stream_.seekg(static_cast<std::streamoff>(hook.decodeOffset));
+  return Character::peek(stream_);
 }
 
 Character& PonyDatabase::character(std::size_t index) {

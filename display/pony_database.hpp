@@ -19,13 +19,6 @@
 
 namespace trot {
 
-// What the choices need to know of a pony.
-struct PonySummary {
-  std::string name;
-  std::size_t artCount = 0;
-  std::size_t quoteCount = 0;
-};
-
 class PonyDatabase {
  public:
   // Reads the database's position table; the file stays open for the run.
@@ -36,7 +29,7 @@ class PonyDatabase {
 
   // Reads the pony's own record and keeps nothing of it, so that a walk
   // over a large database stays small.
-  PonySummary summary(std::size_t index);
+  CharacterSummary summary(std::size_t index);
 
   // The pony's own record: name, counts and where its arts and quotes lie.
   // It stays loaded until release().

@@ -37,7 +37,7 @@ std::optional<std::size_t> pickWeightedPony(PonyDatabase& database, bool needQuo
   std::vector<std::uint16_t> weights(database.size());
   std::uint64_t total = 0;
   for (std::size_t i = 0; i < database.size(); ++i) {
-    const PonySummary pony = database.summary(i);
+    const CharacterSummary pony = database.summary(i);
     if (needQuotes && pony.quoteCount == 0) continue;
     weights[i] = static_cast<std::uint16_t>(pony.artCount);
     total += weights[i];

@@ -155,6 +155,22 @@ void Character::decode(std::istream& stream) {
   readString(stream, name);
 }
 
+CharacterSummary Character::peek(std::istream& stream) {
+  if (!expectTag(stream, kCharacterTag)) throw NullException("Failed to decode character, invalid input format");
+  CharacterSummary summary;
+  std::uint16_t owned = 0;
+  readRaw(stream, summary.artCount);
+  readRaw(stream, summary.quoteCount);
+  readRaw(stream, owned);
+  readRaw(stream, owned);
+
+  const std::uint64_t tableSize = kEntrySize * (std::uint64_t{summary.artCount} + summary.quoteCount);
+  requireBytes(stream, tableSize);
+  stream.seekg(static_cast<std::streamoff>(getPosition(stream) + tableSize));
+  readString(stream, summary.name);
+  return summary;
+}
+
 void Character::load(std::istream& stream) {
   decode(stream);
   for (const auto& art : arts) art->load(stream);

@@ -26,6 +26,14 @@ using QuoteHook = TranscoderHook<Quote>;
 using ArtCopies = std::unordered_map<const ArtHook*, std::shared_ptr<ArtHook>>;
 using QuoteCopies = std::unordered_map<const QuoteHook*, std::shared_ptr<QuoteHook>>;
 
+// What a pony's record says of it without its position tables: enough to
+// choose among many ponies without building each one.
+struct CharacterSummary {
+  std::string name;
+  std::uint16_t artCount = 0;
+  std::uint16_t quoteCount = 0;
+};
+
 class Character final : public Transcoder {
  public:
   std::vector<std::shared_ptr<ArtHook>> arts;
@@ -63,6 +71,10 @@ class Character final : public Transcoder {
   void encode(std::ostream& stream) override;
   void load(std::istream& stream) override;
   void decode(std::istream& stream) override;
+
+  // Reads the record at the get position as decode() does, keeping only its
+  // name and counts; fails as decode() does.
+  static CharacterSummary peek(std::istream& stream);
 };
 
 }  // namespace trot

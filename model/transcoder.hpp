@@ -45,11 +45,13 @@ class Transcoder {
   // Throws NullException on a premature end; bytes read so far stay in `value`.
   template <std::unsigned_integral T>
   static void readRaw(std::istream& stream, T& value) {
-    for (std::size_t i = 0; i < sizeof(T); ++i) {
-      const std::uint64_t byte = readByte(stream);
+    std::uint8_t bytes[sizeof(T)];
+    const std::size_t got = readBytes(stream, bytes, sizeof(T));
+    for (std::size_t i = 0; i < got; ++i) {
       const std::uint64_t kept = static_cast<std::uint64_t>(value) & ~(std::uint64_t{0xFF} << (8 * i));
-      value = static_cast<T>(kept | (byte << (8 * i)));
+      value = static_cast<T>(kept | (std::uint64_t{bytes[i]} << (8 * i)));
     }
+    if (got < sizeof(T)) throwPrematureEnd();
   }
 
   static void writeTag(std::ostream& stream, std::string_view tag);
@@ -82,7 +84,10 @@ class Transcoder {
   ~Transcoder() = default;
 
  private:
-  static std::uint8_t readByte(std::istream& stream);
+  // Reads up to `count` bytes, stopping at the end of the stream; returns
+  // how many were read.
+  static std::size_t readBytes(std::istream& stream, std::uint8_t* bytes, std::size_t count);
+  [[noreturn]] static void throwPrematureEnd();
 };
 
 }  // namespace trot
