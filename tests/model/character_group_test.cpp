@@ -192,5 +192,27 @@ TEST(CharacterGroup, RecordsReadBackTooOftenAreRefused) {
   EXPECT_EQ(back.getCharacter(299, nullptr).getArt(0, nullptr).art.get().rows[0].cells.size(), 200u);
 }
 
+// peek reads the name and counts that decode would, and fails as it does.
+TEST(Character, PeekAgreesWithDecode) {
+  const std::string record = oneCharacter({7, 8, 9}, {10}, "").substr(21);
+  auto in = streamOf(record);
+  const CharacterSummary summary = Character::peek(in);
+  EXPECT_EQ(summary.name, "c");
+  EXPECT_EQ(summary.artCount, 3);
+  EXPECT_EQ(summary.quoteCount, 1);
+
+  const std::pair<std::string, std::string> failures[] = {
+      {"char3", "Null: Failed to decode character, invalid input format"},
+      {"char2" + u16(2) + u16(0) + u16(0) + u16(0) + u32(1), kPrematureEnd},
+      {"char2" + u16(1), kPrematureEnd}};
+  for (const auto& [input, failure] : failures) {
+    auto damaged = streamOf(input);
+    EXPECT_EQ(failureOf([&] { Character::peek(damaged); }), failure) << input.size();
+    auto again = streamOf(input);
+    Character character;
+    EXPECT_EQ(failureOf([&] { character.decode(again); }), failure) << input.size();
+  }
+}
+
 }  // namespace
 }  // namespace trot
