@@ -41,19 +41,19 @@ Bubble makeBubble(char mark) {
   return bubble;
 }
 
-std::unique_ptr<CharacterGroup> makeGroup(const std::vector<PonySpec>& ponies) {
+std::unique_ptr<CharacterGroup> makeGroup(const std::vector<PonyFixture>& ponies) {
   auto group = std::make_unique<CharacterGroup>();
   int seed = 0;
-  for (const auto& spec : ponies) {
+  for (const auto& fixture : ponies) {
     Character& pony = group->addCharacter();
-    pony.name = spec.name;
-    for (const auto& artName : spec.arts) {
+    pony.name = fixture.name;
+    for (const auto& artName : fixture.arts) {
       auto meta = std::make_unique<AsciiArtMeta>();
       meta->name = artName;
       meta->art.set(std::make_unique<AsciiArt>(makeArt(seed++, true)));
       pony.addArt(std::make_shared<ArtHook>(std::move(meta)));
     }
-    for (const auto& text : spec.quotes) {
+    for (const auto& text : fixture.quotes) {
       auto quote = std::make_unique<Quote>();
       quote->text = text;
       pony.addQuote(std::make_shared<QuoteHook>(std::move(quote)));
@@ -62,7 +62,7 @@ std::unique_ptr<CharacterGroup> makeGroup(const std::vector<PonySpec>& ponies) {
   return group;
 }
 
-void writeDatabase(const std::vector<PonySpec>& ponies, const std::filesystem::path& path) {
+void writeDatabase(const std::vector<PonyFixture>& ponies, const std::filesystem::path& path) {
   std::filesystem::create_directories(path.parent_path());
   saveToFile(*makeGroup(ponies), path);
 }

@@ -13,7 +13,7 @@
 
 namespace trot::test {
 
-struct PonySpec {
+struct PonyFixture {
   std::string name;
   std::vector<std::string> arts;    // art names
   std::vector<std::string> quotes;  // quote texts
@@ -25,9 +25,9 @@ AsciiArt makeArt(int seed, bool bubbleAbove);
 // A style whose pieces are one column wide; `mark` tells variants apart.
 Bubble makeBubble(char mark);
 
-std::unique_ptr<CharacterGroup> makeGroup(const std::vector<PonySpec>& ponies);
+std::unique_ptr<CharacterGroup> makeGroup(const std::vector<PonyFixture>& ponies);
 
-void writeDatabase(const std::vector<PonySpec>& ponies, const std::filesystem::path& path);
+void writeDatabase(const std::vector<PonyFixture>& ponies, const std::filesystem::path& path);
 void writeBubbleStyle(const std::filesystem::path& path, bool withSay, bool withThink);
 
 }  // namespace trot::test

@@ -16,9 +16,9 @@
 namespace trot {
 namespace {
 
-using test::PonySpec;
+using test::PonyFixture;
 
-const std::vector<PonySpec> kPonies = {
+const std::vector<PonyFixture> kPonies = {
     {"Xena", {"xena_a", "xena_b"}, {"hi from xena", "A\r\n\r\nB\n"}},
     {"Yarrow", {"yarrow_a"}, {}},
     {"Zed", {}, {"zzz"}},
