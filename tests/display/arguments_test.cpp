@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <tuple>
 #include <sstream>
 #include <vector>
 
@@ -68,41 +68,27 @@ TEST(ParseArguments, ValuesAreTakenWhateverTheyLookLike) {
   EXPECT_EQ(d.args.ponyName, "-d");
 }
 
-struct FlagCase {
-  std::vector<const char*> entries;
-  bool Arguments::*flag;
-};
-
-class FlagTest : public ::testing::TestWithParam<FlagCase> {};
-
-TEST_P(FlagTest, ShortAndLongFormsSetTheFlag) {
-  const auto p = parse(GetParam().entries);
-  EXPECT_TRUE(p.args.*GetParam().flag);
-  EXPECT_EQ(p.args.message, "");
+TEST(ParseArguments, ShortAndLongFormsSetTheirFlag) {
+  const std::tuple<const char*, const char*, bool Arguments::*> options[] = {
+      {"-h", "--help", &Arguments::help},          {"-l", "--list", &Arguments::list},
+      {"-r", "--rainbow", &Arguments::rainbow},    {"-v", "--version", &Arguments::version},
+      {"-o", "--only", &Arguments::only},          {"-bl", "--bubblelist", &Arguments::bubbleList},
+      {"-i", "--info", &Arguments::info},          {"-t", "--think", &Arguments::think},
+      {"-s", "--say", &Arguments::say},            {"-q", "--quote", &Arguments::quote},
+      {"-d", "--debug", &Arguments::debug},        {"-c", "--characters", &Arguments::characters},
+      {"-a", "--art", &Arguments::art},            {"-p", "--pony", &Arguments::pony},
+      {"-b", "--bubble", &Arguments::bubble}};
+  for (const auto& [shortForm, longForm, flag] : options) {
+    // Options with a value take the next entry; the others leave it as the message.
+    const bool takesValue = flag == &Arguments::characters || flag == &Arguments::art ||
+                            flag == &Arguments::pony || flag == &Arguments::bubble;
+    for (const char* form : {shortForm, longForm}) {
+      const auto p = parse({form, "value"});
+      EXPECT_TRUE(p.args.*flag) << form;
+      EXPECT_EQ(p.args.message, takesValue ? "" : "value") << form;
+    }
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Flags, FlagTest,
-    ::testing::Values(FlagCase{{"-h"}, &Arguments::help}, FlagCase{{"--help"}, &Arguments::help},
-                      FlagCase{{"-l"}, &Arguments::list}, FlagCase{{"--list"}, &Arguments::list},
-                      FlagCase{{"-r"}, &Arguments::rainbow}, FlagCase{{"--rainbow"}, &Arguments::rainbow},
-                      FlagCase{{"-v"}, &Arguments::version}, FlagCase{{"--version"}, &Arguments::version},
-                      FlagCase{{"-o"}, &Arguments::only}, FlagCase{{"--only"}, &Arguments::only},
-                      FlagCase{{"-bl"}, &Arguments::bubbleList}, FlagCase{{"--bubblelist"}, &Arguments::bubbleList},
-                      FlagCase{{"-i"}, &Arguments::info}, FlagCase{{"--info"}, &Arguments::info},
-                      FlagCase{{"-t"}, &Arguments::think}, FlagCase{{"--think"}, &Arguments::think},
-                      FlagCase{{"-s"}, &Arguments::say}, FlagCase{{"--say"}, &Arguments::say},
-                      FlagCase{{"-q"}, &Arguments::quote}, FlagCase{{"--quote"}, &Arguments::quote},
-                      FlagCase{{"--debug"}, &Arguments::debug},
-                      FlagCase{{"--characters", "f"}, &Arguments::characters},
-                      FlagCase{{"--art", "f"}, &Arguments::art}, FlagCase{{"--pony", "f"}, &Arguments::pony},
-                      FlagCase{{"--bubble", "f"}, &Arguments::bubble}),
-    [](const auto& info) {
-      std::string name;
-      for (const char c : std::string(info.param.entries.front()))
-        if (std::isalpha(static_cast<unsigned char>(c))) name += c;
-      return name + (info.param.entries.front()[1] == '-' ? "Long" : "Short");
-    });
 
 TEST(ParseArguments, MatchingIsExact) {
   for (const char* entry : {"--verion", "-H", "-help", "--Pony", "-pClover", "--pony=Clover", "--"}) {
