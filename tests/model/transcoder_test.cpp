@@ -47,11 +47,6 @@ TEST(TranscoderHook, WritesOncePerPassAndOnlyAfterEncodeInit) {
   hook.encode(out);
   EXPECT_BYTES("xyqte" + bytes({0}), out.str());
   EXPECT_EQ(hook.encodeOffset, 2u);
-
-  QuoteHook moved(std::move(hook));
-  EXPECT_NE(moved.value, nullptr);
-  EXPECT_EQ(moved.encodeOffset, kNoPosition);
-  EXPECT_TRUE(moved.encoded);
 }
 
 TEST(TranscoderHook, ReadsFromItsPositionOrRemembersTheCurrentOne) {
