@@ -41,7 +41,6 @@ ArtCell cell(std::optional<Rgb> upper, std::optional<Rgb> lower) {
   return c;
 }
 
-const ArtCell kEmpty;
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
 constexpr Rgb kBlue{0, 0, 255};
@@ -57,10 +56,8 @@ std::string blocks(int count) {
 }
 
 std::string parseFailure(std::string_view text) {
-  AsciiArt art;
-  std::ostringstream messages;
   try {
-    parseArtText(art, text, nullptr, messages);
+    parse(text);
   } catch (const AsciiArt::ParserException& failure) {
     return failure.message();
   }
@@ -152,7 +149,7 @@ TEST(ArtTextReader, DirectColoursAndResetsAsTheConverterWritesThem) {
       "\x1b[38;2;0;255;0m\u2580\x1b[48;2;0;0;255m\x1b[39m\u2580\x1b[38;2;255;0;0m\u2580\x1b[49m\u2580" +
       reset + "\n");
   ASSERT_EQ(parsed.art.rows.size(), 1u);
-  EXPECT_EQ(parsed.art.rows[0].cells, (std::vector<ArtCell>{cell(kRed, kBlue), kEmpty, cell(kGreen, {}),
+  EXPECT_EQ(parsed.art.rows[0].cells, (std::vector<ArtCell>{cell(kRed, kBlue), ArtCell{}, cell(kGreen, {}),
                                                             cell({}, kBlue), cell(kRed, kBlue), cell(kRed, {})}));
   EXPECT_EQ(parsed.messages, "");
 }
@@ -181,7 +178,7 @@ TEST(ArtTextReader, IndentCellsAndBlankLines) {
       "  " + kBlueBg + "  " + kRedFg + "\u2588\n");  // spaces on a set background are cells, not indent
   ASSERT_EQ(parsed.art.rows.size(), 3u);
   EXPECT_EQ(parsed.art.rows[0].indent, 3);
-  EXPECT_EQ(parsed.art.rows[0].cells, (std::vector<ArtCell>{cell(kRed, kRed), kEmpty, cell(kRed, kRed)}));
+  EXPECT_EQ(parsed.art.rows[0].cells, (std::vector<ArtCell>{cell(kRed, kRed), ArtCell{}, cell(kRed, kRed)}));
   EXPECT_EQ(parsed.art.rows[1].indent, 0);
   ASSERT_EQ(parsed.art.rows[1].cells.size(), 4u);
   EXPECT_EQ(parsed.art.rows[1].cells[0].flags(), 7);
@@ -216,41 +213,36 @@ TEST(ArtTextReader, WhatEndsALine) {
   }
 }
 
-TEST(ArtTextReader, BalloonMarkerSetsSizeAndPlacement) {
-  const std::string row = kRedFg + "\u2588\n";
+TEST(ArtTextReader, BalloonMarkerAndHeaderSetSizeAndPlacement) {
   const auto rows = [&](int count) {
     std::string text;
-    for (int i = 0; i < count; ++i) text += row;
+    for (int i = 0; i < count; ++i) text += kRedFg + "\u2588\n";
     return text;
   };
   struct Case {
+    std::string header;
     std::string body;
     std::uint8_t bubbleSize;
     bool bubbleAbove;
   };
   const Case cases[] = {
-      {"$balloon$\n" + rows(3), 0, true},
-      {rows(4) + "$balloon300$\n" + rows(6), 44, true},  // 5 > 4
-      {rows(5) + "$balloon7$" + rows(5), 7, false},      // 5 > 5 is false
-      {rows(2), 0, true},                                // no marker: above from two rows on
-      {rows(1), 0, false},
-      {"$bubble12$\n" + rows(1) + "$balloon3$\n" + rows(4), 3, true},  // the last marker counts
+      {"", "$balloon$\n" + rows(3), 0, true},
+      {"", rows(4) + "$balloon300$\n" + rows(6), 44, true},  // 5 > 4
+      {"", rows(5) + "$balloon7$" + rows(5), 7, false},      // 5 > 5 is false
+      {"", rows(2), 0, true},                                // no marker: above from two rows on
+      {"", rows(1), 0, false},
+      {"", "$bubble12$\n" + rows(1) + "$balloon3$\n" + rows(4), 3, true},  // the last marker counts
+      // A BALLOON header of top or bottom outweighs the marker's position.
+      {"BALLOON: bottom\n", "$bubble5$\n" + rows(2), 5, false},
+      {"BALLOON: top\n", rows(2) + "$balloon5$\n", 5, true},
+      {"BALLOON: sideways\n", "$bubble5$\n" + rows(2), 5, true},
+      {"BALLOON: sideways\n", rows(2) + "$balloon5$\n", 5, false},
   };
   for (const auto& c : cases) {
-    const Parsed parsed = parseBody(c.body);
-    EXPECT_EQ(parsed.art.bubbleSize, c.bubbleSize) << c.body;
-    EXPECT_EQ(parsed.art.bubbleAbove, c.bubbleAbove) << c.body;
+    const Parsed parsed = parse("$$$\n" + c.header + "$$$\n" + c.body);
+    EXPECT_EQ(parsed.art.bubbleSize, c.bubbleSize) << c.header << c.body;
+    EXPECT_EQ(parsed.art.bubbleAbove, c.bubbleAbove) << c.header << c.body;
   }
-}
-
-TEST(ArtTextReader, BalloonHeaderDecidesPlacementWhenPresent) {
-  const std::string rows = kRedFg + blocks(1) + "\n" + kRedFg + blocks(1) + "\n";
-  const std::string markerFirst = "$bubble5$\n" + rows;  // above by position
-  const std::string markerLast = rows + "$balloon5$\n";   // below by position
-  EXPECT_FALSE(parse("$$$\nBALLOON: bottom\n$$$\n" + markerFirst).art.bubbleAbove);
-  EXPECT_TRUE(parse("$$$\nBALLOON: top\n$$$\n" + markerLast).art.bubbleAbove);
-  EXPECT_TRUE(parse("$$$\nBALLOON: sideways\n$$$\n" + markerFirst).art.bubbleAbove);
-  EXPECT_FALSE(parse("$$$\nBALLOON: sideways\n$$$\n" + markerLast).art.bubbleAbove);
 }
 
 }  // namespace

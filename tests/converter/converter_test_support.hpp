@@ -35,16 +35,16 @@ inline std::vector<std::string> describeDatabase(const std::filesystem::path& fi
   std::vector<std::string> ponies;
   for (std::size_t i = 0; i < group.characterCount(); ++i) {
     Character& character = group.getCharacter(i, nullptr);
-    std::string line = character.name + ":";
-    std::vector<std::string> arts;
-    for (std::uint16_t a = 0; a < character.artCount(); ++a) arts.push_back(character.getArt(a, nullptr).name);
+    std::vector<std::string> arts, quotes;
+    for (std::uint16_t a = 0; a < character.artCount(); ++a) arts.push_back(" " + character.getArt(a, nullptr).name);
+    for (std::uint16_t q = 0; q < character.quoteCount(); ++q) {
+      quotes.push_back(" | " + character.getQuote(q, nullptr).text);
+    }
     std::sort(arts.begin(), arts.end());
-    for (const auto& art : arts) line += " " + art;
-    std::vector<std::string> quotes;
-    for (std::uint16_t q = 0; q < character.quoteCount(); ++q) quotes.push_back(character.getQuote(q, nullptr).text);
     std::sort(quotes.begin(), quotes.end());
-    for (const auto& quote : quotes) line += " | " + quote;
-    ponies.push_back(line);
+    ponies.push_back(character.name + ":");
+    for (const auto& part : arts) ponies.back() += part;
+    for (const auto& part : quotes) ponies.back() += part;
   }
   return ponies;
 }
