@@ -26,7 +26,7 @@ class FileReadBuffer final : public std::streambuf {
   pos_type seekpos(pos_type position, std::ios_base::openmode which) override;
 
  private:
-  static constexpr std::size_t kBlockSize = 1024;
+  static constexpr std::size_t kBlockSize = 256;
 
   // Fills block_ from `start`; the number of bytes read, 0 at the end.
   std::size_t readAt(off_type start);
