@@ -63,6 +63,17 @@ fish_completes_pony() {
   PATH="$1:$PATH" fish -c "source '$2'; complete -C 'trotspeak -p Sp'" | cut -f1 | grep -x Spike >/dev/null
 }
 
+# Runs the zsh completion's name lookup with the completion system's own
+# functions stubbed out: _describe then prints the names it was offered.
+zsh_offers_pony() {
+  PATH="$1:$PATH" zsh -f -c '
+    _arguments() { : } ; _files() { : } ; _alternative() { : }
+    _describe() { print -l ${(P)4} }
+    words=(trotspeak) ; service=trotspeak
+    source "$1"
+    _trotspeak_ponies' _ "$2" | grep -x Spike >/dev/null
+}
+
 man_page_clean() {
   local warnings
   warnings=$(LC_ALL=C.UTF-8 groff -ww -man -Tutf8 -z "$1" 2>&1) && [[ -z $warnings ]] || { echo "$warnings" >&2; return 1; }
@@ -89,6 +100,9 @@ for shell in zsh fish; do
   [[ $shell == fish ]] && file=$prefix/share/fish/vendor_completions.d/trotspeak.fish
   check "$shell loads its completion" "$shell" -n "$file"
 done
+if command -v zsh >/dev/null; then
+  check "zsh offers a pony name" zsh_offers_pony "$prefix/bin" "$prefix/share/zsh/vendor-completions/_trotspeak"
+fi
 if command -v fish >/dev/null; then
   check "fish completes a pony name" fish_completes_pony "$prefix/bin" \
     "$prefix/share/fish/vendor_completions.d/trotspeak.fish"
