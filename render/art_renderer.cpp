@@ -1,7 +1,11 @@
 #include "render/art_renderer.hpp"
 
+#include <algorithm>
+#include <array>
+
 #include "model/utf8.hpp"
 #include "render/bubble_renderer.hpp"
+#include "render/palette.hpp"
 
 namespace trot {
 
@@ -10,6 +14,8 @@ namespace {
 constexpr std::string_view kUpperHalf = "\u2580";
 constexpr std::string_view kLowerHalf = "\u2584";
 constexpr std::string_view kFullBlock = "\u2588";
+// Light, medium and dark shade, then the full block: from least to most ink.
+constexpr std::array<std::string_view, 4> kShades = {"\u2591", "\u2592", "\u2593", kFullBlock};
 
 Color upperColor(const ArtCell& cell) {
   return cell.upperTransparent ? Color::defaultColor() : Color(cell.upper[0], cell.upper[1], cell.upper[2]);
@@ -66,6 +72,25 @@ void writePixels(std::ostream& output, ColorFormat& format, const ArtCell& cell)
   }
 }
 
+// One cell without colour: a half block where one half is see-through, else
+// a shade from how light the two halves are together. Lighter is denser, as
+// in the coloured picture on a dark terminal: the body stays solid and the
+// dark lines within it show as sparser shades.
+void writeShade(std::ostream& output, const ArtCell& cell) {
+  if (cell.upperTransparent && cell.lowerTransparent) {
+    output.put(' ');
+    return;
+  }
+  if (cell.upperTransparent || cell.lowerTransparent) {
+    output << (cell.upperTransparent ? kLowerHalf : kUpperHalf);
+    return;
+  }
+  const double light = (lightness(upperColor(cell)) + lightness(lowerColor(cell))) / 2.0;
+  // Lightness runs 0 to 100; the bound just above it keeps white in range.
+  const auto level = static_cast<std::size_t>(light * kShades.size() / 100.01);
+  output << kShades[std::min(level, kShades.size() - 1)];
+}
+
 // The rows shared by the terminal drawing and the source text; only
 // connector cells differ between the two.
 template <class WriteConnector>
@@ -75,6 +100,8 @@ void writeRows(const AsciiArt& art, std::ostream& output, ColorFormat& format, W
     for (const ArtCell& cell : row.cells) {
       if (cell.connector) {
         writeConnector(cell);
+      } else if (format.depth() == ColorDepth::None) {
+        writeShade(output, cell);
       } else {
         writePixels(output, format, cell);
       }

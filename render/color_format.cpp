@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "render/palette.hpp"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -61,24 +63,62 @@ void ColorFormatANSI::init([[maybe_unused]] std::ostream& stream) {
 #endif
 }
 
+int ColorFormatANSI::paletteCode(Color color) {
+  if (color.isDefault != 0) return -1;
+  const std::uint32_t key = std::uint32_t{color.r} << 16 | std::uint32_t{color.g} << 8 | color.b;
+  const auto [entry, added] = paletteCache_.try_emplace(key);
+  if (added) entry->second = depth_ == ColorDepth::Palette256 ? nearestIndex256(color) : nearestIndex16(color);
+  return entry->second;
+}
+
+void ColorFormatANSI::writeColor(std::ostream& stream, Color color, bool background) {
+  const std::string_view defaultCode = background ? "\033[49m" : "\033[39m";
+  if (depth_ == ColorDepth::None) return;
+  if (depth_ == ColorDepth::TrueColor) {
+    writeSelection(stream, background ? "\033[48;2;" : "\033[38;2;", defaultCode, color);
+    return;
+  }
+
+  const int code = paletteCode(color);
+  int& last = background ? backgroundCode_ : foregroundCode_;
+  if (code == last) return;
+  last = code;
+  if (code < 0) {
+    stream << defaultCode;
+    return;
+  }
+  const auto index = static_cast<std::uint8_t>(code);
+  if (depth_ == ColorDepth::Palette256) {
+    stream << (background ? "\033[48;5;" : "\033[38;5;") << static_cast<unsigned>(index) << 'm';
+    return;
+  }
+  // The eight standard colours and, from index 8, their bright forms.
+  const unsigned base = index < 8 ? (background ? 40 : 30) : (background ? 100 : 90);
+  stream << "\033[" << base + index % 8 << 'm';
+}
+
 void ColorFormatANSI::setForeground(std::ostream& stream, Color color) {
   if (color == foreground_) return;
   foreground_ = color;
-  writeSelection(stream, "\033[38;2;", "\033[39m", color);
+  writeColor(stream, color, false);
 }
 
 void ColorFormatANSI::setBackground(std::ostream& stream, Color color) {
   if (color == background_) return;
   background_ = color;
-  writeSelection(stream, "\033[48;2;", "\033[49m", color);
+  writeColor(stream, color, true);
 }
 
-void ColorFormatANSI::bold(std::ostream& stream) { stream << "\033[1m"; }
+void ColorFormatANSI::bold(std::ostream& stream) {
+  if (depth_ != ColorDepth::None) stream << "\033[1m";
+}
 
 void ColorFormatANSI::reset(std::ostream& stream) {
   background_ = Color::defaultColor();
   foreground_ = Color::defaultColor();
-  stream << "\033[49m\033[39m\033[0m";
+  foregroundCode_ = -1;
+  backgroundCode_ = -1;
+  if (depth_ != ColorDepth::None) stream << "\033[49m\033[39m\033[0m";
 }
 
 }  // namespace trot

@@ -75,6 +75,19 @@ TEST(ArtRenderer, ChoosesGlyphsThatReuseTheColoursInForce) {
   }
 }
 
+TEST(ArtRenderer, DrawsShadesWithoutAnyEscape) {
+  const Color white(255, 255, 255), black(0, 0, 0), grey(128, 128, 128), darkGrey(70, 70, 70);
+  Bubble bubble;
+  bubble.linkSlash = '/';
+  const AsciiArt art = artOf({{2,
+                               {cell(kNone, kNone), cell(kRed, kNone), cell(kNone, kBlue), cell(white, white),
+                                cell(grey, grey), cell(darkGrey, darkGrey), cell(black, black), connector(true)}}});
+  std::ostringstream out;
+  ColorFormatANSI format(ColorDepth::None);
+  renderArt(art, out, format, bubble, true);
+  EXPECT_BYTES("   " + kUpper + kLower + kFull + "\u2593\u2592\u2591/\n", out.str());
+}
+
 TEST(ArtRenderer, DrawsIndentsAndEmptyArts) {
   EXPECT_BYTES(kReset + kReset, draw(AsciiArt()));
   EXPECT_BYTES(kReset + "   " + kFgRed + kFull + kReset + "\n" + "  " + kReset + "\n" + kReset,
