@@ -9,7 +9,6 @@
 #include "converter/pony_serialization.hpp"
 #include "converter/resource_commands.hpp"
 #include "model/exception.hpp"
-#include "render/color_format.hpp"
 
 namespace trot {
 
@@ -75,8 +74,6 @@ void printUsage(const char* program, std::ostream& out) {
 }
 
 int runTrotconv(int argc, const char* const* argv) {
-  ColorFormatANSI format;
-  format.setForeground(std::cout, Color(1, 2, 3));
   if (argc < 1) return -1;
   try {
     if (argc < 4 || !runCommand(argc, argv, std::cout)) printUsage(argv[0], std::cout);

@@ -15,8 +15,6 @@
 
 namespace trot::test {
 
-inline const std::string kStartup = "\x1b[38;2;1;2;3m";
-
 inline ProcessResult trotconv(const TempDir& dir, const std::vector<std::string>& args) {
   return runProgram(TROTCONV_PATH, args, dir.path(), "", "./trotconv");
 }
