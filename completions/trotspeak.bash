@@ -26,6 +26,12 @@ _trotspeak_reply() {
 
 _trotspeak() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
+  # Bash splits "--color=al" into "--color", "=" and "al".
+  if [[ $prev == "=" ]] && ((COMP_CWORD > 1)); then
+    prev=${COMP_WORDS[COMP_CWORD-2]}
+  elif [[ $cur == "=" ]]; then
+    cur=""
+  fi
   local program=${COMP_WORDS[0]} pony="" i
   local -a database=()
   for ((i = 1; i < COMP_CWORD - 1; i++)); do
@@ -59,10 +65,19 @@ _trotspeak() {
       local IFS=$'\n'
       COMPREPLY=($(compgen -f -- "$cur"))
       return ;;
+    --color | --colour)
+      COMPREPLY=($(compgen -W "auto always never" -- "$cur"))
+      return ;;
+    --colors | --colours)
+      COMPREPLY=($(compgen -W "16 256 truecolor" -- "$cur"))
+      return ;;
+    -W | --width)
+      return ;;
   esac
 
   local options="-h --help -d --debug -v --version -l --list -a --art -bl --bubblelist -i --info -o --only
--q --quote -p --pony -c --characters -b --bubble -r --rainbow -t --think -s --say - --pipe"
+-q --quote -p --pony -c --characters -b --bubble -r --rainbow -t --think -s --say -W --width --color --colour
+--colors --colours - --pipe"
   COMPREPLY=($(compgen -W "$options" -- "$cur"))
 }
 

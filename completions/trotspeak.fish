@@ -54,6 +54,9 @@ for command in trotspeak trotthink
     complete -c $command -s r -l rainbow -d 'Rainbow text'
     complete -c $command -s t -l think -d 'Think bubble'
     complete -c $command -s s -l say -d 'Say bubble'
+    complete -c $command -s W -l width -x -d 'Text width of the bubble'
+    complete -c $command -l color -l colour -x -a 'auto always never' -d 'When to use colour'
+    complete -c $command -l colors -l colours -x -a '16 256 truecolor' -d 'Number of colours'
     complete -c $command -l pipe -d 'Read the message from standard input'
 end
 

@@ -1,5 +1,6 @@
 #include "display/arguments.hpp"
 
+#include <charconv>
 #include <iterator>
 #include <string_view>
 
@@ -7,12 +8,13 @@ namespace trot {
 
 namespace {
 
-enum class Option { Debug, Help, List, Rainbow, Characters, Art, Pony, Version, Only, BubbleList, Info, Bubble, Think, Say, Quote, Pipe, Free };
+enum class Option { Debug, Help, List, Rainbow, Characters, Art, Pony, Version, Only, BubbleList, Info, Bubble, Think, Say, Quote, Pipe, Color, Colors, Width, Free };
 
 struct OptionName {
-  std::string_view shortName;
+  std::string_view shortName;  // empty when there is none
   std::string_view longName;
   Option option;
+  bool joinsValue = false;  // also written "--name=value"
 };
 
 constexpr OptionName kOptions[] = {
@@ -24,12 +26,53 @@ constexpr OptionName kOptions[] = {
     {"-i", "--info", Option::Info},         {"-b", "--bubble", Option::Bubble},
     {"-t", "--think", Option::Think},       {"-s", "--say", Option::Say},
     {"-q", "--quote", Option::Quote},       {"-", "--pipe", Option::Pipe},
+    {"", "--color", Option::Color, true},   {"", "--colour", Option::Color, true},
+    {"", "--colors", Option::Colors, true}, {"", "--colours", Option::Colors, true},
+    {"-W", "--width", Option::Width, true},
 };
 
-Option classify(std::string_view entry) {
-  for (const auto& name : kOptions)
-    if (entry == name.shortName || entry == name.longName) return name.option;
-  return Option::Free;
+struct Classified {
+  Option option = Option::Free;
+  std::string_view name;                   // as written, for messages
+  std::optional<std::string_view> joined;  // the value after "="
+};
+
+Classified classify(std::string_view entry) {
+  for (const auto& name : kOptions) {
+    if ((!name.shortName.empty() && entry == name.shortName) || entry == name.longName) {
+      return {name.option, entry, std::nullopt};
+    }
+  }
+  const auto equals = entry.find('=');
+  if (equals == std::string_view::npos) return {};
+  const std::string_view written = entry.substr(0, equals);
+  for (const auto& name : kOptions) {
+    if (name.joinsValue && written == name.longName) return {name.option, written, entry.substr(equals + 1)};
+  }
+  return {};
+}
+
+ColorWhen colorWhen(std::string_view name, std::string_view value) {
+  if (value == "auto") return ColorWhen::Auto;
+  if (value == "always") return ColorWhen::Always;
+  if (value == "never") return ColorWhen::Never;
+  throw ArgumentException(std::string(name) + " takes auto, always or never");
+}
+
+ColorDepth colorDepth(std::string_view name, std::string_view value) {
+  if (value == "16") return ColorDepth::Basic16;
+  if (value == "256") return ColorDepth::Palette256;
+  if (value == "truecolor") return ColorDepth::TrueColor;
+  throw ArgumentException(std::string(name) + " takes 16, 256 or truecolor");
+}
+
+std::uint8_t textWidth(std::string_view name, std::string_view value) {
+  unsigned width = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), width);
+  if (error != std::errc() || end != value.data() + value.size() || width == 0 || width > 255) {
+    throw ArgumentException(std::string(name) + " takes a number of columns from 1 to 255");
+  }
+  return static_cast<std::uint8_t>(width);
 }
 
 void debugLine(std::ostream& out, int index, std::string_view text) {
@@ -65,7 +108,17 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
       return true;
     };
 
-    switch (classify(argv[i])) {
+    const Classified entry = classify(argv[i]);
+    // The value of a colour or width option; one is needed.
+    auto settingValue = [&]() -> std::string_view {
+      if (entry.joined) return *entry.joined;
+      if (i + 1 >= argc) return {};
+      ++i;
+      if (args.debug) debugLine(debugOut, i, argv[i]);
+      return argv[i];
+    };
+
+    switch (entry.option) {
       case Option::Debug: break;
       case Option::Help: args.help = true; break;
       case Option::List: args.list = true; break;
@@ -99,6 +152,9 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
         args.message = std::move(piped);
         break;
       }
+      case Option::Color: args.color = colorWhen(entry.name, settingValue()); break;
+      case Option::Colors: args.colors = colorDepth(entry.name, settingValue()); break;
+      case Option::Width: args.textWidth = textWidth(entry.name, settingValue()); break;
       case Option::Free: args.message = stripQuotes(argv[i]); break;
     }
   }

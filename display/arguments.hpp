@@ -1,10 +1,22 @@
 // trotspeak's command line: one record of what the user asked for.
 #pragma once
 
+#include <cstdint>
 #include <iostream>
+#include <optional>
 #include <string>
 
+#include "display/color_choice.hpp"
+#include "model/exception.hpp"
+
 namespace trot {
+
+// A colour or width option with a value it cannot use.
+class ArgumentException : public Exception {
+ public:
+  using Exception::Exception;
+  const char* typeName() const override { return "Argument"; }
+};
 
 struct Arguments {
   std::string ponyName;
@@ -28,11 +40,17 @@ struct Arguments {
   bool info = false;
   bool debug = false;
   bool rainbow = false;
+
+  ColorWhen color = ColorWhen::Auto;
+  std::optional<ColorDepth> colors;      // a depth forced, whatever the terminal claims
+  std::optional<std::uint8_t> textWidth;  // the bubble's text columns, whatever the terminal's width
 };
 
-// Nothing on the command line is an error: unknown entries become the
-// message, a missing option value leaves its field empty. The debug trace
-// goes to `debugOut`; the pipe option reads `pipeIn` to its end.
+// Unknown entries become the message, and a missing value of the older
+// options leaves its field empty. The colour and width options take their
+// value as "--name value" or "--name=value" and throw ArgumentException for
+// a value they cannot use. The debug trace goes to `debugOut`; the pipe
+// option reads `pipeIn` to its end.
 Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugOut = std::cout,
                          std::istream& pipeIn = std::cin);
 

@@ -8,15 +8,27 @@ namespace {
 
 constexpr std::string_view kNoteIndent = "                         ";
 
-void option(std::ostream& out, std::string_view column, std::string_view description) {
-  out << "\033[95m" << column << "\033[36m" << description << '\n';
-}
+// The screen's own colours, left out when the formatter writes none.
+class HelpWriter {
+ public:
+  HelpWriter(std::ostream& out, const ColorFormat& format) : out_(out), coloured_(format.depth() != ColorDepth::None) {}
 
-void note(std::ostream& out, std::string_view text) { out << kNoteIndent << "\033[37m" << text << '\n'; }
+  void option(std::string_view column, std::string_view description) {
+    out_ << colour("\033[95m") << column << colour("\033[36m") << description << '\n';
+  }
+  void note(std::string_view text) { out_ << kNoteIndent << colour("\033[37m") << text << '\n'; }
+
+ private:
+  std::string_view colour(std::string_view escape) const { return coloured_ ? escape : std::string_view(); }
+
+  std::ostream& out_;
+  bool coloured_;
+};
 
 }  // namespace
 
 void printHelp(ColorFormat& format, std::ostream& out) {
+  HelpWriter help(out, format);
   format.reset(out);
   out << "Trotspeak: a pony from Meadowlark and a few words, right in your terminal\n\n";
   out << "Trotspeak by defualt displays a pony from Meadowlark in \n"
@@ -29,36 +41,41 @@ void printHelp(ColorFormat& format, std::ostream& out) {
   out << "\nArguments:\n";
   format.reset(out);
 
-  option(out, "    -h , --help          ", "Displays this help screen");
-  option(out, "    -d , --debug         ", "Displays debug statments in output");
-  option(out, "    -v , --version       ", "Displays the programs build date");
+  help.option("    -h , --help          ", "Displays this help screen");
+  help.option("    -d , --debug         ", "Displays debug statments in output");
+  help.option("    -v , --version       ", "Displays the programs build date");
   out << '\n';
-  option(out, "    -l , --list          ", "Displays a list of all the ponys");
-  note(out, " ^^  If pony selected manually, lists artworks ");
-  note(out, " ^^  If art selected manually, lists quotes ");
-  option(out, "    -a , --art <ART P>   ", "Specifys the art variant to use.  Doesnt need a provided pony");
-  option(out, "    -bl, --bubblelist    ", "Displays all the avalible bubbles");
+  help.option("    -l , --list          ", "Displays a list of all the ponys");
+  help.note(" ^^  If pony selected manually, lists artworks ");
+  help.note(" ^^  If art selected manually, lists quotes ");
+  help.option("    -a , --art <ART P>   ", "Specifys the art variant to use.  Doesnt need a provided pony");
+  help.option("    -bl, --bubblelist    ", "Displays all the avalible bubbles");
   out << '\n';
-  option(out, "    -i , --info          ", "Displays info about the printed pony");
-  option(out, "    -o , --only          ", "Disables the bubble, printing only the artwork");
-  option(out, "    -q , --quote         ", "Displays a pony guarenteed to have a quote");
-  option(out, "    -p , --pony <PONY P> ", "Displays a pony with the given name");
-  note(out, " ^^  trotspeak -p spike ");
+  help.option("    -i , --info          ", "Displays info about the printed pony");
+  help.option("    -o , --only          ", "Disables the bubble, printing only the artwork");
+  help.option("    -q , --quote         ", "Displays a pony guarenteed to have a quote");
+  help.option("    -p , --pony <PONY P> ", "Displays a pony with the given name");
+  help.note(" ^^  trotspeak -p spike ");
   out << '\n';
-  option(out, "    -c , --characters <FILE> ", "Uses a specific pony bin file");
-  note(out, " ^^  trotspeak -c resources/extraponies.bin ");
+  help.option("    -c , --characters <FILE> ", "Uses a specific pony bin file");
+  help.note(" ^^  trotspeak -c resources/extraponies.bin ");
   out << '\n';
-  option(out, "    -b , --bubble <FILE> ", "Displays the message with selected bubble style file");
-  note(out, " ^^  trotspeak -b resources/bubbles/ascii.bin ");
+  help.option("    -b , --bubble <FILE> ", "Displays the message with selected bubble style file");
+  help.note(" ^^  trotspeak -b resources/bubbles/ascii.bin ");
   out << '\n';
-  option(out, "    -r , --rainbow       ", "Prints the text/quote in rainbow colors");
-  option(out, "    -t , --think         ", "Forces the displaying of a think bubble");
-  option(out, "    -s , --say           ", "Forces the displaying of a say bubble");
-  note(out, " ^^  If no think or say provided, chooses the");
-  note(out, " ^^  available variant in the bubble file prefering say");
+  help.option("    -r , --rainbow       ", "Prints the text/quote in rainbow colors");
+  help.option("    -t , --think         ", "Forces the displaying of a think bubble");
+  help.option("    -s , --say           ", "Forces the displaying of a say bubble");
+  help.note(" ^^  If no think or say provided, chooses the");
+  help.note(" ^^  available variant in the bubble file prefering say");
   out << '\n';
-  option(out, "    -  , --pipe          ", "Displays with a piped in message");
-  note(out, " ^^  echo \"spike is the bast\" | trotspeak -");
+  help.option("    -W , --width <N>     ", "Wraps the text at N columns, whatever the terminal's width");
+  help.option("         --color <WHEN>  ", "Colors the output: auto, always or never");
+  help.note(" ^^  auto colors a terminal only, and not with NO_COLOR set");
+  help.option("         --colors <N>    ", "Forces 16, 256 or truecolor colors");
+  out << '\n';
+  help.option("    -  , --pipe          ", "Displays with a piped in message");
+  help.note(" ^^  echo \"spike is the bast\" | trotspeak -");
   out << '\n';
   format.reset(out);
   out << std::flush;

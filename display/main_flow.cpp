@@ -10,11 +10,13 @@
 #include <string>
 
 #include "display/arguments.hpp"
+#include "display/color_choice.hpp"
 #include "display/help_screen.hpp"
 #include "display/listings.hpp"
 #include "display/pony_database.hpp"
 #include "display/resource_paths.hpp"
 #include "display/selection.hpp"
+#include "display/terminal.hpp"
 #include "model/bubble.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
@@ -43,6 +45,7 @@ class Run {
     if (args_.debug) std::cout << "DEBUG: " << line << '\n' << std::flush;
   }
   std::filesystem::path bubblePath() const;
+  std::uint8_t bubbleWidth(const AsciiArt& art, const Bubble& bubble) const;
   const Bubble& chooseVariant(const BubbleTypes& styles) const;
   bool calledAsThink() const;
 
@@ -50,6 +53,7 @@ class Run {
   const char* const* argv_;
   ResourcePaths paths_;
   Arguments args_;
+  std::optional<std::size_t> terminalColumns_;
 };
 
 bool Run::calledAsThink() const {
@@ -79,19 +83,39 @@ const Bubble& Run::chooseVariant(const BubbleTypes& styles) const {
   throw NullException("Bubble doesnt have think");
 }
 
+// As wide as the art, and at least kMinimumBubbleWidth, but no wider than
+// the terminal as long as the text keeps a column; --width sets the text's
+// columns instead.
+std::uint8_t Run::bubbleWidth(const AsciiArt& art, const Bubble& bubble) const {
+  const std::size_t sides = std::size_t{bubble.leftWidth} + bubble.rightWidth;
+  std::size_t width = std::max(art.width, kMinimumBubbleWidth);
+  if (args_.textWidth) {
+    width = sides + *args_.textWidth;
+  } else if (terminalColumns_ && *terminalColumns_ < width) {
+    width = std::max(*terminalColumns_, sides + 1);
+  }
+  return static_cast<std::uint8_t>(std::min<std::size_t>(width, 255));
+}
+
 int Run::operator()() {
   const auto start = Clock::now();
-  ColorFormatANSI format;
-  format.init(std::cout);
   args_ = parseArguments(argc_, argv_);
   if (calledAsThink()) args_.think = true;
+  const bool onTerminal = outputIsTerminal();
+  if (onTerminal) terminalColumns_ = terminalColumns();
+  const ColorChoice colors = chooseColors(args_.color, args_.colors, onTerminal);
+  ColorFormatANSI format(colors.picture);
+  format.init(std::cout);
+  // Rainbow text is colour and nothing else; without colour it is plain.
+  const bool rainbow = args_.rainbow && colors.picture != ColorDepth::None;
 
   if (args_.bubbleList) {
     listBubbles(paths_.bubbleFolder());
     return 0;
   }
   if (args_.help) {
-    printHelp(format);
+    ColorFormatANSI textFormat(colors.text);
+    printHelp(textFormat);
     return 0;
   }
   if (args_.version) {
@@ -112,7 +136,7 @@ int Run::operator()() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   std::srand(static_cast<unsigned>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
 
-  const Selection chosen = selectPonyAndArt(database, args_);
+  const Selection chosen = selectPonyAndArt(database, args_, terminalColumns_);
   if (!chosen.pony) {
     std::cerr << "NO PONNYYYY AHHHH" << std::flush;
     return kExitNotFound;
@@ -159,9 +183,8 @@ int Run::operator()() {
   if (args_.only) {
     renderArt(art, picture, format, bubble, false);
   } else {
-    if (args_.rainbow) text = rainbowText(text, format);
-    const std::uint8_t bubbleWidth = std::max(art.width, kMinimumBubbleWidth);
-    composeOutput(art, picture, format, bubble, text, !args_.rainbow, !text.empty(), bubbleWidth);
+    if (rainbow) text = rainbowText(text, format);
+    composeOutput(art, picture, format, bubble, text, !rainbow, !text.empty(), bubbleWidth(art, bubble));
   }
   std::cout << picture.str() << std::flush;
 

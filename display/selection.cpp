@@ -23,6 +23,19 @@ std::optional<std::uint16_t> findArtByName(PonyDatabase& database, Character& po
   return std::nullopt;
 }
 
+// The arts of the pony that are no wider than `columns`, or all of them when
+// none is.
+std::vector<std::uint16_t> fittingArts(PonyDatabase& database, Character& pony, std::size_t columns) {
+  const auto count = static_cast<std::uint16_t>(pony.artCount());
+  std::vector<std::uint16_t> fitting;
+  for (std::uint16_t j = 0; j < count; ++j)
+    if (database.art(pony, j).width <= columns) fitting.push_back(j);
+  if (fitting.empty()) {
+    for (std::uint16_t j = 0; j < count; ++j) fitting.push_back(j);
+  }
+  return fitting;
+}
+
 }  // namespace
 
 bool prefixMatch(std::string_view name, std::string_view query) {
@@ -53,7 +66,7 @@ std::optional<std::size_t> pickWeightedPony(PonyDatabase& database, bool needQuo
   return std::nullopt;
 }
 
-Selection selectPonyAndArt(PonyDatabase& database, const Arguments& args) {
+Selection selectPonyAndArt(PonyDatabase& database, const Arguments& args, std::optional<std::size_t> columns) {
   Selection chosen;
   if (args.pony) {
     chosen.pony = findPonyByName(database, args.ponyName);
@@ -65,8 +78,16 @@ Selection selectPonyAndArt(PonyDatabase& database, const Arguments& args) {
 
   if (!args.art) {
     if (!chosen.pony) return chosen;
-    const std::size_t artCount = database.character(*chosen.pony).artCount();
-    if (artCount > 0) chosen.art = static_cast<std::uint16_t>(static_cast<std::size_t>(std::rand()) % artCount);
+    Character& pony = database.character(*chosen.pony);
+    const std::size_t artCount = pony.artCount();
+    if (artCount == 0) return chosen;
+    const auto draw = static_cast<std::size_t>(std::rand());
+    if (!columns) {
+      chosen.art = static_cast<std::uint16_t>(draw % artCount);
+    } else {
+      const std::vector<std::uint16_t> fitting = fittingArts(database, pony, *columns);
+      chosen.art = fitting[draw % fitting.size()];
+    }
     return chosen;
   }
 

@@ -25,7 +25,9 @@ struct Selection {
 };
 
 // The pony and the art variant the arguments ask for, drawing from rand()
-// where they leave the choice open.
-Selection selectPonyAndArt(PonyDatabase& database, const Arguments& args);
+// where they leave the choice open. An art drawn at random is one that fits
+// in `columns` when the pony has any such art.
+Selection selectPonyAndArt(PonyDatabase& database, const Arguments& args,
+                           std::optional<std::size_t> columns = std::nullopt);
 
 }  // namespace trot

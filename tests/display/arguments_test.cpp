@@ -91,11 +91,43 @@ TEST(ParseArguments, ShortAndLongFormsSetTheirFlag) {
 }
 
 TEST(ParseArguments, MatchingIsExact) {
-  for (const char* entry : {"--verion", "-H", "-help", "--Pony", "-pClover", "--pony=Clover", "--"}) {
+  for (const char* entry : {"--verion", "-H", "-help", "--Pony", "-pClover", "--pony=Clover", "--", "--colorful",
+                            "-W30", "-W=30"}) {
     const auto p = parse({entry});
     EXPECT_EQ(p.args.message, entry) << entry;
     EXPECT_FALSE(p.args.version || p.args.help || p.args.pony) << entry;
   }
+}
+
+TEST(ParseArguments, ColourAndWidthSettingsTakeTheirValueJoinedOrNext) {
+  struct Case {
+    std::vector<const char*> entries;
+    ColorWhen color;
+    std::optional<ColorDepth> colors;
+    std::optional<std::uint8_t> width;
+  };
+  const Case cases[] = {
+      {{"--color=never"}, ColorWhen::Never, {}, {}},
+      {{"--colour", "always"}, ColorWhen::Always, {}, {}},
+      {{"--color", "never", "--colour=auto"}, ColorWhen::Auto, {}, {}},
+      {{"--colors=256"}, ColorWhen::Auto, ColorDepth::Palette256, {}},
+      {{"--colours", "16"}, ColorWhen::Auto, ColorDepth::Basic16, {}},
+      {{"--colors", "truecolor"}, ColorWhen::Auto, ColorDepth::TrueColor, {}},
+      {{"-W", "1"}, ColorWhen::Auto, {}, 1},
+      {{"--width=255"}, ColorWhen::Auto, {}, 255},
+  };
+  for (const Case& c : cases) {
+    const auto p = parse(c.entries);
+    EXPECT_EQ(p.args.color, c.color) << c.entries[0];
+    EXPECT_EQ(p.args.colors, c.colors) << c.entries[0];
+    EXPECT_EQ(p.args.textWidth, c.width) << c.entries[0];
+    EXPECT_EQ(p.args.message, "") << c.entries[0];
+  }
+
+  const std::vector<const char*> unusable[] = {{"--color=purple"}, {"--color"},      {"--colour="},
+                                               {"--colors=8"},     {"--width", "0"}, {"-W", "256"},
+                                               {"--width=12x"},    {"-W", "-3"},     {"-W"}};
+  for (const auto& entries : unusable) EXPECT_THROW(parse(entries), ArgumentException) << entries[0];
 }
 
 TEST(ParseArguments, LastFreeArgumentAndLastValueWin) {

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <stdexcept>
 
 #include "tests/support/temp_dir.hpp"
@@ -22,7 +23,7 @@ int openOrThrow(const std::filesystem::path& path, int flags) {
 
 ProcessResult runProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                          const std::filesystem::path& workingDir, const std::string& input,
-                         const std::string& argv0) {
+                         const std::string& argv0, const std::vector<std::string>& environment) {
   // Standard streams go through files so that large outputs cannot block.
   TempDir scratch;
   const auto inPath = scratch.write("stdin", input);
@@ -35,6 +36,7 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
   std::vector<char*> argvPointers;
   for (auto& arg : argvStrings) argvPointers.push_back(arg.data());
   argvPointers.push_back(nullptr);
+  std::vector<std::string> settings = environment;
 
   const int inFd = openOrThrow(inPath, O_RDONLY);
   const int outFd = openOrThrow(outPath, O_WRONLY | O_CREAT | O_TRUNC);
@@ -47,6 +49,8 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
     ::dup2(outFd, 1);
     ::dup2(errFd, 2);
     if (::chdir(workingDir.c_str()) != 0) ::_exit(126);
+    ::unsetenv("NO_COLOR");
+    for (auto& setting : settings) ::putenv(setting.data());
     ::execv(program.c_str(), argvPointers.data());
     ::_exit(127);
   }

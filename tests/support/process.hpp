@@ -14,9 +14,11 @@ struct ProcessResult {
 };
 
 // Runs `program` with `args` in `workingDir`, feeding `input` on standard
-// input. argv[0] is `argv0` when given, else the program path.
+// input. argv[0] is `argv0` when given, else the program path. The program
+// gets the test's environment without NO_COLOR, plus the "NAME=value"
+// entries of `environment`.
 ProcessResult runProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                          const std::filesystem::path& workingDir, const std::string& input = "",
-                         const std::string& argv0 = "");
+                         const std::string& argv0 = "", const std::vector<std::string>& environment = {});
 
 }  // namespace trot::test

@@ -1,0 +1,43 @@
+#include "display/color_choice.hpp"
+
+#include <cstdlib>
+#include <string_view>
+
+namespace trot {
+
+namespace {
+
+std::string_view environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+}  // namespace
+
+ColorDepth detectColorDepth() {
+  const std::string_view colorTerm = environment("COLORTERM");
+  if (colorTerm == "truecolor" || colorTerm == "24bit") return ColorDepth::TrueColor;
+  const std::string_view term = environment("TERM");
+  if (term.find("256color") != std::string_view::npos) return ColorDepth::Palette256;
+  if (term.empty() || term == "dumb") return ColorDepth::None;
+  return ColorDepth::Basic16;
+}
+
+ColorChoice chooseColors(ColorWhen when, std::optional<ColorDepth> forced, bool outputIsTerminal) {
+  if (when == ColorWhen::Never) return {ColorDepth::None, ColorDepth::None};
+  if (when == ColorWhen::Auto && !environment("NO_COLOR").empty()) return {ColorDepth::None, ColorDepth::None};
+
+  ColorDepth depth = ColorDepth::TrueColor;
+  if (forced) {
+    depth = *forced;
+  } else if (outputIsTerminal) {
+    depth = detectColorDepth();
+    // Asked for colour on a terminal that claims none: the basic colours
+    // are the ones nearly every terminal shows.
+    if (when == ColorWhen::Always && depth == ColorDepth::None) depth = ColorDepth::Basic16;
+  }
+  const bool colouredText = outputIsTerminal || when == ColorWhen::Always;
+  return {depth, colouredText ? depth : ColorDepth::None};
+}
+
+}  // namespace trot

@@ -1,0 +1,171 @@
+// trotspeak with a terminal on standard output: the colours it claims, the
+// NO_COLOR and --color choices, and its width. The ponies are built by
+// trotconv from art and quote files written here.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "model/utf8.hpp"
+#include "render/line_breaker.hpp"
+#include "tests/display/fixtures.hpp"
+#include "tests/support/golden.hpp"
+#include "tests/support/process.hpp"
+#include "tests/support/temp_dir.hpp"
+#include "tests/support/terminal.hpp"
+
+namespace trot {
+namespace {
+
+using Env = std::vector<std::string>;
+
+// Two rows of pixels make one row of cells; a space is see-through.
+const std::map<char, std::string> kInk = {
+    {'k', "281e3c"}, {'p', "f0aac8"}, {'m', "9650c8"}, {'w', "fafafa"}, {'g', "808080"}, {'y', "f0d050"},
+};
+const std::vector<std::string> kNarrow = {
+    "      mm        ",
+    "     mmmk       ",
+    "    kppppk      ",
+    "   kpwkpppk     ",
+    "   kppppppk   mm",
+    "    kkpppppkkmmm",
+    "      kpppppppk ",
+    "      kpyppppk  ",
+    "      kpk  kpk  ",
+    "      kk    kk  ",
+};
+
+std::string colour(char pixel, const char* selection) { return "\x1b]P1" + kInk.at(pixel) + "\x1b[" + selection; }
+
+// The art as a .pony file: each cell in the glyph and colours it needs.
+std::string ponyFile(const std::string& name, const std::vector<std::string>& pixels) {
+  std::string text = "$$$\nNAME: " + name + "\n$$$\n";
+  for (std::size_t row = 0; row + 1 < pixels.size(); row += 2) {
+    for (std::size_t x = 0; x < pixels[row].size(); ++x) {
+      const char upper = pixels[row][x];
+      const char lower = pixels[row + 1][x];
+      if (upper == ' ' && lower == ' ') text += "\x1b[49m ";
+      else if (lower == ' ') text += "\x1b[49m" + colour(upper, "31m") + "\u2580";
+      else if (upper == ' ') text += "\x1b[49m" + colour(lower, "31m") + "\u2584";
+      else text += colour(upper, "31m") + colour(lower, "42m") + "\u2580";
+    }
+    text += "\x1b[00m\n";
+  }
+  return text;
+}
+
+// Columns of one output row as a terminal shows it.
+std::size_t columns(std::string_view row) {
+  std::size_t count = 0;
+  while (!row.empty()) {
+    if (skipEscape(row)) continue;
+    decodeNext(row);
+    ++count;
+  }
+  return count;
+}
+
+class TerminalRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::vector<std::string> wide(4, std::string(50, 'p'));
+    dir.write("src/art/wren_narrow.pony", ponyFile("Wren", kNarrow));
+    dir.write("src/art/wren_wide.pony", ponyFile("Wren", wide));
+    dir.write("src/art/gull_wide.pony", ponyFile("Gull", wide));
+    dir.write("src/quotes/wren.1",
+              "wren_narrow.\nEvery morning I count the clouds over the meadow, and every morning there is one "
+              "more than yesterday, which is how I know the sky is growing.\n");
+    test::writeBubbleStyle(dir / "resources/bubbles/ascii.bin", true, true);
+    const auto made = test::runProgram(TROTCONV_PATH, {"convertponies", "src/art", "src/quotes", "resources/ponies.bin"},
+                                       dir.path());
+    ASSERT_EQ(made.status, 0) << made.out << made.err;
+  }
+
+  test::ProcessResult run(const Env& env, const std::vector<std::string>& args, unsigned short width = 80) {
+    return test::runInTerminal(TROTSPEAK_PATH, args, dir.path(), env, width);
+  }
+
+  test::TempDir dir;
+};
+
+TEST_F(TerminalRun, ColourDepthFromTheEnvironmentAndTheOptions) {
+  struct Case {
+    Env env;
+    std::vector<std::string> options;
+    const char* golden;
+  };
+  const Env truecolor = {"TERM=xterm-256color", "COLORTERM=truecolor"};
+  const Case cases[] = {
+      {truecolor, {}, "display/depth_truecolor.txt"},
+      {{"TERM=screen", "COLORTERM=24bit"}, {}, "display/depth_truecolor.txt"},
+      {{"TERM=xterm-256color"}, {}, "display/depth_256.txt"},
+      {{"TERM=xterm"}, {}, "display/depth_16.txt"},
+      {{"TERM=xterm-256color"}, {"--colors", "16"}, "display/depth_16.txt"},
+      {{"TERM=dumb"}, {}, "display/depth_none.txt"},
+      {{}, {}, "display/depth_none.txt"},
+      {{"TERM=dumb"}, {"--colour=always"}, "display/depth_16.txt"},
+      {{"TERM=xterm-256color", "COLORTERM=truecolor", "NO_COLOR=1"}, {}, "display/depth_none.txt"},
+      {{"TERM=xterm", "NO_COLOR="}, {}, "display/depth_16.txt"},
+      {{"TERM=xterm", "NO_COLOR=1"}, {"--color=always", "--colors=256"}, "display/depth_256.txt"},
+      {truecolor, {"--color=never", "-r"}, "display/depth_none.txt"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"-p", "wren", "-a", "wren_narrow", "Hello there, sky!"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const auto result = run(c.env, args);
+    EXPECT_EQ(result.status, 0) << c.golden;
+    EXPECT_EQ(result.err, "");
+    EXPECT_GOLDEN(c.golden, result.out) << c.env.size() << " settings, " << c.options.size() << " options";
+  }
+  EXPECT_EQ(test::readFile(std::filesystem::path(TROT_GOLDEN_DIR) / "display/depth_none.txt").find('\x1b'),
+            std::string::npos);
+
+  // In a file or a pipe NO_COLOR is heeded too; nothing else changes there.
+  const auto piped = test::runProgram(TROTSPEAK_PATH, {"-p", "wren", "-a", "wren_narrow", "Hello there, sky!"},
+                                      dir.path(), "", "", {"NO_COLOR=1"});
+  EXPECT_GOLDEN("display/depth_none.txt", piped.out);
+
+  // The help screen is coloured on a terminal only.
+  EXPECT_NE(run({"TERM=xterm"}, {"-h"}).out.find("\x1b[95m    -h , --help"), std::string::npos);
+  EXPECT_GOLDEN("display/help.txt", run({"TERM=xterm", "NO_COLOR=1"}, {"-h"}).out);
+}
+
+TEST_F(TerminalRun, BubbleFitsTheTerminal) {
+  struct Case {
+    Env env;
+    unsigned short width;
+    std::vector<std::string> options;
+    std::size_t widest;
+  };
+  // The long quote fills every bubble it is given.
+  const Case cases[] = {
+      {{"TERM=xterm", "COLUMNS=40"}, 80, {}, 32},  // the art that fits, with its own bubble
+      {{"TERM=xterm"}, 24, {"-a", "wren_narrow"}, 24},
+      {{"TERM=xterm", "COLUMNS=24"}, 80, {"-a", "wren_narrow"}, 24},
+      {{"TERM=xterm", "COLUMNS=0"}, 24, {"-a", "wren_narrow"}, 24},
+      {{"TERM=xterm", "COLUMNS=20"}, 80, {"-a", "wren_narrow", "-W", "40"}, 42},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"-p", "wren"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const auto result = run(c.env, args, c.width);
+    EXPECT_EQ(result.status, 0);
+    std::istringstream rows(result.out);
+    std::size_t widest = 0;
+    for (std::string row; std::getline(rows, row);) widest = std::max(widest, columns(row));
+    EXPECT_EQ(widest, c.widest) << c.env.back() << " on " << c.width << " columns\n" << result.out;
+  }
+}
+
+TEST_F(TerminalRun, RandomArtFitsTheTerminalWhenOneCan) {
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(run({"TERM=xterm"}, {"-p", "wren", "-o", "-i"}, 40).out.rfind("Wren: art wren_narrow", 0), 0u);
+  }
+  // No art of this pony fits: it is drawn anyway, as are arts chosen by name.
+  EXPECT_EQ(run({"TERM=xterm"}, {"-p", "gull", "-o", "-i"}, 40).out.rfind("Gull: art gull_wide", 0), 0u);
+  EXPECT_EQ(run({"TERM=xterm"}, {"-a", "wren_wide", "-o", "-i"}, 40).out.rfind("Wren: art wren_wide", 0), 0u);
+}
+
+}  // namespace
+}  // namespace trot
