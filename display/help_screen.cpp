@@ -71,7 +71,7 @@ void printHelp(ColorFormat& format, std::ostream& out) {
   out << '\n';
   help.option("    -W , --width <N>     ", "Wraps the text at N columns, whatever the terminal's width");
   help.option("         --color <WHEN>  ", "Colors the output: auto, always or never");
-  help.note(" ^^  auto colors a terminal only, and not with NO_COLOR set");
+  help.note(" ^^  NO_COLOR set means never, unless always is given");
   help.option("         --colors <N>    ", "Forces 16, 256 or truecolor colors");
   out << '\n';
   help.option("    -  , --pipe          ", "Displays with a piped in message");
