@@ -28,6 +28,7 @@ ESC = "\x1b"
 UPPER, LOWER, FULL = "\u2580", "\u2584", "\u2588"
 TRANSPARENT = "."
 CANVAS_W, CANVAS_H = 52, 54
+SMALL_W, SMALL_H = 32, 14  # the small arts fit a 40-column pane with their bubble
 ORIGIN_Y = 6          # parts are drawn for a 49x48 pony; leave headroom for horns
 
 
@@ -195,6 +196,8 @@ class Pony:
         opts = rest.split(",")
         self.kind = opts[0]
         self.variants = [v for v in opts[1:] if v]
+        if not any(v.split("+")[0] == "portrait" for v in self.variants):
+            self.variants.append("portrait")  # everyone has a small art
         if self.kind not in ("earth", "unicorn", "pegasus"):
             raise GenError(f"{where}: unknown kind {self.kind!r}")
 
@@ -230,8 +233,14 @@ EAR_TIP = (31, 0)
 FRONT_HOOF = (38, 47)
 
 
+class Anchors:
+    """Where the chain of connector cells ends, and how long it is."""
+    def __init__(self, ear=EAR_TIP, hoof=FRONT_HOOF, chain=3):
+        self.ear, self.hoof, self.chain = ear, hoof, chain
+
+
 def compose(pony, variant, parts, emblems):
-    """Pixel canvas plus the connector anchor for one art variant."""
+    """Pixel canvas, modifiers and connector anchors for one art variant."""
     mods = set(variant.split("+")) if variant else set()
     canvas = Canvas()
     pal = pony.palette
@@ -242,6 +251,10 @@ def compose(pony, variant, parts, emblems):
         merged = dict(ppal)
         merged.update(pal)
         canvas.paste(rows, merged, dx, oy + dy)
+
+    if "portrait" in mods:
+        compose_portrait(pony, put)
+        return canvas, mods, PORTRAIT_ANCHORS
 
     put("tail-" + pony.tail)
     put("body")
@@ -263,12 +276,29 @@ def compose(pony, variant, parts, emblems):
         put("eye-wink")
     elif "sleepy" in mods:
         put("eye-sleepy")
-    return canvas, mods
+    return canvas, mods, Anchors()
+
+
+# A head-and-shoulders picture for narrow terminals, drawn on its own smaller
+# layout (32x24): the chain is one cell shorter so the art stays 14 rows high.
+PORTRAIT_ANCHORS = Anchors(ear=(19, 2), hoof=(22, 23), chain=2)
+
+
+def compose_portrait(pony, put):
+    put("portrait-body")
+    put("portrait-mane-" + pony.mane)
+    if pony.kind == "pegasus":
+        put("portrait-wing")
+    put("portrait-ear")
+    if pony.fore != "-":
+        put("portrait-fore-" + pony.fore)
+    if pony.kind == "unicorn":
+        put("portrait-horn")
 
 
 # -------------------------------------------------------------- cell grid
 
-def to_cells(canvas, mods):
+def to_cells(canvas, mods, anchors):
     """Pixel canvas -> list of rows, each a list of cells.
 
     A cell is (upper, lower) with None for transparent, or ('link', slash).
@@ -301,9 +331,9 @@ def to_cells(canvas, mods):
         x = (len(px[0]) - 1 - x) if mirrored else x
         return x - left
 
-    chain = 3
+    chain = anchors.chain
     if not below:
-        ax, ay = EAR_TIP
+        ax, ay = anchors.ear
         ax = col(ax)
         arow = (ay + ORIGIN_Y - top) // 2
         step = 1 if mirrored else -1
@@ -317,7 +347,7 @@ def to_cells(canvas, mods):
                 raise GenError("connector cell is not empty")
             grid[r] = grid[r][:c] + [("link", mirrored)] + grid[r][c + 1:]
     else:
-        fx, fy = FRONT_HOOF
+        fx, fy = anchors.hoof
         fx = col(fx)
         step = 1 if mirrored else -1
         rows_now = len(grid)
@@ -577,13 +607,14 @@ def build_all(check, preview):
             if stem in seen_stems:
                 raise GenError(f"art name {stem} used twice")
             seen_stems.add(stem)
-            canvas, mods = compose(pony, variant, parts, emblems)
-            grid, width, above = to_cells(canvas, mods)
+            canvas, mods, anchors = compose(pony, variant, parts, emblems)
+            grid, width, above = to_cells(canvas, mods, anchors)
             text = pony_text(pony, grid, width, above)
             names, rows, rwidth, rabove, warnings = read_pony(text)
             if warnings or names != [pony.name] or rabove != above or rwidth != width:
                 raise GenError(f"{stem}: does not read back: {warnings[:3]} {names} {rabove} {rwidth}")
-            if not (30 <= width <= 70 and 12 <= len(rows) <= 35):
+            small = width <= SMALL_W and len(rows) <= SMALL_H
+            if not (small or (30 <= width <= 70 and 12 <= len(rows) <= 35)):
                 raise GenError(f"{stem}: size {width}x{len(rows)} out of range")
             path = os.path.join(REPO, OUT_DIRS[pony.set], stem + ".pony")
             data = text.encode("utf-8")
