@@ -27,7 +27,7 @@ OUT_DIRS = {"main": "resources/src/ttyponies", "extra": "resources/src/extrattyp
 ESC = "\x1b"
 UPPER, LOWER, FULL = "\u2580", "\u2584", "\u2588"
 TRANSPARENT = "."
-CANVAS_W, CANVAS_H = 52, 54
+CANVAS_W, CANVAS_H = 52, 64
 SMALL_W, SMALL_H = 32, 14  # the small arts fit a 40-column pane with their bubble
 ORIGIN_Y = 6          # parts are drawn for a 49x48 pony; leave headroom for horns
 
@@ -120,6 +120,11 @@ class Canvas:
                     self.px[y][x] = palette[ch]
                 else:
                     raise GenError(f"key {ch!r} has no colour")
+
+    def cut_below(self, y):
+        """Clears everything under row y: what lies on the ground stops there."""
+        for row in self.px[y + 1:]:
+            row[:] = [None] * self.w
 
     def mirrored(self):
         c = Canvas(self.w, self.h)
@@ -256,27 +261,35 @@ def compose(pony, variant, parts, emblems):
         compose_portrait(pony, put)
         return canvas, mods, PORTRAIT_ANCHORS
 
-    put("tail-" + pony.tail)
-    put("body")
-    put("legs-" + ("prance" if "prance" in mods else "stand"))
-    wind = "wind" in mods and os.path.exists(os.path.join(parts.folder, f"mane-{pony.mane}-wind.px"))
-    put("mane-" + pony.mane + ("-wind" if wind else ""))
-    put("ear")
+    # Lying down lowers everything but the folded legs onto the ground.
+    lift = LIE_DROP if "lie" in mods else 0
+    legs = next((LEGS[m] for m in LEGS if m in mods), "stand")
+    put("tail-" + pony.tail, 0, lift)
+    put("body", 0, lift)
+    put("legs-" + legs)
+    put("mane-" + pony.mane, 0, lift)
+    put("ear", 0, lift)
     if pony.fore != "-":
-        put("fore-" + pony.fore)
+        put("fore-" + pony.fore, 0, lift)
     epal, erows = emblems[pony.emblem]
-    canvas.paste(erows, dict(pal, **epal), 14, oy + 28)
+    canvas.paste(erows, dict(pal, **epal), 14, oy + 28 + lift)
     if pony.kind == "pegasus":
-        put("wing-up" if "wingup" in mods else "wing")
+        put("wing-spread" if "fly" in mods else "wing", 0, lift)
     if pony.kind == "unicorn":
-        put("horn", 0, -4)
-    if "happy" in mods:
-        put("eye-happy")
-    elif "wink" in mods:
-        put("eye-wink")
-    elif "sleepy" in mods:
-        put("eye-sleepy")
-    return canvas, mods, Anchors()
+        put("horn", 0, lift - 4)
+    for eye in ("happy", "sleepy"):
+        if eye in mods:
+            put("eye-" + eye, 0, lift)
+    if lift:
+        canvas.cut_below(oy + GROUND_Y)
+    return canvas, mods, Anchors(ear=(EAR_TIP[0], EAR_TIP[1] + lift), hoof=LIE_HOOF if lift else FRONT_HOOF)
+
+
+# Leg parts by pose; a pose without its own legs stands.
+LEGS = {"prance": "prance", "walk": "walk", "jump": "leap", "fly": "leap", "lie": "lie"}
+LIE_DROP = 8      # the belly rests on the ground
+GROUND_Y = 47     # the lowest pixel row of a standing pony
+LIE_HOOF = (46, 47)
 
 
 # A head-and-shoulders picture for narrow terminals, drawn on its own smaller
