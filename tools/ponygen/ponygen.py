@@ -126,6 +126,25 @@ class Canvas:
         for row in self.px[y + 1:]:
             row[:] = [None] * self.w
 
+    def copy_rows(self, y, n):
+        """Repeats row y n more times below it, pushing the rest down."""
+        self.px[y + 1:y + 1] = [list(self.px[y]) for _ in range(n)]
+        self.h += n
+
+    def drop_rows(self, y, n):
+        del self.px[y:y + n]
+        self.h -= n
+
+    def copy_columns(self, x, n):
+        for row in self.px:
+            row[x + 1:x + 1] = [row[x]] * n
+        self.w += n
+
+    def drop_columns(self, x, n):
+        for row in self.px:
+            del row[x:x + n]
+        self.w -= n
+
     def mirrored(self):
         c = Canvas(self.w, self.h)
         c.px = [list(reversed(r)) for r in self.px]
@@ -200,7 +219,8 @@ class Pony:
                                       parse_rgb(hair if streak == "-" else streak, where))
         opts = rest.split(",")
         self.kind = opts[0]
-        self.variants = [v for v in opts[1:] if v]
+        self.build = opts[1] if len(opts) > 1 and opts[1] in BUILDS else "standard"
+        self.variants = [v for v in opts[1 + (self.build != "standard"):] if v]
         if not any(v.split("+")[0] == "portrait" for v in self.variants):
             self.variants.append("portrait")  # everyone has a small art
         if self.kind not in ("earth", "unicorn", "pegasus"):
@@ -282,7 +302,37 @@ def compose(pony, variant, parts, emblems):
             put("eye-" + eye, 0, lift)
     if lift:
         canvas.cut_below(oy + GROUND_Y)
-    return canvas, mods, Anchors(ear=(EAR_TIP[0], EAR_TIP[1] + lift), hoof=LIE_HOOF if lift else FRONT_HOOF)
+    anchors = Anchors(ear=(EAR_TIP[0], EAR_TIP[1] + lift), hoof=LIE_HOOF if lift else FRONT_HOOF)
+    reshape(canvas, anchors, BUILDS[pony.build], lift)
+    return canvas, mods, anchors
+
+
+# Builds reshape a finished standard picture: legs made longer or shorter,
+# the barrel deeper or shallower, the body longer or shorter. Each step is
+# (rows or columns, where, how many more: negative removes), on the 49x48
+# layout, applied bottom-up so that the later places are still where they
+# were. Rows at LEG_ROW are in the legs; a pony lying down has none there.
+LEG_ROW, BARREL_ROW, BODY_COLUMN = 40, 26, 25
+BUILDS = {
+    "standard": [],
+    "tall": [("rows", LEG_ROW, 4), ("rows", BARREL_ROW, -1), ("columns", BODY_COLUMN, 2)],
+    "stocky": [("rows", LEG_ROW, -3), ("rows", BARREL_ROW, 2), ("columns", BODY_COLUMN, 2)],
+    "foal": [("rows", LEG_ROW, -3), ("rows", BARREL_ROW, -2), ("columns", BODY_COLUMN, -2)],
+}
+
+
+def reshape(canvas, anchors, steps, lift):
+    for axis, at, n in steps:
+        if axis == "columns":
+            (canvas.copy_columns if n > 0 else canvas.drop_columns)(at, abs(n))
+            anchors.ear = (anchors.ear[0] + n, anchors.ear[1])
+            anchors.hoof = (anchors.hoof[0] + n, anchors.hoof[1])
+            continue
+        if lift and at == LEG_ROW:
+            continue
+        y = ORIGIN_Y + at + lift
+        (canvas.copy_rows if n > 0 else canvas.drop_rows)(y, abs(n))
+        anchors.hoof = (anchors.hoof[0], anchors.hoof[1] + n)
 
 
 # Leg parts by pose; a pose without its own legs stands.
