@@ -49,7 +49,7 @@ Bubble makeBubble() {
 }
 
 std::string makeQuote() {
-  const std::string words[] = {"the ", "meadow ", "hums ", "with ", "bees, ", "and ", "(quietly) ", "everypony ",
+  const std::string words[] = {"the ", "meadow ", "hums ", "with ", "bees, ", "and ", "(quietly) ", "everyone ",
                                "listens ", "to ", "the ", "brook/river ", "song. "};
   std::string text;
   for (std::size_t i = 0; text.size() < 2048; ++i) text += words[i % std::size(words)];

@@ -184,7 +184,7 @@ TEST(CharacterGroup, RecordsReadBackTooOftenAreRefused) {
 
   // Honest sharing between many holders stays well within the limit.
   CharacterGroup herd;
-  auto shared = makeArt("everypony", std::vector<ArtCell>(200, colorCell(1, 2)));
+  auto shared = makeArt("everyone", std::vector<ArtCell>(200, colorCell(1, 2)));
   for (int i = 0; i < 300; ++i) herd.addCharacter().addArt(shared);
   auto herdIn = streamOf(encodeBytes(herd));
   CharacterGroup back;
