@@ -101,6 +101,10 @@ def load_emblems(path):
     return emblems
 
 
+def sink_depth(x, hinge, drop):
+    return min(drop, (hinge - x + 1) // 2) if x < hinge else 0
+
+
 class Canvas:
     def __init__(self, w=CANVAS_W, h=CANVAS_H):
         self.w, self.h = w, h
@@ -125,6 +129,37 @@ class Canvas:
         """Clears everything under row y: what lies on the ground stops there."""
         for row in self.px[y + 1:]:
             row[:] = [None] * self.w
+
+    def merge(self, other):
+        for row, top in zip(self.px, other.px):
+            for x, p in enumerate(top):
+                if p is not None:
+                    row[x] = p
+
+    def sink(self, hinge, drop):
+        """Lowers every column left of the hinge, more the further back it is."""
+        for x in range(hinge):
+            d = sink_depth(x, hinge, drop)
+            column = [self.px[y][x] for y in range(self.h)]
+            column = [None] * d + column[:self.h - d]
+            for y in range(self.h):
+                self.px[y][x] = column[y]
+
+    def move_region(self, other, box, oy):
+        """Moves the pixels inside box (x0, y0, x1, y1 on the layout) to other."""
+        x0, y0, x1, y1 = box
+        for y in range(oy + y0, oy + y1 + 1):
+            for x in range(x0, x1 + 1):
+                other.px[y][x], self.px[y][x] = self.px[y][x], None
+
+    def flipped_around(self, axis):
+        """Mirror image about the column between axis - 1/2 and axis + 1/2."""
+        c = Canvas(self.w, self.h)
+        for y, row in enumerate(self.px):
+            for x, p in enumerate(row):
+                if p is not None:
+                    c.px[y][2 * axis - x] = p
+        return c
 
     def copy_rows(self, y, n):
         """Repeats row y n more times below it, pushing the rest down."""
@@ -271,11 +306,11 @@ def compose(pony, variant, parts, emblems):
     pal = pony.palette
     oy = ORIGIN_Y
 
-    def put(name, dx=0, dy=0):
+    def put(name, dx=0, dy=0, onto=canvas):
         ppal, rows = parts.get(name)
         merged = dict(ppal)
         merged.update(pal)
-        canvas.paste(rows, merged, dx, oy + dy)
+        onto.paste(rows, merged, dx, oy + dy)
 
     if "portrait" in mods:
         compose_portrait(pony, put)
@@ -283,26 +318,42 @@ def compose(pony, variant, parts, emblems):
 
     # Lying down lowers everything but the folded legs onto the ground.
     lift = LIE_DROP if "lie" in mods else 0
-    legs = next((LEGS[m] for m in LEGS if m in mods), "stand")
-    put("tail-" + pony.tail, 0, lift)
-    put("body", 0, lift)
-    put("legs-" + legs)
-    put("mane-" + pony.mane, 0, lift)
-    put("ear", 0, lift)
-    if pony.fore != "-":
-        put("fore-" + pony.fore, 0, lift)
-    epal, erows = emblems[pony.emblem]
-    canvas.paste(erows, dict(pal, **epal), 14, oy + 28 + lift)
+    # Sitting sinks the back half: it is drawn on a canvas of its own, lowered
+    # column by column towards the tail, and the folded legs go over it.
+    sit = "sit" in mods
+    back = Canvas() if sit else canvas
+    put("tail-" + pony.tail, 0, lift, back)
+    put("body", 0, lift, back)
+    put("belly" if sit else "legs-" + next((LEGS[m] for m in LEGS if m in mods), "stand"), 0, 0, back)
+    put("mane-" + pony.mane, 0, lift, back)
     if pony.kind == "pegasus":
-        put("wing-spread" if "fly" in mods else "wing", 0, lift)
+        put("wing-spread" if "fly" in mods else "wing", 0, lift, back)
+    epal, erows = emblems[pony.emblem]
+    if sit:
+        back.sink(SIT_HINGE, SIT_DROP)
+        canvas.merge(back)
+        put("legs-sit")
+    # On a sunk rump the emblem stays upright, lowered as far as its middle is.
+    canvas.paste(erows, dict(pal, **epal), 14, oy + 28 + lift + (sink_depth(17, SIT_HINGE, SIT_DROP) if sit else 0))
+    # Looking back turns the head round on the neck: the face, and what sits
+    # on it, drawn on a canvas of its own and mirrored in place.
+    head = Canvas() if "lookback" in mods else canvas
+    if head is not canvas:
+        canvas.move_region(head, HEAD_BOX, oy + lift)
+    put("ear", 0, lift, head)
+    if pony.fore != "-":
+        put("fore-" + pony.fore, 0, lift, head)
     if pony.kind == "unicorn":
-        put("horn", 0, lift - 4)
+        put("horn", 0, lift - 4, head)
     for eye in ("happy", "sleepy"):
         if eye in mods:
-            put("eye-" + eye, 0, lift)
-    if lift:
+            put("eye-" + eye, 0, lift, head)
+    if head is not canvas:
+        canvas.merge(head.flipped_around(HEAD_AXIS))
+    if lift or sit:
         canvas.cut_below(oy + GROUND_Y)
-    anchors = Anchors(ear=(EAR_TIP[0], EAR_TIP[1] + lift), hoof=LIE_HOOF if lift else FRONT_HOOF)
+    ear_x = 2 * HEAD_AXIS - EAR_TIP[0] if head is not canvas else EAR_TIP[0]
+    anchors = Anchors(ear=(ear_x, EAR_TIP[1] + lift), hoof=LIE_HOOF if lift else FRONT_HOOF)
     reshape(canvas, anchors, BUILDS[pony.build], lift)
     return canvas, mods, anchors
 
@@ -338,6 +389,8 @@ def reshape(canvas, anchors, steps, lift):
 # Leg parts by pose; a pose without its own legs stands.
 LEGS = {"prance": "prance", "walk": "walk", "jump": "leap", "fly": "leap", "lie": "lie"}
 LIE_DROP = 8      # the belly rests on the ground
+HEAD_BOX, HEAD_AXIS = (28, 0, 51, 21), 38   # the face, and where it turns
+SIT_HINGE, SIT_DROP = 27, 8   # the back sinks behind the withers, the rump by 8
 GROUND_Y = 47     # the lowest pixel row of a standing pony
 LIE_HOOF = (46, 47)
 
