@@ -5,7 +5,7 @@
 #include <string>
 
 #include "converter/balloon_text.hpp"
-#include "converter/source_files.hpp"
+#include "model/source_files.hpp"
 #include "model/bubble.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"

@@ -1,159 +1,28 @@
 #include "converter/pony_conversion.hpp"
 
-#include <memory>
-#include <unordered_map>
-#include <unordered_set>
-
-#include "converter/art_text_reader.hpp"
-#include "converter/source_files.hpp"
-#include "model/character_group.hpp"
 #include "model/exception.hpp"
+#include "model/pony_sources.hpp"
+#include "model/source_files.hpp"
 
 namespace trot {
 
-namespace {
-
-using Path = std::filesystem::path;
-
-bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
-
-// Every NAME of the header; failing that, the first OTHER NAMES.
-std::vector<std::string> characterNames(const ArtHeader& header) {
-  std::vector<std::string> names;
-  const auto [first, last] = header.equal_range("NAME");
-  for (auto it = first; it != last; ++it) names.push_back(it->second);
-  if (names.empty()) {
-    if (const auto other = header.lower_bound("OTHER NAMES"); other != header.end() && other->first == "OTHER NAMES") {
-      names.push_back(other->second);
-    }
-  }
-  return names;
-}
-
-// Builds the characters of one run. Art names are matched across all art
-// folders, the first art of a name winning; character names only within
-// the folder being read.
-class PonyConversion {
- public:
-  explicit PonyConversion(std::ostream& out) : out_(out) {}
-
-  void readArtFolder(const Path& folder) {
-    std::unordered_map<std::string, Character*> charactersByName;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      if (!entry.is_regular_file()) continue;
-      if (!entry.path().string().ends_with(".pony")) continue;
-      try {
-        readArt(entry.path(), charactersByName);
-      } catch (const Exception& failure) {
-        out_ << "Failed to process pony art '" << quotedPath(entry.path()) << "': ";
-        failure.print(out_);
-      }
-    }
-  }
-
-  void readQuoteFolder(const Path& folder) {
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      if (!entry.is_regular_file()) continue;
-      try {
-        readQuote(entry.path());
-      } catch (const Exception& failure) {
-        out_ << "Failed to process pony quote '" << quotedPath(entry.path()) << "': ";
-        failure.print(out_);
-      }
-    }
-  }
-
-  CharacterGroup group;
-
- private:
-  void readArt(const Path& path, std::unordered_map<std::string, Character*>& charactersByName) {
-    out_ << quotedPath(path) << '\n';
-    const std::string text = readWholeFile(path);
-
-    auto meta = std::make_unique<AsciiArtMeta>();
-    meta->name = path.stem().string();
-    meta->art.set(std::make_unique<AsciiArt>());
-    ArtHeader header;
-    parseArtText(meta->art.get(), text, &header, out_);
-    const auto hook = std::make_shared<ArtHook>(std::move(meta));
-    const std::string& artName = hook->get().name;
-
-    for (const std::string& name : characterNames(header)) {
-      auto [slot, isNew] = charactersByName.try_emplace(name, nullptr);
-      if (isNew) {
-        Character& character = group.addCharacter();
-        character.name = name;
-        slot->second = &character;
-      }
-      slot->second->addArt(hook);
-      artsByName_.try_emplace(artName, slot->second);
-    }
-  }
-
-  void readQuote(const Path& path) {
-    const std::string contents = readWholeFile(path);
-    const QuoteFile file = splitQuoteFile(contents);
-    auto quote = std::make_unique<Quote>();
-    quote->text = std::string(file.text);
-    const auto hook = std::make_shared<QuoteHook>(std::move(quote));
-
-    std::unordered_set<Character*> owners;
-    for (const std::string_view token : artNameTokens(file.artNames)) {
-      const auto found = artsByName_.find(std::string(token));
-      if (found == artsByName_.end()) continue;
-      if (owners.insert(found->second).second) found->second->addQuote(hook);
-    }
-  }
-
-  std::ostream& out_;
-  // Characters point into `group`, whose characters stay where they are.
-  std::unordered_map<std::string, Character*> artsByName_;
-};
-
-}  // namespace
-
-QuoteFile splitQuoteFile(std::string_view contents) {
-  std::size_t end = 0;
-  while (end < contents.size() && !isLineEnd(contents[end])) ++end;
-  QuoteFile file;
-  file.artNames = contents.substr(0, end);
-  while (end < contents.size() && isLineEnd(contents[end])) ++end;
-  file.text = contents.substr(end);
-  return file;
-}
-
-std::vector<std::string_view> artNameTokens(std::string_view line) {
-  std::vector<std::string_view> tokens;
-  std::size_t cursor = 0;
-  while (cursor < line.size()) {
-    if (line[cursor] == '+' || line[cursor] == '.') {
-      tokens.push_back(line.substr(0, cursor));
-      line.remove_prefix(cursor + 1);
-      cursor = 1;
-    } else {
-      ++cursor;
-    }
-  }
-  return tokens;
-}
-
-void convertPonies(const std::vector<Path>& artFolders, const Path& quoteFolder, const Path& output,
-                   std::ostream& out) {
+void convertPonies(const std::vector<std::filesystem::path>& artFolders, const std::filesystem::path& quoteFolder,
+                   const std::filesystem::path& output, std::ostream& out) {
   if (!isDirectory(quoteFolder)) {
     reportNotADirectory(out, quoteFolder);
     return;
   }
-  PonyConversion conversion(out);
-  for (const Path& folder : artFolders) {
+  PonySourceReader reader(out, &out);
+  for (const auto& folder : artFolders) {
     if (!isDirectory(folder)) {
       reportNotADirectory(out, folder);
       return;
     }
-    conversion.readArtFolder(folder);
+    reader.readArtFolder(folder);
   }
-  conversion.readQuoteFolder(quoteFolder);
+  reader.readQuoteFolder(quoteFolder);
 
-  CharacterGroup& group = conversion.group;
+  CharacterGroup& group = reader.group;
   out << "Processed " << group.characterCount() << " characters\n";
   group.encodeInit();
   writeOutputFile(

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "converter/source_files.hpp"
+#include "model/source_files.hpp"
 #include "model/character_group.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"

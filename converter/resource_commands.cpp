@@ -3,7 +3,7 @@
 #include "converter/bubble_conversion.hpp"
 #include "converter/pony_conversion.hpp"
 #include "converter/pony_serialization.hpp"
-#include "converter/source_files.hpp"
+#include "model/source_files.hpp"
 #include "model/character_group.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "converter/art_text_reader.hpp"
+#include "model/art_text_reader.hpp"
 #include "converter/balloon_text.hpp"
 
 namespace trot::fuzz {

@@ -1,6 +1,6 @@
 // The pony art text reader: header, colours in both styles, markers, cells,
 // the messages it goes on after and the failures it stops at.
-#include "converter/art_text_reader.hpp"
+#include "model/art_text_reader.hpp"
 
 #include <gtest/gtest.h>
 

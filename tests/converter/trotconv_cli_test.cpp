@@ -1,7 +1,7 @@
 // trotconv run as a process on folders written into a temporary directory.
 #include <gtest/gtest.h>
 
-#include "converter/art_text_reader.hpp"
+#include "model/art_text_reader.hpp"
 #include "converter/balloon_text.hpp"
 #include "converter/dispatch.hpp"
 #include "model/bubble.hpp"

@@ -1,4 +1,4 @@
-#include "converter/source_files.hpp"
+#include "model/source_files.hpp"
 
 #include <fstream>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "converter/art_text_reader.hpp"
+#include "model/art_text_reader.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "model/utf8.hpp"
-#include "render/color.hpp"
 
 namespace trot {
 
@@ -22,6 +21,18 @@ constexpr std::uint32_t kLowerHalf = 0x2584;
 constexpr std::uint32_t kFullBlock = 0x2588;
 
 using ParserException = AsciiArt::ParserException;
+
+// A colour as the reader tracks it: the terminal's default, or RGB.
+struct PenColor {
+  std::uint8_t isDefault = 1;
+  std::uint8_t r = 0;
+  std::uint8_t g = 0;
+  std::uint8_t b = 0;
+
+  constexpr PenColor() = default;
+  constexpr PenColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+      : isDefault(0), r(red), g(green), b(blue) {}
+};
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0'; }
 
@@ -97,7 +108,7 @@ std::size_t readHeader(std::string_view text, ArtHeader& header) {
 
 // Parses the rest of a direct colour selection after "[38" or "[48":
 // ";2;R;G;Bm" with each component 0-255.
-bool parseDirectColor(std::string_view rest, Color& color) {
+bool parseDirectColor(std::string_view rest, PenColor& color) {
   if (!rest.starts_with(";2;") || !rest.ends_with('m')) return false;
   rest = rest.substr(3, rest.size() - 4);
   std::uint8_t components[3] = {};
@@ -113,11 +124,11 @@ bool parseDirectColor(std::string_view rest, Color& color) {
     if (last != (end == rest.size())) return false;
     rest.remove_prefix(last ? end : end + 1);
   }
-  color = Color(components[0], components[1], components[2]);
+  color = PenColor(components[0], components[1], components[2]);
   return true;
 }
 
-ArtCell makeCell(Color upper, Color lower) {
+ArtCell makeCell(PenColor upper, PenColor lower) {
   ArtCell cell;
   if (!upper.isDefault) {
     cell.upper = {upper.r, upper.g, upper.b};
@@ -280,15 +291,15 @@ class BodyReader {
     escapeMode_ = false;
     const char kind = buffer_[1];
     const char code = buffer_[2];
-    Color direct;
+    PenColor direct;
     if (kind == '3' && code >= '0' && code <= '7') {
-      foreground_ = std::exchange(pending_, Color());
+      foreground_ = std::exchange(pending_, PenColor());
     } else if (kind == '3' && code == '9') {
-      foreground_ = pending_ = Color();
+      foreground_ = pending_ = PenColor();
     } else if (kind == '4' && code >= '0' && code <= '7') {
-      background_ = std::exchange(pending_, Color());
+      background_ = std::exchange(pending_, PenColor());
     } else if (kind == '4' && code == '9') {
-      background_ = pending_ = Color();
+      background_ = pending_ = PenColor();
     } else if (kind == '0' && code == '0') {
       resetColors();
     } else if ((kind == '3' || kind == '4') && code == '8' &&
@@ -324,7 +335,7 @@ class BodyReader {
     bufferHasM_ = false;
   }
 
-  void resetColors() { pending_ = foreground_ = background_ = Color(); }
+  void resetColors() { pending_ = foreground_ = background_ = PenColor(); }
 
   void endLine() {
     if (!cells_.empty()) addRow();
@@ -351,9 +362,9 @@ class BodyReader {
 
   std::ostream& messages_;
   std::size_t lineNumber_;
-  Color pending_;
-  Color foreground_;
-  Color background_;
+  PenColor pending_;
+  PenColor foreground_;
+  PenColor background_;
   bool dollarMode_ = false;
   bool escapeMode_ = false;
   std::string buffer_;

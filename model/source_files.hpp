@@ -1,4 +1,4 @@
-// Small file and folder helpers shared by the converter commands: how paths
+// Small file and folder helpers for reading and writing source files: how paths
 // are printed, how source files are read, and how sub-folders are found.
 #pragma once
 

@@ -1,0 +1,56 @@
+// Reading ponies from their source files: folders of ".pony" art files are
+// grouped into characters by the names in their headers, and every quote
+// file goes to the characters whose arts its first line names. Both
+// programs read sources this way: trotconv to build a database, trotspeak
+// to show ponies nobody has converted yet.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "model/character_group.hpp"
+
+namespace trot {
+
+// A quote file: a first line of art names, each closed by "+" or ".", then
+// the quote text, which runs byte for byte to the end of the file.
+struct QuoteFile {
+  std::string_view artNames;
+  std::string_view text;
+};
+QuoteFile splitQuoteFile(std::string_view contents);
+
+// The art names of a quote file's first line. The byte right after a "+" or
+// "." always starts the next name, even when it is one of those two itself;
+// text after the last terminator is no name.
+std::vector<std::string_view> artNameTokens(std::string_view line);
+
+// Builds the characters of one run. Art names are matched across all art
+// folders, the first art of a name winning; character names only within
+// the folder being read. A file that cannot be read is reported on
+// `messages` and skipped; so are the reader's notes on pieces it skips.
+class PonySourceReader {
+ public:
+  // `progress`, when given, gets each art file's quoted path before it is read.
+  PonySourceReader(std::ostream& messages, std::ostream* progress) : messages_(messages), progress_(progress) {}
+
+  void readArtFolder(const std::filesystem::path& folder);
+  void readQuoteFolder(const std::filesystem::path& folder);
+
+  CharacterGroup group;
+
+ private:
+  void readArt(const std::filesystem::path& path, std::unordered_map<std::string, Character*>& charactersByName);
+  void readQuote(const std::filesystem::path& path);
+
+  std::ostream& messages_;
+  std::ostream* progress_;
+  // Characters point into `group`, whose characters stay where they are.
+  std::unordered_map<std::string, Character*> artsByName_;
+};
+
+}  // namespace trot
