@@ -1,6 +1,6 @@
 # Where everything goes on `cmake --install` and in the Debian package:
 # the programs in bin/, the built resources where trotspeak looks for them
-# (<prefix>/share/trotspeak/resources), the manual pages and the shell
+# (<prefix>/share/trotspeak), the manual pages and the shell
 # completions where each shell looks for them.
 include(GNUInstallDirs)
 
@@ -17,7 +17,7 @@ install(TARGETS trotspeak trotconv RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_BINARY_DIR}/trotthink DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(TARGET resources)
-  set(resource_dir ${CMAKE_INSTALL_DATADIR}/trotspeak/resources)
+  set(resource_dir ${CMAKE_INSTALL_DATADIR}/trotspeak)
   install(FILES ${CMAKE_BINARY_DIR}/resources/ponies.bin ${CMAKE_BINARY_DIR}/resources/extraponies.bin
           DESTINATION ${resource_dir})
   install(DIRECTORY ${CMAKE_BINARY_DIR}/resources/bubbles DESTINATION ${resource_dir})
@@ -33,4 +33,4 @@ foreach(command trotspeak trotthink trotconv)
   install(FILES completions/trotspeak.fish DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d
           RENAME ${command}.fish)
 endforeach()
-install(FILES completions/_trotspeak DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
+install(FILES completions/_trotspeak DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/site-functions)

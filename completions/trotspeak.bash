@@ -1,26 +1,23 @@
 # Bash completion for trotspeak, trotthink and trotconv. Pony, art and style
-# names come from the installed program's own listings, so they never go
-# stale.
+# names come from the program's own listings for scripts, one call per
+# completion, so they never go stale.
 
-# Prints one name per line from a trotspeak listing.
-_trotspeak_ponies() {
-  "$1" "${@:2}" -l 2>/dev/null | sed -n "s/^\t'\(.*\)'  .*Arts: .*/\1/p"
+# The word as the user means it, without the quotes and backslashes typed.
+_trotspeak_dequote() {
+  local word=${1//\\/}
+  word=${word//\'/}
+  printf '%s' "${word//\"/}"
 }
 
-_trotspeak_arts() {
-  "$1" "${@:3}" -l -p "$2" 2>/dev/null | sed -n 's/^\t//p'
-}
-
-_trotspeak_styles() {
-  "$1" -bl 2>/dev/null | sed -n 's/^---- Bubble Type: \(.*\) -------$/\1/p'
-}
-
-# Sets COMPREPLY to the lines of $1 that start with $2, quoted for the shell.
+# Sets COMPREPLY to the lines of $1 that begin with $2, compared without
+# regard to case, each quoted for the shell.
 _trotspeak_reply() {
-  local IFS=$'\n' word
+  local IFS=$'\n' word prefix
+  prefix=$(_trotspeak_dequote "$2")
+  prefix=${prefix,,}
   COMPREPLY=()
   for word in $1; do
-    [[ $word == "$2"* ]] && COMPREPLY+=("$(printf '%q' "$word")")
+    [[ ${word,,} == "$prefix"* ]] && COMPREPLY+=("$(printf '%q' "$word")")
   done
 }
 
@@ -36,28 +33,20 @@ _trotspeak() {
   local -a database=()
   for ((i = 1; i < COMP_CWORD - 1; i++)); do
     case ${COMP_WORDS[i]} in
-      -c | --characters) database=(-c "${COMP_WORDS[i + 1]}") ;;
-      -p | --pony) pony=${COMP_WORDS[i + 1]} ;;
+      -c | --characters) database+=(-c "$(_trotspeak_dequote "${COMP_WORDS[i + 1]}")") ;;
+      -p | --pony) pony=$(_trotspeak_dequote "${COMP_WORDS[i + 1]}") ;;
     esac
   done
 
   case $prev in
-    -p | --pony)
-      _trotspeak_reply "$(_trotspeak_ponies "$program" "${database[@]}")" "$cur"
+    -p | --pony | --list-quotes)
+      _trotspeak_reply "$("$program" "${database[@]}" --list-names 2>/dev/null)" "$cur"
       return ;;
     -a | --art)
-      local names="" name
-      if [[ -n $pony ]]; then
-        names=$(_trotspeak_arts "$program" "$pony" "${database[@]}")
-      else
-        while IFS= read -r name; do
-          names+=$(_trotspeak_arts "$program" "$name" "${database[@]}")$'\n'
-        done < <(_trotspeak_ponies "$program" "${database[@]}")
-      fi
-      _trotspeak_reply "$names" "$cur"
+      _trotspeak_reply "$("$program" "${database[@]}" --list-arts ${pony:+"$pony"} 2>/dev/null)" "$cur"
       return ;;
     -b | --bubble)
-      _trotspeak_reply "$(_trotspeak_styles "$program")" "$cur"
+      _trotspeak_reply "$("$program" --list-bubbles 2>/dev/null)" "$cur"
       local IFS=$'\n'
       COMPREPLY+=($(compgen -f -- "$cur"))
       return ;;
@@ -71,13 +60,13 @@ _trotspeak() {
     --colors | --colours)
       COMPREPLY=($(compgen -W "16 256 truecolor" -- "$cur"))
       return ;;
-    -W | --width)
+    -W | --width | --seed)
       return ;;
   esac
 
   local options="-h --help -d --debug -v --version -l --list -a --art -bl --bubblelist -i --info -o --only
 -q --quote -p --pony -c --characters -b --bubble -r --rainbow -t --think -s --say -W --width --color --colour
---colors --colours - --pipe"
+--colors --colours - --pipe --paths --seed --list-names --list-arts --list-quotes --list-bubbles"
   COMPREPLY=($(compgen -W "$options" -- "$cur"))
 }
 

@@ -1,6 +1,7 @@
 # Fish completion for trotspeak, trotthink and trotconv. Names come from the
 # installed program's own listings, so they never go stale.
 
+# Every -c of the command line, for the listings to read the same ponies.
 function __trotspeak_database
     set -l tokens (commandline -opc)
     for i in (seq (count $tokens))
@@ -11,31 +12,22 @@ function __trotspeak_database
     end
 end
 
-function __trotspeak_ponies
+# Runs one listing for scripts of the program being completed.
+function __trotspeak_listing
     set -l program (commandline -opc)[1]
-    $program (__trotspeak_database) -l 2>/dev/null | sed -n "s/^\t'\(.*\)'  .*Arts: .*/\1/p"
+    $program (__trotspeak_database) $argv 2>/dev/null
 end
 
+# The arts of the pony given with -p, or every art.
 function __trotspeak_arts
     set -l tokens (commandline -opc)
-    set -l program $tokens[1]
-    set -l ponies
+    set -l pony
     for i in (seq (count $tokens))
         if contains -- $tokens[$i] -p --pony; and test $i -lt (count $tokens)
-            set ponies $tokens[(math $i + 1)]
+            set pony $tokens[(math $i + 1)]
         end
     end
-    if test (count $ponies) -eq 0
-        set ponies (__trotspeak_ponies)
-    end
-    for pony in $ponies
-        $program (__trotspeak_database) -l -p $pony 2>/dev/null | sed -n 's/^\t//p'
-    end
-end
-
-function __trotspeak_styles
-    set -l program (commandline -opc)[1]
-    $program -bl 2>/dev/null | sed -n 's/^---- Bubble Type: \(.*\) -------$/\1/p'
+    __trotspeak_listing --list-arts $pony
 end
 
 for command in trotspeak trotthink
@@ -48,9 +40,9 @@ for command in trotspeak trotthink
     complete -c $command -s i -l info -d 'Print what is shown'
     complete -c $command -s o -l only -d 'Print only the picture'
     complete -c $command -s q -l quote -d 'Only ponies with quotes'
-    complete -c $command -s p -l pony -x -a '(__trotspeak_ponies)' -d 'Pony to show'
+    complete -c $command -s p -l pony -x -a '(__trotspeak_listing --list-names)' -d 'Pony to show'
     complete -c $command -s c -l characters -r -F -d 'Pony database file'
-    complete -c $command -s b -l bubble -r -a '(__trotspeak_styles)' -d 'Bubble style name or file'
+    complete -c $command -s b -l bubble -r -a '(__trotspeak_listing --list-bubbles)' -d 'Bubble style name or file'
     complete -c $command -s r -l rainbow -d 'Rainbow text'
     complete -c $command -s t -l think -d 'Think bubble'
     complete -c $command -s s -l say -d 'Say bubble'
@@ -58,6 +50,12 @@ for command in trotspeak trotthink
     complete -c $command -l color -l colour -x -a 'auto always never' -d 'When to use colour'
     complete -c $command -l colors -l colours -x -a '16 256 truecolor' -d 'Number of colours'
     complete -c $command -l pipe -d 'Read the message from standard input'
+    complete -c $command -l paths -d 'List the folders searched for resources'
+    complete -c $command -l seed -x -d 'Repeatable pick'
+    complete -c $command -l list-names -d 'List pony names for scripts'
+    complete -c $command -l list-arts -f -a '(__trotspeak_listing --list-names)' -d 'List art names for scripts'
+    complete -c $command -l list-quotes -x -a '(__trotspeak_listing --list-names)' -d 'List quotes for scripts'
+    complete -c $command -l list-bubbles -d 'List bubble style names for scripts'
 end
 
 set -l trotconv_commands convertall convertponies convertbubbles merge serializeall serializeponies serializebubbles

@@ -8,7 +8,10 @@ namespace trot {
 
 namespace {
 
-enum class Option { Debug, Help, List, Rainbow, Characters, Art, Pony, Version, Only, BubbleList, Info, Bubble, Think, Say, Quote, Pipe, Color, Colors, Width, Free };
+enum class Option {
+  Debug, Help, List, Rainbow, Characters, Art, Pony, Version, Only, BubbleList, Info, Bubble, Think, Say, Quote, Pipe,
+  Color, Colors, Width, Paths, ListNames, ListArts, ListQuotes, ListBubbles, Seed, Free
+};
 
 struct OptionName {
   std::string_view shortName;  // empty when there is none
@@ -29,6 +32,9 @@ constexpr OptionName kOptions[] = {
     {"", "--color", Option::Color, true},   {"", "--colour", Option::Color, true},
     {"", "--colors", Option::Colors, true}, {"", "--colours", Option::Colors, true},
     {"-W", "--width", Option::Width, true},
+    {"", "--paths", Option::Paths},         {"", "--list-names", Option::ListNames},
+    {"", "--list-arts", Option::ListArts},  {"", "--list-quotes", Option::ListQuotes},
+    {"", "--list-bubbles", Option::ListBubbles}, {"", "--seed", Option::Seed, true},
 };
 
 struct Classified {
@@ -87,6 +93,15 @@ std::string stripQuotes(std::string text) {
   return text.substr(1, text.size() - 2);
 }
 
+std::uint64_t parseSeed(std::string_view name, std::string_view value) {
+  std::uint64_t seed = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seed);
+  if (error != std::errc() || end != value.data() + value.size()) {
+    throw ArgumentException(std::string(name) + " takes a whole number from 0 to 18446744073709551615");
+  }
+  return seed;
+}
+
 Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugOut, std::istream& pipeIn) {
   Arguments args;
   for (int i = 1; i < argc; ++i) {
@@ -130,10 +145,16 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
       case Option::Think: args.think = true; break;
       case Option::Say: args.say = true; break;
       case Option::Quote: args.quote = true; break;
-      case Option::Characters:
+      case Option::Characters: {
         args.characters = true;
-        if (!takeValue(args.charactersFile, true)) return args;
+        // A missing value still names a file, the empty one, which then
+        // fails to open.
+        std::string file;
+        const bool taken = takeValue(file, true);
+        args.charactersFiles.push_back(std::move(file));
+        if (!taken) return args;
         break;
+      }
       case Option::Art:
         args.art = true;
         if (!takeValue(args.artName, false)) return args;
@@ -146,6 +167,18 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
         args.bubble = true;
         if (!takeValue(args.bubbleFile, true)) return args;
         break;
+      case Option::Paths: args.paths = true; break;
+      case Option::ListNames: args.listNames = true; break;
+      case Option::ListBubbles: args.listBubbles = true; break;
+      case Option::ListArts:
+        args.listArts = true;
+        // The pony is optional: a following option is not taken for it.
+        if (i + 1 < argc && argv[i + 1][0] != '-') takeValue(args.listPony, false);
+        break;
+      case Option::ListQuotes:
+        args.listQuotes = true;
+        if (!takeValue(args.listPony, false)) return args;
+        break;
       case Option::Pipe: {
         std::string piped{std::istreambuf_iterator<char>(pipeIn), std::istreambuf_iterator<char>()};
         if (args.debug) debugLine(debugOut, i, piped);
@@ -155,6 +188,7 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
       case Option::Color: args.color = colorWhen(entry.name, settingValue()); break;
       case Option::Colors: args.colors = colorDepth(entry.name, settingValue()); break;
       case Option::Width: args.textWidth = textWidth(entry.name, settingValue()); break;
+      case Option::Seed: args.seed = parseSeed(entry.name, settingValue()); break;
       case Option::Free: args.message = stripQuotes(argv[i]); break;
     }
   }

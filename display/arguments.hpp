@@ -5,6 +5,8 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "display/color_choice.hpp"
 #include "model/exception.hpp"
@@ -23,7 +25,8 @@ struct Arguments {
   std::string message;
   std::string bubbleFile;
   std::string artName;
-  std::string charactersFile;
+  std::vector<std::string> charactersFiles;  // every -c, in order
+  std::string listPony;                      // --list-arts or --list-quotes
 
   bool help = false;
   bool list = false;
@@ -44,6 +47,12 @@ struct Arguments {
   ColorWhen color = ColorWhen::Auto;
   std::optional<ColorDepth> colors;      // a depth forced, whatever the terminal claims
   std::optional<std::uint8_t> textWidth;  // the bubble's text columns, whatever the terminal's width
+  std::optional<std::uint64_t> seed;      // --seed: the same pick on every run
+  bool paths = false;
+  bool listNames = false;
+  bool listArts = false;
+  bool listQuotes = false;
+  bool listBubbles = false;
 };
 
 // Unknown entries become the message, and a missing value of the older
@@ -53,6 +62,10 @@ struct Arguments {
 // option reads `pipeIn` to its end.
 Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugOut = std::cout,
                          std::istream& pipeIn = std::cin);
+
+// A seed as --seed or TROTSPEAK_SEED give it: a whole number that fits in 64
+// bits. Anything else throws ArgumentException naming `name`.
+std::uint64_t parseSeed(std::string_view name, std::string_view value);
 
 // Drops one pair of enclosing double quotes that a shell passed through.
 std::string stripQuotes(std::string text);

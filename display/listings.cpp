@@ -1,10 +1,8 @@
 #include "display/listings.hpp"
 
-#include <algorithm>
 #include <sstream>
 
 #include "model/bubble.hpp"
-#include "model/exception.hpp"
 #include "model/file_io.hpp"
 #include "render/bubble_renderer.hpp"
 
@@ -33,20 +31,20 @@ void sampleVariant(std::ostream& out, const char* label, const Bubble& bubble) {
 
 }  // namespace
 
-void listPonies(PonyDatabase& database, std::ostream& out) {
-  out << database.size() << " Ponies:\n";
-  for (std::size_t i = 0; i < database.size(); ++i) {
-    const CharacterSummary pony = database.summary(i);
+void listPonies(PonySource& ponies, std::ostream& out) {
+  out << ponies.size() << " Ponies:\n";
+  for (std::size_t i = 0; i < ponies.size(); ++i) {
+    const CharacterSummary pony = ponies.summary(i);
     out << "\t'" << pony.name << "'  " << nameTabs(pony.name.size()) << "Arts: " << pony.artCount
         << " \tQuotes: " << pony.quoteCount << '\n';
   }
   out << '\n' << std::flush;
 }
 
-void listArts(PonyDatabase& database, Character& pony, std::ostream& out) {
+void listArts(PonySource& ponies, Character& pony, std::ostream& out) {
   out << "Pony '" << pony.name << "' " << pony.artCount() << " art variants:\n";
   const auto count = static_cast<std::uint16_t>(pony.artCount());
-  for (std::uint16_t j = 0; j < count; ++j) out << '\t' << database.artName(pony, j) << '\n';
+  for (std::uint16_t j = 0; j < count; ++j) out << '\t' << ponies.artName(pony, j) << '\n';
   out << std::flush;
 }
 
@@ -67,11 +65,11 @@ std::vector<std::string_view> quoteLines(std::string_view text) {
   return lines;
 }
 
-void listQuotes(PonyDatabase& database, Character& pony, std::ostream& out) {
+void listQuotes(PonySource& ponies, Character& pony, std::ostream& out) {
   out << "Pony '" << pony.name << "' " << pony.quoteCount() << " quotes:\n";
   const auto count = static_cast<std::uint16_t>(pony.quoteCount());
   for (std::uint16_t k = 0; k < count; ++k) {
-    const auto lines = quoteLines(database.quote(pony, k).text);
+    const auto lines = quoteLines(ponies.quote(pony, k).text);
     const char* mark = lines.size() < 2 ? "\"" : "\"\"\"";
     out << " #" << k << '\t' << mark;
     for (std::size_t l = 0; l < lines.size(); ++l) out << (l == 0 ? "" : "\n\t   ") << lines[l];
@@ -80,16 +78,7 @@ void listQuotes(PonyDatabase& database, Character& pony, std::ostream& out) {
   out << std::flush;
 }
 
-void listBubbles(const std::filesystem::path& folder, std::ostream& out) {
-  std::error_code error;
-  std::filesystem::directory_iterator entries(folder, error);
-  if (error) throw FileException(-1, "Failed to list bubble styles in '" + folder.string() + "': " + error.message());
-
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : entries)
-    if (entry.is_regular_file()) files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-
+void listBubbles(const std::vector<std::filesystem::path>& files, std::ostream& out) {
   for (const auto& file : files) {
     out << "---- Bubble Type: " << file.stem().string() << " -------\n" << std::flush;
     BubbleTypes styles;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
+#include <optional>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -13,8 +13,11 @@
 #include "display/color_choice.hpp"
 #include "display/help_screen.hpp"
 #include "display/listings.hpp"
-#include "display/pony_database.hpp"
-#include "display/resource_paths.hpp"
+#include "display/pony_choice.hpp"
+#include "display/random_source.hpp"
+#include "display/resource_lookup.hpp"
+#include "display/script_listings.hpp"
+#include "display/search_path.hpp"
 #include "display/selection.hpp"
 #include "display/terminal.hpp"
 #include "model/bubble.hpp"
@@ -36,7 +39,10 @@ constexpr int kExitFailure = -1;
 
 class Run {
  public:
-  Run(int argc, const char* const* argv) : argc_(argc), argv_(argv), paths_(programDirectory(argc > 0 ? argv[0] : nullptr)) {}
+  Run(int argc, const char* const* argv)
+      : argc_(argc),
+        argv_(argv),
+        path_(SearchPath::fromEnvironment(processEnvironment, programDirectory(argc > 0 ? argv[0] : nullptr))) {}
 
   int operator()();
 
@@ -48,10 +54,12 @@ class Run {
   std::uint8_t bubbleWidth(const AsciiArt& art, const Bubble& bubble) const;
   const Bubble& chooseVariant(const BubbleTypes& styles) const;
   bool calledAsThink() const;
+  std::optional<int> listForScripts(PonySource& ponies) const;
+  RandomSource randomSource() const;
 
   int argc_;
   const char* const* argv_;
-  ResourcePaths paths_;
+  SearchPath path_;
   Arguments args_;
   std::optional<std::size_t> terminalColumns_;
 };
@@ -61,10 +69,46 @@ bool Run::calledAsThink() const {
 }
 
 std::filesystem::path Run::bubblePath() const {
-  const auto folder = paths_.bubbleFolder();
-  if (!args_.bubble) return folder / "ascii.bin";
+  if (!args_.bubble) return findBubbleStyle(path_, "ascii");
   if (std::filesystem::exists(args_.bubbleFile)) return args_.bubbleFile;
-  return folder / (args_.bubbleFile + ".bin");
+  return findBubbleStyle(path_, args_.bubbleFile);
+}
+
+// "-p" names a pony the user typed, so the list of names is suggested.
+int reportNoPony(bool named) {
+  std::cerr << "NO PONNYYYY AHHHH\n";
+  if (named) std::cerr << "try trotspeak -l\n";
+  std::cerr << std::flush;
+  return kExitNotFound;
+}
+
+// The listings for scripts, when one is asked for; its exit status then.
+std::optional<int> Run::listForScripts(PonySource& ponies) const {
+  if (args_.listNames) {
+    listNames(ponies, std::cout);
+    return 0;
+  }
+  if (!args_.listArts && !args_.listQuotes) return std::nullopt;
+
+  const std::string& query = !args_.listPony.empty() || !args_.pony ? args_.listPony : args_.ponyName;
+  if (args_.listArts && query.empty()) {
+    listArtNames(ponies, nullptr, std::cout);
+    return 0;
+  }
+  const auto found = findPonyByName(ponies, query);
+  if (!found) return reportNoPony(true);
+  Character& pony = ponies.character(*found);
+  if (args_.listArts) listArtNames(ponies, &pony, std::cout);
+  else listQuoteLines(ponies, pony, std::cout);
+  return 0;
+}
+
+// --seed wins over TROTSPEAK_SEED; without either, the clock seeds rand().
+RandomSource Run::randomSource() const {
+  if (args_.seed) return RandomSource::fromSeed(*args_.seed);
+  if (const auto seed = processEnvironment("TROTSPEAK_SEED"); seed && !seed->empty())
+    return RandomSource::fromSeed(parseSeed("TROTSPEAK_SEED", *seed));
+  return RandomSource::fromClock();
 }
 
 // -t asks for the think variant and -s for the say variant, as the help
@@ -100,7 +144,8 @@ std::uint8_t Run::bubbleWidth(const AsciiArt& art, const Bubble& bubble) const {
 int Run::operator()() {
   const auto start = Clock::now();
   args_ = parseArguments(argc_, argv_);
-  if (calledAsThink()) args_.think = true;
+  // The name asks for thinking unless the command line asks to say.
+  if (calledAsThink() && !args_.say) args_.think = true;
   const bool onTerminal = outputIsTerminal();
   if (onTerminal) terminalColumns_ = terminalColumns();
   const ColorChoice colors = chooseColors(args_.color, args_.colors, onTerminal);
@@ -110,7 +155,7 @@ int Run::operator()() {
   const bool rainbow = args_.rainbow && colors.picture != ColorDepth::None;
 
   if (args_.bubbleList) {
-    listBubbles(paths_.bubbleFolder());
+    listBubbles(bubbleStyleFiles(path_));
     return 0;
   }
   if (args_.help) {
@@ -125,22 +170,26 @@ int Run::operator()() {
     }
     args_.message = std::string("PonySaddledDate: ") + buildStamp();
   }
+  if (args_.paths) {
+    path_.print(std::cout);
+    return 0;
+  }
+  if (args_.listBubbles) {
+    listBubbleNames(bubbleStyleFiles(path_), std::cout);
+    return 0;
+  }
   debug("ARGS PARSED");
 
-  PonyDatabase database(args_.characters ? std::filesystem::path(args_.charactersFile) : paths_.ponyDatabase());
+  PonyChoice database(args_.characters ? openPonyDatabases(args_.charactersFiles) : findPonySources(path_, std::cerr));
+  if (const auto listed = listForScripts(database)) return *listed;
   if (args_.list && !args_.pony && !args_.art) {
     listPonies(database);
     return 0;
   }
 
-  const auto now = std::chrono::system_clock::now().time_since_epoch();
-  std::srand(static_cast<unsigned>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
-
-  const Selection chosen = selectPonyAndArt(database, args_, terminalColumns_);
-  if (!chosen.pony) {
-    std::cerr << "NO PONNYYYY AHHHH" << std::flush;
-    return kExitNotFound;
-  }
+  RandomSource random = randomSource();
+  const Selection chosen = selectPonyAndArt(database, random, args_, terminalColumns_);
+  if (!chosen.pony) return reportNoPony(args_.pony);
   Character& pony = database.character(*chosen.pony);
   if (args_.list) {
     if (args_.art) listQuotes(database, pony);
@@ -160,7 +209,7 @@ int Run::operator()() {
     if (!args_.message.empty()) {
       text = args_.message;
     } else if (pony.quoteCount() > 0) {
-      quoteIndex = static_cast<std::uint16_t>(static_cast<std::size_t>(std::rand()) % pony.quoteCount());
+      quoteIndex = static_cast<std::uint16_t>(static_cast<std::size_t>(random.next()) % pony.quoteCount());
       text = database.quote(pony, quoteIndex).text;
     }
   }
@@ -170,7 +219,7 @@ int Run::operator()() {
   }
 
   if (!chosen.art) {
-    std::cerr << "NO FIND PONY ARRRTTT ;<" << std::flush;
+    std::cerr << "NO FIND PONY ARRRTTT ;<\n" << std::flush;
     return kExitNotFound;
   }
   const AsciiArt& art = database.art(pony, *chosen.art);
@@ -183,7 +232,7 @@ int Run::operator()() {
   if (args_.only) {
     renderArt(art, picture, format, bubble, false);
   } else {
-    if (rainbow) text = rainbowText(text, format);
+    if (rainbow) text = rainbowText(text, format, [&] { return random.next(); });
     composeOutput(art, picture, format, bubble, text, !rainbow, !text.empty(), bubbleWidth(art, bubble));
   }
   std::cout << picture.str() << std::flush;

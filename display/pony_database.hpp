@@ -12,6 +12,7 @@
 #include <string>
 
 #include "display/file_read_buffer.hpp"
+#include "display/pony_source.hpp"
 #include "model/ascii_art.hpp"
 #include "model/character.hpp"
 #include "model/character_group.hpp"
@@ -19,30 +20,30 @@
 
 namespace trot {
 
-class PonyDatabase {
+class PonyDatabase final : public PonySource {
  public:
   // Reads the database's position table; the file stays open for the run.
   // Throws FileException when the file cannot be opened.
   explicit PonyDatabase(const std::filesystem::path& path);
 
-  std::size_t size() const { return group_.characterCount(); }
+  std::size_t size() const override { return group_.characterCount(); }
 
   // Reads the pony's own record and keeps nothing of it, so that a walk
   // over a large database stays small.
-  CharacterSummary summary(std::size_t index);
+  CharacterSummary summary(std::size_t index) override;
 
   // The pony's own record: name, counts and where its arts and quotes lie.
   // It stays loaded until release().
-  Character& character(std::size_t index);
-  void release(std::size_t index);
+  Character& character(std::size_t index) override;
+  void release(std::size_t index) override;
 
   // An art's name, read without its picture.
-  const std::string& artName(Character& pony, std::uint16_t index);
+  const std::string& artName(Character& pony, std::uint16_t index) override;
 
   // An art with its picture.
-  const AsciiArt& art(Character& pony, std::uint16_t index);
+  const AsciiArt& art(Character& pony, std::uint16_t index) override;
 
-  const Quote& quote(Character& pony, std::uint16_t index);
+  const Quote& quote(Character& pony, std::uint16_t index) override;
 
  private:
   AsciiArtMeta& artMeta(Character& pony, std::uint16_t index);

@@ -1,7 +1,6 @@
 #include "display/selection.hpp"
 
 #include <cctype>
-#include <cstdlib>
 #include <vector>
 
 namespace trot {
@@ -10,26 +9,20 @@ namespace {
 
 int lower(char c) { return std::tolower(static_cast<unsigned char>(c)); }
 
-std::optional<std::size_t> findPonyByName(PonyDatabase& database, std::string_view query) {
-  for (std::size_t i = 0; i < database.size(); ++i)
-    if (prefixMatch(database.summary(i).name, query)) return i;
-  return std::nullopt;
-}
-
-std::optional<std::uint16_t> findArtByName(PonyDatabase& database, Character& pony, std::string_view query) {
+std::optional<std::uint16_t> findArtByName(PonySource& ponies, Character& pony, std::string_view query) {
   const auto count = static_cast<std::uint16_t>(pony.artCount());
   for (std::uint16_t j = 0; j < count; ++j)
-    if (prefixMatch(database.artName(pony, j), query)) return j;
+    if (prefixMatch(ponies.artName(pony, j), query)) return j;
   return std::nullopt;
 }
 
 // The arts of the pony that are no wider than `columns`, or all of them when
 // none is.
-std::vector<std::uint16_t> fittingArts(PonyDatabase& database, Character& pony, std::size_t columns) {
+std::vector<std::uint16_t> fittingArts(PonySource& ponies, Character& pony, std::size_t columns) {
   const auto count = static_cast<std::uint16_t>(pony.artCount());
   std::vector<std::uint16_t> fitting;
   for (std::uint16_t j = 0; j < count; ++j)
-    if (database.art(pony, j).width <= columns) fitting.push_back(j);
+    if (ponies.art(pony, j).width <= columns) fitting.push_back(j);
   if (fitting.empty()) {
     for (std::uint16_t j = 0; j < count; ++j) fitting.push_back(j);
   }
@@ -38,6 +31,12 @@ std::vector<std::uint16_t> fittingArts(PonyDatabase& database, Character& pony, 
 
 }  // namespace
 
+std::optional<std::size_t> findPonyByName(PonySource& ponies, std::string_view query) {
+  for (std::size_t i = 0; i < ponies.size(); ++i)
+    if (prefixMatch(ponies.summary(i).name, query)) return i;
+  return std::nullopt;
+}
+
 bool prefixMatch(std::string_view name, std::string_view query) {
   if (query.empty() || query.size() > name.size()) return false;
   for (std::size_t i = 0; i < query.size(); ++i)
@@ -45,19 +44,19 @@ bool prefixMatch(std::string_view name, std::string_view query) {
   return true;
 }
 
-std::optional<std::size_t> pickWeightedPony(PonyDatabase& database, bool needQuotes) {
+std::optional<std::size_t> pickWeightedPony(PonySource& ponies, RandomSource& random, bool needQuotes) {
   // Each pony's weight: its art count, or 0 when it lacks the quotes asked for.
-  std::vector<std::uint16_t> weights(database.size());
+  std::vector<std::uint16_t> weights(ponies.size());
   std::uint64_t total = 0;
-  for (std::size_t i = 0; i < database.size(); ++i) {
-    const CharacterSummary pony = database.summary(i);
+  for (std::size_t i = 0; i < ponies.size(); ++i) {
+    const CharacterSummary pony = ponies.summary(i);
     if (needQuotes && pony.quoteCount == 0) continue;
     weights[i] = static_cast<std::uint16_t>(pony.artCount);
     total += weights[i];
   }
   if (total == 0) return std::nullopt;
 
-  const std::uint64_t target = static_cast<std::uint64_t>(std::rand()) % total;
+  const std::uint64_t target = static_cast<std::uint64_t>(random.next()) % total;
   std::uint64_t running = 0;
   for (std::size_t i = 0; i < weights.size(); ++i) {
     running += weights[i];
@@ -66,42 +65,43 @@ std::optional<std::size_t> pickWeightedPony(PonyDatabase& database, bool needQuo
   return std::nullopt;
 }
 
-Selection selectPonyAndArt(PonyDatabase& database, const Arguments& args, std::optional<std::size_t> columns) {
+Selection selectPonyAndArt(PonySource& ponies, RandomSource& random, const Arguments& args,
+                           std::optional<std::size_t> columns) {
   Selection chosen;
   if (args.pony) {
-    chosen.pony = findPonyByName(database, args.ponyName);
+    chosen.pony = findPonyByName(ponies, args.ponyName);
   } else if (args.quote) {
-    chosen.pony = pickWeightedPony(database, true);
+    chosen.pony = pickWeightedPony(ponies, random, true);
   } else if (!args.art) {
-    chosen.pony = pickWeightedPony(database, false);
+    chosen.pony = pickWeightedPony(ponies, random, false);
   }
 
   if (!args.art) {
     if (!chosen.pony) return chosen;
-    Character& pony = database.character(*chosen.pony);
+    Character& pony = ponies.character(*chosen.pony);
     const std::size_t artCount = pony.artCount();
     if (artCount == 0) return chosen;
-    const auto draw = static_cast<std::size_t>(std::rand());
+    const auto draw = static_cast<std::size_t>(random.next());
     if (!columns) {
       chosen.art = static_cast<std::uint16_t>(draw % artCount);
     } else {
-      const std::vector<std::uint16_t> fitting = fittingArts(database, pony, *columns);
+      const std::vector<std::uint16_t> fitting = fittingArts(ponies, pony, *columns);
       chosen.art = fitting[draw % fitting.size()];
     }
     return chosen;
   }
 
   if (chosen.pony) {
-    chosen.art = findArtByName(database, database.character(*chosen.pony), args.artName);
+    chosen.art = findArtByName(ponies, ponies.character(*chosen.pony), args.artName);
     return chosen;
   }
-  for (std::size_t i = 0; i < database.size(); ++i) {
-    if (auto art = findArtByName(database, database.character(i), args.artName)) {
+  for (std::size_t i = 0; i < ponies.size(); ++i) {
+    if (auto art = findArtByName(ponies, ponies.character(i), args.artName)) {
       chosen.pony = i;
       chosen.art = art;
       return chosen;
     }
-    database.release(i);
+    ponies.release(i);
   }
   return chosen;
 }

@@ -7,7 +7,8 @@
 #include <string_view>
 
 #include "display/arguments.hpp"
-#include "display/pony_database.hpp"
+#include "display/pony_source.hpp"
+#include "display/random_source.hpp"
 
 namespace trot {
 
@@ -17,17 +18,20 @@ bool prefixMatch(std::string_view name, std::string_view query);
 
 // A pony drawn at random in proportion to its art count; a pony without arts
 // is never drawn. Only ponies with quotes take part when `needQuotes`.
-std::optional<std::size_t> pickWeightedPony(PonyDatabase& database, bool needQuotes);
+std::optional<std::size_t> pickWeightedPony(PonySource& ponies, RandomSource& random, bool needQuotes);
 
 struct Selection {
   std::optional<std::size_t> pony;
   std::optional<std::uint16_t> art;
 };
 
-// The pony and the art variant the arguments ask for, drawing from rand()
+// The first pony whose name `query` begins, as -p finds it.
+std::optional<std::size_t> findPonyByName(PonySource& ponies, std::string_view query);
+
+// The pony and the art variant the arguments ask for, drawing from `random`
 // where they leave the choice open. An art drawn at random is one that fits
 // in `columns` when the pony has any such art.
-Selection selectPonyAndArt(PonyDatabase& database, const Arguments& args,
+Selection selectPonyAndArt(PonySource& ponies, RandomSource& random, const Arguments& args,
                            std::optional<std::size_t> columns = std::nullopt);
 
 }  // namespace trot

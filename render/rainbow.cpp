@@ -7,15 +7,16 @@
 
 namespace trot {
 
-std::string rainbowText(std::string_view text, ColorFormat& format) {
+std::string rainbowText(std::string_view text, ColorFormat& format, const std::function<std::uint32_t()>& draw) {
+  const auto next = [&] { return draw ? draw() : static_cast<std::uint32_t>(std::rand()); };
   std::ostringstream out;
   while (!text.empty()) {
     std::string_view rest = text;
     decodeNext(rest);
     const std::size_t length = text.size() - rest.size();
 
-    const auto hue = static_cast<std::uint8_t>(std::rand() & 0xFF);
-    const auto saturation = static_cast<std::uint8_t>(std::rand() & 0xFF);
+    const auto hue = static_cast<std::uint8_t>(next() & 0xFF);
+    const auto saturation = static_cast<std::uint8_t>(next() & 0xFF);
     format.setForeground(out, Color::fromHSV(hue, saturation, 255));
     out << text.substr(0, length);
     text = rest;

@@ -1,6 +1,8 @@
 // Random rainbow colouring of a message, one colour per character.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -9,8 +11,10 @@
 namespace trot {
 
 // Each character (as decodeNext delimits it, so its bytes stay together)
-// gets a colour from two rand() draws: hue, then saturation. Ends with a
-// reset, which leaves `format` with both colours default.
-std::string rainbowText(std::string_view text, ColorFormat& format);
+// gets a colour from two draws, rand() unless `draw` is given: hue, then
+// saturation. Ends with a reset, which leaves `format` with both colours
+// default.
+std::string rainbowText(std::string_view text, ColorFormat& format,
+                        const std::function<std::uint32_t()>& draw = nullptr);
 
 }  // namespace trot

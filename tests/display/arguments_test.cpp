@@ -45,7 +45,7 @@ TEST(ParseArguments, DebugTraceOfAllEntriesAndEchoedValues) {
       p.debug);
   EXPECT_EQ(p.args.ponyName, "Clo");
   EXPECT_EQ(p.args.artName, "sad");
-  EXPECT_EQ(p.args.charactersFile, "x.bin");
+  EXPECT_EQ(p.args.charactersFiles, std::vector<std::string>{"x.bin"});
   EXPECT_EQ(p.args.bubbleFile, "round");
   EXPECT_EQ(p.args.message, "hi");
 }
@@ -126,7 +126,8 @@ TEST(ParseArguments, ColourAndWidthSettingsTakeTheirValueJoinedOrNext) {
 
   const std::vector<const char*> unusable[] = {{"--color=purple"}, {"--color"},      {"--colour="},
                                                {"--colors=8"},     {"--width", "0"}, {"-W", "256"},
-                                               {"--width=12x"},    {"-W", "-3"},     {"-W"}};
+                                               {"--width=12x"},    {"-W", "-3"},     {"-W"},
+                                               {"--seed", "-1"},   {"--seed=1e3"},   {"--seed", "18446744073709551616"}};
   for (const auto& entries : unusable) EXPECT_THROW(parse(entries), ArgumentException) << entries[0];
 }
 
@@ -136,8 +137,22 @@ TEST(ParseArguments, LastFreeArgumentAndLastValueWin) {
   EXPECT_EQ(p.args.ponyName, "b");
 }
 
-TEST(ParseArguments, CommasStayInOnePath) {
-  EXPECT_EQ(parse({"-c", "a.bin,b.bin"}).args.charactersFile, "a.bin,b.bin");
+TEST(ParseArguments, EveryDatabaseIsKeptAndCommasStayInOnePath) {
+  EXPECT_EQ(parse({"-c", "a.bin,b.bin", "-c", "c.bin"}).args.charactersFiles,
+            (std::vector<std::string>{"a.bin,b.bin", "c.bin"}));
+  EXPECT_EQ(parse({"-c"}).args.charactersFiles, std::vector<std::string>{""});
+}
+
+TEST(ParseArguments, ListingsForScriptsAndSeed) {
+  const auto p = parse({"--list-arts", "-p", "Tulip Fern", "--seed", "42", "--paths", "--list-names"});
+  EXPECT_TRUE(p.args.listArts && p.args.pony && p.args.paths && p.args.listNames);
+  EXPECT_EQ(p.args.listPony, "");  // the pony of --list-arts is optional
+  EXPECT_EQ(p.args.seed, 42u);
+  EXPECT_EQ(parse({"--seed=18446744073709551615"}).args.seed, 18446744073709551615u);
+  EXPECT_EQ(parse({"--list-arts", "tu"}).args.listPony, "tu");
+  const auto q = parse({"--list-quotes", "-x", "--list-bubbles"});
+  EXPECT_EQ(q.args.listPony, "-x");  // that of --list-quotes is not
+  EXPECT_TRUE(q.args.listQuotes && q.args.listBubbles);
 }
 
 TEST(ParseArguments, PipeReadsAllInputAndSecondPipeReadsNothing) {

@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "display/help_screen.hpp"
@@ -27,16 +28,35 @@ const std::vector<PonyFixture> kPonies = {
     {"TwentyBytesLongName!", {}, {}},
 };
 
+// A copy of trotspeak in a folder of its own, so that no resources sit next
+// to it or in an install location above it.
+std::filesystem::path isolatedTrotspeak(const test::TempDir& home) {
+  const auto bin = home / "bin";
+  std::filesystem::create_directories(bin);
+  std::filesystem::copy_file(TROTSPEAK_PATH, bin / "trotspeak");
+  return bin / "trotspeak";
+}
+
+// No user or system data folder, no extra path and no seed: of the search
+// path only the working folder's ./resources is left.
+void isolateEnvironment(const test::TempDir& home) {
+  ::setenv("HOME", (home / "home").c_str(), 1);
+  ::setenv("XDG_DATA_DIRS", (home / "system").c_str(), 1);
+  for (const char* name : {"XDG_DATA_HOME", "TROTSPEAK_PATH", "TROTSPEAK_SEED"}) ::unsetenv(name);
+}
+
 class TrotspeakRun : public ::testing::Test {
  protected:
   void SetUp() override {
+    isolateEnvironment(dir);
+    program = isolatedTrotspeak(dir);
     test::writeDatabase(kPonies, dir / "resources/ponies.bin");
     test::writeBubbleStyle(dir / "resources/bubbles/ascii.bin", true, true);
     test::writeBubbleStyle(dir / "resources/bubbles/sayonly.bin", true, false);
   }
 
   test::ProcessResult run(const std::vector<std::string>& args, const std::string& input = "") {
-    return test::runProgram(TROTSPEAK_PATH, args, dir.path(), input);
+    return test::runProgram(program, args, dir.path(), input);
   }
 
   // What trotspeak should print for one art of the fixture database.
@@ -58,16 +78,8 @@ class TrotspeakRun : public ::testing::Test {
   }
 
   test::TempDir dir;
+  std::filesystem::path program;
 };
-
-// A copy of trotspeak in a folder of its own, so that no resources sit next
-// to it or in an install location above it: only the working folder counts.
-std::filesystem::path isolatedTrotspeak(const test::TempDir& home) {
-  const auto bin = home / "bin";
-  std::filesystem::create_directories(bin);
-  std::filesystem::copy_file(TROTSPEAK_PATH, bin / "trotspeak");
-  return bin / "trotspeak";
-}
 
 void expectNotFound(const test::ProcessResult& result, const std::string& text) {
   EXPECT_EQ(result.status, 1);
@@ -116,24 +128,28 @@ TEST_F(TrotspeakRun, ArtAndQuoteListings) {
   // Without -p, the pony that owns the first matching art.
   EXPECT_BYTES(xenaQuotes, run({"-l", "-a", "xena_b"}).out);
   EXPECT_BYTES("Pony 'Yarrow' 0 quotes:\n", run({"-l", "-a", "yar"}).out);
-  expectNotFound(run({"-l", "-a", "nothing"}), "NO PONNYYYY AHHHH");
+  expectNotFound(run({"-l", "-a", "nothing"}), "NO PONNYYYY AHHHH\n");
 }
 
 TEST_F(TrotspeakRun, MissingPonyOrArt) {
-  expectNotFound(run({"-p", "nobody"}), "NO PONNYYYY AHHHH");
-  expectNotFound(run({"-p", ""}), "NO PONNYYYY AHHHH");
-  expectNotFound(run({"-a", "nothing"}), "NO PONNYYYY AHHHH");
-  expectNotFound(run({"-p", "xena", "-a", "nothing"}), "NO FIND PONY ARRRTTT ;<");
+  const std::string noPony = "NO PONNYYYY AHHHH\n";
+  const std::string noArt = "NO FIND PONY ARRRTTT ;<\n";
+  // A name the user typed that matches nothing: the listing may help.
+  expectNotFound(run({"-p", "nobody"}), noPony + "try trotspeak -l\n");
+  expectNotFound(run({"-p", ""}), noPony + "try trotspeak -l\n");
+  expectNotFound(run({"--list-quotes", "nobody"}), noPony + "try trotspeak -l\n");
+  expectNotFound(run({"-a", "nothing"}), noPony);
+  expectNotFound(run({"-p", "xena", "-a", "nothing"}), noArt);
   // A pony without arts chosen by name has nothing to show.
-  expectNotFound(run({"-p", "zed"}), "NO FIND PONY ARRRTTT ;<");
+  expectNotFound(run({"-p", "zed"}), noArt);
   // -q draws among ponies with quotes (only Xena has arts too); the art is
   // then searched in that pony alone.
-  expectNotFound(run({"-q", "-a", "yarrow_a"}), "NO FIND PONY ARRRTTT ;<");
+  expectNotFound(run({"-q", "-a", "yarrow_a"}), noArt);
 }
 
 TEST_F(TrotspeakRun, EmptyDatabaseHasNoPony) {
   test::writeDatabase({}, dir / "resources/ponies.bin");
-  expectNotFound(run({}), "NO PONNYYYY AHHHH");
+  expectNotFound(run({}), "NO PONNYYYY AHHHH\n");
   EXPECT_BYTES("0 Ponies:\n\n", run({"-l"}).out);
 }
 
@@ -233,22 +249,109 @@ TEST_F(TrotspeakRun, BubbleListFailures) {
   EXPECT_NE(result.out.find("---- Bubble Type: junk -------\n"), std::string::npos);
 }
 
-TEST_F(TrotspeakRun, MissingDatabaseNamesThePathsTried) {
+TEST_F(TrotspeakRun, SearchPathInOrderAndNothingFound) {
   std::filesystem::remove(dir / "resources/ponies.bin");
-  test::TempDir home;
-  const auto program = isolatedTrotspeak(home);
-  const auto bin = std::filesystem::canonical(program.parent_path()).string();
-  const auto result = test::runProgram(program, {"-p", "xena"}, dir.path());
+  const auto root = std::filesystem::canonical(dir.path());
+  std::filesystem::create_directories(root / "second");
+  ::setenv("TROTSPEAK_PATH", ("extra::" + (root / "second").string()).c_str(), 1);
+  ::setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
+  ::setenv("XDG_DATA_DIRS", ("relative:" + (root / "system").string()).c_str(), 1);
+  const std::filesystem::path built = TROT_INSTALL_DATA_FOLDER;
+  auto result = run({"--paths"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_BYTES("found    ./resources\n"
+               "missing  extra\n"
+               "found    " + (root / "second").string() + "\n"
+               "missing  " + (root / "data/trotspeak").string() + "\n"
+               "missing  " + (root / "system/trotspeak").string() + "\n"
+               "missing  " + (root / "bin/resources").string() + "\n"
+               "missing  " + (root / "share/trotspeak").string() + "\n" +
+               (std::filesystem::is_directory(built) ? "found    " : "missing  ") + built.string() + "\n",
+               result.out);
+
+  result = run({"-p", "xena"});
   EXPECT_EQ(result.status, 255);
-  EXPECT_EQ(result.err, ":( File error: Failed to open file './resources/ponies.bin' (also tried '" + bin +
-                            "/resources/ponies.bin', '" + bin + "/../share/trotspeak/resources/ponies.bin'):\n");
+  EXPECT_EQ(result.err,
+            ":( File error: Failed to open file './resources/ponies.bin' (nothing found in the folders that "
+            "trotspeak --paths lists):\n");
+  EXPECT_EQ(run({"-c", "other.bin"}).err, ":( File error: Failed to open file 'other.bin':\n");
 
   // Resources next to the program are found from any folder.
   test::writeDatabase(kPonies, program.parent_path() / "resources/ponies.bin");
-  EXPECT_EQ(test::runProgram(program, {"-l"}, dir.path()).status, 0);
+  EXPECT_EQ(run({"-l"}).status, 0);
+}
 
-  const auto named = run({"-c", "other.bin"});
-  EXPECT_EQ(named.err, ":( File error: Failed to open file 'other.bin':\n");
+// A pony of one's own, written as source files in a folder of
+// TROTSPEAK_PATH, joins the ponies of every database on the path; the first
+// folder with a name shows that pony.
+TEST_F(TrotspeakRun, OwnPoniesFromSourceFilesJoinTheChoice) {
+  dir.write("own/ponies/tulip_fern.pony",
+            "$$$\nNAME: Tulip Fern\n$$$\n $\\$\n\x1b]P1ff8800\x1b[31m\xe2\x96\x80\xe2\x96\x84\n");
+  dir.write("own/ponies/broken.pony", "no header\n");
+  dir.write("own/quotes/tulip.1", "tulip_fern.\nFresh from the garden.");
+  test::writeDatabase({{"Xena", {"other_xena"}, {}}, {"Quill", {"quill"}, {"hm"}}}, dir / "data/trotspeak/ponies.bin");
+  ::setenv("TROTSPEAK_PATH", (dir / "own").c_str(), 1);
+  ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+
+  const auto names = run({"--list-names"});
+  EXPECT_EQ(names.status, 0);
+  EXPECT_BYTES("Xena\nYarrow\nZed\nAbcdefghijkl\nTwentyBytesLongName!\nTulip Fern\nQuill\n", names.out);
+  // The broken file is reported once and left out.
+  EXPECT_EQ(names.err, "Failed to process pony art '\"" + (dir / "own/ponies/broken.pony").string() +
+                           "\"': Pony Parser error: Invalid header, no starting seperator: '$$$':\n");
+
+  const auto shown = run({"-p", "tu", "-i"});
+  EXPECT_EQ(shown.status, 0);
+  EXPECT_EQ(shown.out.rfind("Tulip Fern: art tulip_fern, quote 1/1\n", 0), 0u) << shown.out;
+  EXPECT_NE(shown.out.find("Fresh from the garden."), std::string::npos);
+  EXPECT_BYTES("xena_a\nxena_b\n", run({"--list-arts", "xena"}).out);
+}
+
+TEST_F(TrotspeakRun, ScriptListingsArePlainLines) {
+  EXPECT_BYTES("xena_a\nxena_b\nyarrow_a\nabc\n", run({"--list-arts"}).out);
+  EXPECT_BYTES("hi from xena\nA\\n\\nB\\n\n", run({"--list-quotes", "XE"}).out);
+  EXPECT_BYTES("ascii\nsayonly\n", run({"--list-bubbles"}).out);
+
+  // Control bytes never reach the terminal; a backslash is doubled.
+  test::writeDatabase({{"\x1b[31mRed\tRum\x7f", {"a\x1b]0;x\x07rt"}, {"say\tit\\now\xc2\x9b"}}}, dir / "odd.bin");
+  EXPECT_BYTES("[31mRedRum\n", run({"-c", "odd.bin", "--list-names"}).out);
+  EXPECT_BYTES("a]0;xrt\n", run({"-c", "odd.bin", "--list-arts", "-p", "\x1b"}).out);
+  EXPECT_BYTES("sayit\\\\now\n", run({"-c", "odd.bin", "--list-quotes", "\x1b"}).out);
+}
+
+TEST_F(TrotspeakRun, SeedRepeatsThePickAcrossTwoDatabases) {
+  test::writeDatabase({{"Quill", {"quill_a", "quill_b"}, {"q1"}}}, dir / "more.bin");
+  std::set<std::string> shown;
+  for (const char* seed : {"1", "2", "3", "4", "5", "6"}) {
+    const std::vector<std::string> args = {"-c", "resources/ponies.bin", "-c", "more.bin", "-i", "-r", "--seed", seed};
+    const auto first = run(args);
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_BYTES(first.out, run(args).out);
+    shown.insert(first.out.substr(0, first.out.find(':')));
+  }
+  // Each database has a pony that some seed picks.
+  EXPECT_TRUE(shown.count("Xena") == 1 && shown.count("Quill") == 1);
+
+  ::setenv("TROTSPEAK_SEED", "7", 1);
+  EXPECT_BYTES(run({"-i", "-r", "--seed", "7"}).out, run({"-i", "-r"}).out);
+  const auto bad = run({"--seed", "-1"});
+  EXPECT_EQ(bad.status, 255);
+  EXPECT_EQ(bad.err, ":( Argument error: --seed takes a whole number from 0 to 18446744073709551615:\n");
+}
+
+// A trotspeak built with its data folder in the build tree and copied to a
+// bare folder: only the folder fixed at build time leads it to its ponies.
+TEST_F(TrotspeakRun, FindsTheDataFolderFixedAtBuildTime) {
+  const std::filesystem::path data = TROT_ELSEWHERE_DATA_FOLDER;
+  std::filesystem::remove_all(data);
+  test::writeDatabase(kPonies, data / "ponies.bin");
+  test::writeBubbleStyle(data / "bubbles/ascii.bin", true, true);
+  test::TempDir bare;
+  std::filesystem::copy_file(TROTSPEAK_ELSEWHERE_PATH, bare / "trotspeak");
+  const auto result = test::runProgram(bare / "trotspeak", {"-p", "yarrow", "hey"}, bare.path());
+  std::filesystem::remove_all(data);
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_BYTES(picture("Yarrow", 0, "hey"), result.out);
 }
 
 // Flips the tag of every art and quote record of the ponies other than the
@@ -295,12 +398,14 @@ TEST_F(TrotspeakRun, DebugTrace) {
   EXPECT_EQ(out.substr(out.size() - 4), " ms\n");
 }
 
-TEST_F(TrotspeakRun, CalledAsTrotthinkUsesTheThinkVariant) {
+TEST_F(TrotspeakRun, CalledAsTrotthinkThinksUnlessToldToSay) {
   const auto link = dir / "trotthink";
-  std::filesystem::create_symlink(TROTSPEAK_PATH, link);
-  const auto result = test::runProgram(link, {"-p", "yarrow", "hm"}, dir.path(), "", "trotthink");
+  std::filesystem::create_symlink(program, link);
+  auto result = test::runProgram(link, {"-p", "yarrow", "hm"}, dir.path(), "", "trotthink");
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_BYTES(picture("Yarrow", 0, "hm", 't'), result.out);
+  result = test::runProgram(link, {"-p", "yarrow", "-s", "hm"}, dir.path(), "", "trotthink");
+  EXPECT_BYTES(picture("Yarrow", 0, "hm", 's'), result.out);
 }
 
 }  // namespace

@@ -41,37 +41,54 @@ lists_styles() {
   out=$(cd "$scratch/elsewhere" && "$1" -bl) && [[ $out == *"---- Bubble Type: ascii -------"* ]]
 }
 
-completes_pony() {  # completes_pony <bin folder> <completion file>
+# Each shell completes `-p tu` to Tulip Fern (the listing matches without
+# regard to case, the name holds a space) and `-p 'Tulip Fern' -a` to her arts.
+bash_completes() {  # bash_completes <bin folder> <completion file>
   PATH="$1:$PATH" bash -c '
     source "$1"
-    COMP_WORDS=(trotspeak -p Sp)
+    COMP_WORDS=(trotspeak -p tu)
     COMP_CWORD=2
     _trotspeak
-    printf "%s\n" "${COMPREPLY[@]}"' _ "$2" | grep -x Spike >/dev/null
-}
-
-completes_art_of_pony() {
-  PATH="$1:$PATH" bash -c '
-    source "$1"
-    COMP_WORDS=(trotspeak -p spike -a "")
+    [[ "${COMPREPLY[*]}" == "Tulip\ Fern" ]] || { echo "bash -p: ${COMPREPLY[*]}" >&2; exit 1; }
+    COMP_WORDS=(trotspeak -p "'"'"'Tulip Fern'"'"'" -a "")
     COMP_CWORD=4
     _trotspeak
-    printf "%s\n" "${COMPREPLY[@]}"' _ "$2" | grep -x spike >/dev/null
+    arts=$(printf "%s\n" "${COMPREPLY[@]}" | sort | tr "\n" " ")
+    [[ $arts == "tulip tulip_happy tulip_left " ]] || { echo "bash -a: $arts" >&2; exit 1; }' _ "$2"
 }
 
-fish_completes_pony() {
-  PATH="$1:$PATH" fish -c "source '$2'; complete -C 'trotspeak -p Sp'" | cut -f1 | grep -x Spike >/dev/null
+fish_completes() {
+  local names arts
+  names=$(PATH="$1:$PATH" fish -c "source '$2'; complete -C 'trotspeak -p tu'" | cut -f1)
+  arts=$(PATH="$1:$PATH" fish -c "source '$2'; complete -C \"trotspeak -p 'Tulip Fern' -a \"" | cut -f1 | sort | tr '\n' ' ')
+  [[ $names == 'Tulip Fern' && $arts == "tulip tulip_happy tulip_left " ]] || { echo "fish: $names / $arts" >&2; return 1; }
 }
 
-# Runs the zsh completion's name lookup with the completion system's own
-# functions stubbed out: _describe then prints the names it was offered.
-zsh_offers_pony() {
+# The zsh completion's functions run with the completion system's own stubbed
+# out: compadd, reached through _wanted, prints the names it was offered and
+# the matcher that makes them match without regard to case.
+zsh_completes() {
   PATH="$1:$PATH" zsh -f -c '
     _arguments() { : } ; _files() { : } ; _alternative() { : }
-    _describe() { print -l ${(P)4} }
-    words=(trotspeak) ; service=trotspeak
+    _wanted() { shift 3 ; "$@" }
+    compadd() { print -r -- "$2" ; print -rl -- ${(P)${@[-1]}} }
+    words=(trotspeak) ; service=trotspeak ; database=()
     source "$1"
-    _trotspeak_ponies' _ "$2" | grep -x Spike >/dev/null
+    _trotspeak_ponies
+    chosen_pony="Tulip Fern" _trotspeak_arts' _ "$2" >"$scratch/zsh.out"
+  grep -qx "m:{\[:lower:\]\[:upper:\]}={\[:upper:\]\[:lower:\]}" "$scratch/zsh.out" &&
+    grep -qx "Tulip Fern" "$scratch/zsh.out" && grep -qx "tulip_left" "$scratch/zsh.out" &&
+    ! grep -qx "spike" "$scratch/zsh.out" ||
+    { cat "$scratch/zsh.out" >&2; return 1; }
+}
+
+# The program alone in a folder, its data where the build put it: only the
+# search path leads it there.
+finds_data_through_xdg() {
+  mkdir -p "$scratch/bare"
+  cp "$1/trotspeak" "$scratch/bare/"
+  (cd "$scratch/elsewhere" && env -u TROTSPEAK_PATH XDG_DATA_DIRS="$2" "$scratch/bare/trotspeak" --list-names) |
+    grep -qx "Tulip Fern"
 }
 
 man_page_clean() {
@@ -85,26 +102,25 @@ mkdir -p "$scratch/elsewhere"
 prefix=$scratch/prefix
 check "cmake --install" cmake --install "$build" --prefix "$prefix" >/dev/null
 check "trotspeak from another folder" draws_pony "$prefix/bin/trotspeak" -p spike
-check "extra ponies with -c" draws_pony "$prefix/bin/trotspeak" -c "$prefix/share/trotspeak/resources/extraponies.bin"
+check "extra ponies with -c" draws_pony "$prefix/bin/trotspeak" -c "$prefix/share/trotspeak/extraponies.bin"
+check "data found through XDG_DATA_DIRS" finds_data_through_xdg "$prefix/bin" "$prefix/share"
 check "trotthink is trotspeak -t" same_output "$prefix/bin/trotspeak" "$prefix/bin/trotthink" -p spike -a spike "hello"
 check "bubble list from the install" lists_styles "$prefix/bin/trotspeak"
-check "bash completes a pony name" completes_pony "$prefix/bin" "$prefix/share/bash-completion/completions/trotspeak"
-check "bash completes the chosen pony's arts" completes_art_of_pony "$prefix/bin" \
-  "$prefix/share/bash-completion/completions/trotspeak"
+check "bash completes names and arts" bash_completes "$prefix/bin" "$prefix/share/bash-completion/completions/trotspeak"
 for page in trotspeak trotconv trotthink; do
   check "man page $page" man_page_clean "$prefix/share/man/man1/$page.1"
 done
 for shell in zsh fish; do
   command -v "$shell" >/dev/null || continue
-  file=$prefix/share/zsh/vendor-completions/_trotspeak
+  file=$prefix/share/zsh/site-functions/_trotspeak
   [[ $shell == fish ]] && file=$prefix/share/fish/vendor_completions.d/trotspeak.fish
   check "$shell loads its completion" "$shell" -n "$file"
 done
 if command -v zsh >/dev/null; then
-  check "zsh offers a pony name" zsh_offers_pony "$prefix/bin" "$prefix/share/zsh/vendor-completions/_trotspeak"
+  check "zsh completes names and arts" zsh_completes "$prefix/bin" "$prefix/share/zsh/site-functions/_trotspeak"
 fi
 if command -v fish >/dev/null; then
-  check "fish completes a pony name" fish_completes_pony "$prefix/bin" \
+  check "fish completes names and arts" fish_completes "$prefix/bin" \
     "$prefix/share/fish/vendor_completions.d/trotspeak.fish"
 fi
 

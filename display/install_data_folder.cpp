@@ -1,0 +1,8 @@
+// Kept apart so that the folder, a build setting, is compiled in one place.
+#include "display/search_path.hpp"
+
+namespace trot {
+
+std::filesystem::path installDataFolder() { return TROT_INSTALL_DATA_FOLDER; }
+
+}  // namespace trot

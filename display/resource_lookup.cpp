@@ -1,0 +1,77 @@
+#include "display/resource_lookup.hpp"
+
+#include <map>
+#include <system_error>
+
+#include "display/pony_database.hpp"
+#include "display/source_folder_ponies.hpp"
+#include "model/exception.hpp"
+
+namespace trot {
+
+namespace {
+
+const std::filesystem::path kDefaultFolder = "./resources";
+constexpr const char* kSeePaths = "nothing found in the folders that trotspeak --paths lists";
+
+bool isFile(const std::filesystem::path& path) {
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(path, ignored);
+}
+
+bool isFolder(const std::filesystem::path& path) {
+  std::error_code ignored;
+  return std::filesystem::is_directory(path, ignored);
+}
+
+}  // namespace
+
+std::vector<std::unique_ptr<PonySource>> findPonySources(const SearchPath& path, std::ostream& messages) {
+  std::vector<std::unique_ptr<PonySource>> sources;
+  for (const auto& folder : path.folders()) {
+    if (isFolder(folder / "ponies")) sources.push_back(std::make_unique<SourceFolderPonies>(folder, messages));
+    if (isFile(folder / "ponies.bin")) sources.push_back(std::make_unique<PonyDatabase>(folder / "ponies.bin"));
+  }
+  if (sources.empty()) {
+    throw FileException(FileException::kNoOffset,
+                        "Failed to open file '" + (kDefaultFolder / "ponies.bin").string() + "' (" + kSeePaths + ")");
+  }
+  return sources;
+}
+
+std::vector<std::unique_ptr<PonySource>> openPonyDatabases(const std::vector<std::string>& files) {
+  std::vector<std::unique_ptr<PonySource>> sources;
+  for (const auto& file : files) sources.push_back(std::make_unique<PonyDatabase>(file));
+  return sources;
+}
+
+std::filesystem::path findBubbleStyle(const SearchPath& path, const std::string& name) {
+  const std::string file = name + ".bin";
+  for (const auto& folder : path.folders())
+    if (isFile(folder / "bubbles" / file)) return folder / "bubbles" / file;
+  for (const auto& folder : path.folders())
+    if (isFolder(folder / "bubbles")) return folder / "bubbles" / file;
+  return kDefaultFolder / "bubbles" / file;
+}
+
+std::vector<std::filesystem::path> bubbleStyleFiles(const SearchPath& path) {
+  std::map<std::filesystem::path, std::filesystem::path> byName;
+  bool anyFolder = false;
+  for (const auto& folder : path.folders()) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder / "bubbles", error);
+    if (error) continue;
+    anyFolder = true;
+    for (const auto& entry : entries)
+      if (entry.is_regular_file()) byName.try_emplace(entry.path().filename(), entry.path());
+  }
+  if (!anyFolder) {
+    throw FileException(FileException::kNoOffset, "Failed to list bubble styles in '" +
+                                                      (kDefaultFolder / "bubbles").string() + "': " + kSeePaths);
+  }
+  std::vector<std::filesystem::path> files;
+  for (auto& [name, file] : byName) files.push_back(std::move(file));
+  return files;
+}
+
+}  // namespace trot

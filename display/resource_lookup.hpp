@@ -1,0 +1,33 @@
+// What the search path holds: the pony sources of every folder, and the
+// bubble styles, the first folder winning for each style name.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "display/pony_source.hpp"
+#include "display/search_path.hpp"
+
+namespace trot {
+
+// Each folder's ponies/ source folder, then its ponies.bin, in path order.
+// Throws FileException when no folder has either.
+std::vector<std::unique_ptr<PonySource>> findPonySources(const SearchPath& path, std::ostream& messages);
+
+// The database files named on the command line, in order.
+std::vector<std::unique_ptr<PonySource>> openPonyDatabases(const std::vector<std::string>& files);
+
+// bubbles/<name>.bin in the first folder that has it. When none has, the
+// path it would have in the first bubbles/ folder, so that opening it
+// reports a path worth checking.
+std::filesystem::path findBubbleStyle(const SearchPath& path, const std::string& name);
+
+// Every file of every bubbles/ folder, the first folder winning for each
+// file name, in name order. Throws FileException when no folder has a
+// bubbles/ folder.
+std::vector<std::filesystem::path> bubbleStyleFiles(const SearchPath& path);
+
+}  // namespace trot

@@ -1,0 +1,36 @@
+// Listings for scripts and shell completions: plain lines, one item each,
+// no colour and no tabs, with control bytes removed so that a name cannot
+// move the cursor or recolour a terminal.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "display/pony_source.hpp"
+
+namespace trot {
+
+// Every pony's name.
+void listNames(PonySource& ponies, std::ostream& out);
+
+// Every art name of every pony, each once, or those of `pony`.
+void listArtNames(PonySource& ponies, Character* pony, std::ostream& out);
+
+// One quote a line; line breaks are written as \n and backslashes as \\.
+void listQuoteLines(PonySource& ponies, Character& pony, std::ostream& out);
+
+// The style names of the given bubble style files.
+void listBubbleNames(const std::vector<std::filesystem::path>& files, std::ostream& out);
+
+// `text` without control bytes: C0 controls, DEL and the UTF-8 forms of
+// the C1 controls.
+std::string withoutControlBytes(std::string_view text);
+
+// A quote as one line: \ becomes \\, each line break (CR LF, CR or LF) \n.
+std::string quoteAsLine(std::string_view text);
+
+}  // namespace trot

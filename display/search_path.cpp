@@ -1,0 +1,96 @@
+#include "display/search_path.hpp"
+
+#include <cstdlib>
+#include <system_error>
+
+namespace trot {
+
+namespace {
+
+constexpr const char* kSystemDataFolders = "/usr/local/share:/usr/share";
+
+bool isFolder(const std::filesystem::path& path) {
+  std::error_code ignored;
+  return std::filesystem::is_directory(path, ignored);
+}
+
+// Data folders named by the environment count only when absolute, so that
+// a stray relative entry does not make the result depend on the working folder.
+std::vector<std::filesystem::path> dataFolders(const EnvironmentLookup& lookup) {
+  std::vector<std::filesystem::path> folders;
+  const auto home = lookup("XDG_DATA_HOME");
+  if (home && std::filesystem::path(*home).is_absolute()) {
+    folders.emplace_back(*home);
+  } else if (const auto user = lookup("HOME"); user && !user->empty()) {
+    folders.push_back(std::filesystem::path(*user) / ".local" / "share");
+  }
+
+  auto system = lookup("XDG_DATA_DIRS");
+  if (!system || system->empty()) system = kSystemDataFolders;
+  for (const auto& entry : splitPathList(*system))
+    if (std::filesystem::path(entry).is_absolute()) folders.emplace_back(entry);
+
+  for (auto& folder : folders) folder /= "trotspeak";
+  return folders;
+}
+
+}  // namespace
+
+std::vector<std::string> splitPathList(std::string_view list) {
+  std::vector<std::string> entries;
+  while (!list.empty()) {
+    const auto end = list.find(kPathListSeparator);
+    const auto entry = list.substr(0, end);
+    if (!entry.empty()) entries.emplace_back(entry);
+    if (end == std::string_view::npos) break;
+    list.remove_prefix(end + 1);
+  }
+  return entries;
+}
+
+std::optional<std::string> processEnvironment(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
+}
+
+SearchPath::SearchPath(std::vector<std::filesystem::path> folders) {
+  // A folder reached twice (an install that is both the build-time folder
+  // and an XDG entry) is searched once, where it first appears.
+  for (auto& folder : folders) {
+    bool seen = false;
+    for (const auto& kept : folders_) seen = seen || kept.lexically_normal() == folder.lexically_normal();
+    if (!seen) folders_.push_back(std::move(folder));
+  }
+}
+
+SearchPath SearchPath::fromEnvironment(const EnvironmentLookup& lookup, const std::filesystem::path& programDir) {
+  std::vector<std::filesystem::path> folders{"./resources"};
+  if (const auto list = lookup("TROTSPEAK_PATH"))
+    for (const auto& entry : splitPathList(*list)) folders.emplace_back(entry);
+  for (auto& folder : dataFolders(lookup)) folders.push_back(std::move(folder));
+  if (!programDir.empty()) {
+    // Beside the program: the build folder's resources, or the share folder
+    // of an install that was moved after it was built.
+    folders.push_back(programDir / "resources");
+    folders.push_back((programDir / ".." / "share" / "trotspeak").lexically_normal());
+  }
+  folders.push_back(installDataFolder());
+  return SearchPath(std::move(folders));
+}
+
+void SearchPath::print(std::ostream& out) const {
+  for (const auto& folder : folders_) out << (isFolder(folder) ? "found    " : "missing  ") << folder.string() << '\n';
+  out << std::flush;
+}
+
+std::filesystem::path programDirectory(const char* argv0) {
+  std::error_code error;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) return self.parent_path();
+  const std::filesystem::path invoked = argv0 != nullptr ? argv0 : "";
+  if (!invoked.has_parent_path()) return {};
+  return std::filesystem::absolute(invoked, error).parent_path();
+}
+
+}  // namespace trot

@@ -1,0 +1,54 @@
+// The folders where trotspeak looks for its resources, in order: the working
+// folder's ./resources, each folder of TROTSPEAK_PATH, the user's and the
+// system's XDG data folders, the folders beside the program, and the data
+// folder chosen when the program was built. Each has the layout of
+// resources/: ponies.bin, bubbles/, and the source folders ponies/ and
+// quotes/.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trot {
+
+#ifdef _WIN32
+inline constexpr char kPathListSeparator = ';';
+#else
+inline constexpr char kPathListSeparator = ':';
+#endif
+
+// The non-empty entries of a PATH-like list, in order.
+std::vector<std::string> splitPathList(std::string_view list);
+
+// The value of an environment variable, or nothing when it is not set.
+using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
+std::optional<std::string> processEnvironment(const char* name);
+
+// The install data folder fixed when the program was built.
+std::filesystem::path installDataFolder();
+
+class SearchPath {
+ public:
+  explicit SearchPath(std::vector<std::filesystem::path> folders);
+
+  // `programDir` is the folder of the running program; empty when unknown.
+  static SearchPath fromEnvironment(const EnvironmentLookup& lookup, const std::filesystem::path& programDir);
+
+  const std::vector<std::filesystem::path>& folders() const { return folders_; }
+
+  // One folder per line, each marked as found or missing.
+  void print(std::ostream& out) const;
+
+ private:
+  std::vector<std::filesystem::path> folders_;
+};
+
+// The folder of the running program, or empty when it cannot be told.
+std::filesystem::path programDirectory(const char* argv0);
+
+}  // namespace trot
