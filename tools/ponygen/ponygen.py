@@ -255,7 +255,15 @@ class Pony:
         opts = rest.split(",")
         self.kind = opts[0]
         self.build = opts[1] if len(opts) > 1 and opts[1] in BUILDS else "standard"
-        self.variants = [v for v in opts[1 + (self.build != "standard"):] if v]
+        rest = [v for v in opts[1 + (self.build != "standard"):] if v]
+        # Things the pony wears in every art: item:rrggbb.
+        self.wear = []
+        for v in (v for v in rest if ":" in v):
+            item, colour = v.split(":", 1)
+            if item not in WEAR:
+                raise GenError(f"{where}: nothing to wear called {item!r}")
+            self.wear.append((item, wear_palette(parse_rgb(colour, where))))
+        self.variants = [v for v in rest if ":" not in v]
         if not any(v.split("+")[0] == "portrait" for v in self.variants):
             self.variants.append("portrait")  # everyone has a small art
         if self.kind not in ("earth", "unicorn", "pegasus"):
@@ -306,11 +314,17 @@ def compose(pony, variant, parts, emblems):
     pal = pony.palette
     oy = ORIGIN_Y
 
-    def put(name, dx=0, dy=0, onto=canvas):
+    def put(name, dx=0, dy=0, onto=canvas, own=None):
         ppal, rows = parts.get(name)
         merged = dict(ppal)
         merged.update(pal)
+        merged.update(own or {})
         onto.paste(rows, merged, dx, oy + dy)
+
+    def wear(where, dy, onto):
+        for item, colours in pony.wear:
+            if WEAR[item][0] == where:
+                put("wear-" + item, 0, dy + WEAR[item][1], onto, colours)
 
     if "portrait" in mods:
         compose_portrait(pony, put)
@@ -328,6 +342,7 @@ def compose(pony, variant, parts, emblems):
     put("mane-" + pony.mane, 0, lift, back)
     if pony.kind == "pegasus":
         put("wing-spread" if "fly" in mods else "wing", 0, lift, back)
+    wear("body", lift, back)
     epal, erows = emblems[pony.emblem]
     if sit:
         back.sink(SIT_HINGE, SIT_DROP)
@@ -335,6 +350,7 @@ def compose(pony, variant, parts, emblems):
         put("legs-sit")
     # On a sunk rump the emblem stays upright, lowered as far as its middle is.
     canvas.paste(erows, dict(pal, **epal), 14, oy + 28 + lift + (sink_depth(17, SIT_HINGE, SIT_DROP) if sit else 0))
+    wear("neck", lift, canvas)
     # Looking back turns the head round on the neck: the face, and what sits
     # on it, drawn on a canvas of its own and mirrored in place.
     head = Canvas() if "lookback" in mods else canvas
@@ -343,11 +359,12 @@ def compose(pony, variant, parts, emblems):
     put("ear", 0, lift, head)
     if pony.fore != "-":
         put("fore-" + pony.fore, 0, lift, head)
-    if pony.kind == "unicorn":
-        put("horn", 0, lift - 4, head)
     for eye in ("happy", "sleepy"):
         if eye in mods:
             put("eye-" + eye, 0, lift, head)
+    wear("head", lift, head)
+    if pony.kind == "unicorn":
+        put("horn", 0, lift - 4, head)  # through a hat, if it wears one
     if head is not canvas:
         canvas.merge(head.flipped_around(HEAD_AXIS))
     if lift or sit:
@@ -384,6 +401,19 @@ def reshape(canvas, anchors, steps, lift):
         y = ORIGIN_Y + at + lift
         (canvas.copy_rows if n > 0 else canvas.drop_rows)(y, abs(n))
         anchors.hoof = (anchors.hoof[0], anchors.hoof[1] + n)
+
+
+# What can be worn, where it goes (the head turns with the face, the body
+# sinks when sitting) and how far up its part is drawn.
+WEAR = {
+    "hat": ("head", -6), "glasses": ("head", 0), "crown": ("head", 0), "bow": ("head", 0),
+    "headphones": ("head", 0), "scarf": ("neck", 0), "bandana": ("neck", 0), "satchel": ("body", 0),
+}
+
+
+def wear_palette(colour):
+    return {"A": colour, "a": tone(colour, 0.80, 0.1), "z": tone(colour, 1.25, -0.05),
+            "Z": tone(colour, 0.45, 0.15, 0.1)}
 
 
 # Leg parts by pose; a pose without its own legs stands.
