@@ -340,6 +340,7 @@ def compose(pony, variant, parts, emblems):
     put("body", 0, lift, back)
     put("belly" if sit else "legs-" + next((LEGS[m] for m in LEGS if m in mods), "stand"), 0, 0, back)
     put("mane-" + pony.mane, 0, lift, back)
+    wear("hair", lift, back)
     if pony.kind == "pegasus":
         put("wing-spread" if "fly" in mods else "wing", 0, lift, back)
     wear("body", lift, back)
@@ -370,7 +371,9 @@ def compose(pony, variant, parts, emblems):
     if lift or sit:
         canvas.cut_below(oy + GROUND_Y)
     ear_x = 2 * HEAD_AXIS - EAR_TIP[0] if head is not canvas else EAR_TIP[0]
-    anchors = Anchors(ear=(ear_x, EAR_TIP[1] + lift), hoof=LIE_HOOF if lift else FRONT_HOOF)
+    # A hat is taller than the ear: the chain starts above its crown.
+    ear_y = EAR_TIP[1] + lift + min([WEAR[item][1] for item, _ in pony.wear] + [0])
+    anchors = Anchors(ear=(ear_x, ear_y), hoof=LIE_HOOF if lift else FRONT_HOOF)
     reshape(canvas, anchors, BUILDS[pony.build], lift)
     return canvas, mods, anchors
 
@@ -403,10 +406,10 @@ def reshape(canvas, anchors, steps, lift):
         anchors.hoof = (anchors.hoof[0], anchors.hoof[1] + n)
 
 
-# What can be worn, where it goes (the head turns with the face, the body
-# sinks when sitting) and how far up its part is drawn.
+# What can be worn, where it goes (the head turns with the face, the hair and
+# the body sink when sitting) and how far up its part is drawn.
 WEAR = {
-    "hat": ("head", -6), "glasses": ("head", 0), "crown": ("head", 0), "bow": ("head", 0),
+    "hat": ("head", -6), "glasses": ("head", 0), "crown": ("head", 0), "bow": ("hair", 0),
     "headphones": ("head", 0), "scarf": ("neck", 0), "bandana": ("neck", 0), "satchel": ("body", 0),
 }
 
@@ -754,7 +757,10 @@ def build_all(check, preview):
                 raise GenError(f"art name {stem} used twice")
             seen_stems.add(stem)
             canvas, mods, anchors = compose(pony, variant, parts, emblems)
-            grid, width, above = to_cells(canvas, mods, anchors)
+            try:
+                grid, width, above = to_cells(canvas, mods, anchors)
+            except GenError as e:
+                raise GenError(f"{stem}: {e}") from None
             text = pony_text(pony, grid, width, above)
             names, rows, rwidth, rabove, warnings = read_pony(text)
             if warnings or names != [pony.name] or rabove != above or rwidth != width:
