@@ -59,6 +59,7 @@ void printHelp(ColorFormat& format, std::ostream& out) {
   out << '\n';
   help.option("    -c , --characters <FILE> ", "Uses a specific pony bin file");
   help.note(" ^^  trotspeak -c resources/extraponies.bin ");
+  help.note(" ^^  Give -c again to join more files ");
   out << '\n';
   help.option("    -b , --bubble <FILE> ", "Displays the message with selected bubble style file");
   help.note(" ^^  trotspeak -b resources/bubbles/ascii.bin ");
@@ -73,6 +74,16 @@ void printHelp(ColorFormat& format, std::ostream& out) {
   help.option("         --color <WHEN>  ", "Colors the output: auto, always or never");
   help.note(" ^^  NO_COLOR set means never, unless always is given");
   help.option("         --colors <N>    ", "Forces 16, 256 or truecolor colors");
+  out << '\n';
+  help.option("         --seed <N>      ", "Picks the same pony, art, quote and colors every run");
+  help.note(" ^^  TROTSPEAK_SEED=N does the same");
+  help.option("         --paths         ", "Lists the folders searched for ponies and bubbles");
+  help.note(" ^^  TROTSPEAK_PATH adds folders, separated like PATH");
+  out << '\n';
+  help.option("         --list-names    ", "Lists the pony names, one a line, for scripts");
+  help.option("         --list-arts [P] ", "Lists the art names, of every pony or of pony P");
+  help.option("         --list-quotes P ", "Lists pony P's quotes, one a line");
+  help.option("         --list-bubbles  ", "Lists the bubble style names");
   out << '\n';
   help.option("    -  , --pipe          ", "Displays with a piped in message");
   help.note(" ^^  echo \"spike is the bast\" | trotspeak -");
