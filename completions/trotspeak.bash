@@ -12,12 +12,14 @@ _trotspeak_dequote() {
 # Sets COMPREPLY to the lines of $1 that begin with $2, compared without
 # regard to case, each quoted for the shell.
 _trotspeak_reply() {
-  local IFS=$'\n' word prefix
+  local IFS=$'\n' word prefix quoted
   prefix=$(_trotspeak_dequote "$2")
   prefix=${prefix,,}
   COMPREPLY=()
   for word in $1; do
-    [[ ${word,,} == "$prefix"* ]] && COMPREPLY+=("$(printf '%q' "$word")")
+    [[ ${word,,} == "$prefix"* ]] || continue
+    printf -v quoted '%q' "$word"
+    COMPREPLY+=("$quoted")
   done
 }
 
