@@ -145,12 +145,15 @@ class Canvas:
             for y in range(self.h):
                 self.px[y][x] = column[y]
 
-    def move_region(self, other, box, oy):
-        """Moves the pixels inside box (x0, y0, x1, y1 on the layout) to other."""
-        x0, y0, x1, y1 = box
-        for y in range(oy + y0, oy + y1 + 1):
-            for x in range(x0, x1 + 1):
-                other.px[y][x], self.px[y][x] = self.px[y][x], None
+    def move_face(self, other, oy, outline):
+        """Moves the face to other: every pixel right of FACE_EDGE on its row.
+        The cut, which becomes the back of the turned head, is outlined."""
+        for y, edge in enumerate(FACE_EDGE):
+            row = self.px[oy + y]
+            for x in range(edge, self.w):
+                other.px[oy + y][x], row[x] = row[x], None
+            if other.px[oy + y][edge] is not None:
+                other.px[oy + y][edge] = outline
 
     def flipped_around(self, axis):
         """Mirror image about the column between axis - 1/2 and axis + 1/2."""
@@ -356,7 +359,7 @@ def compose(pony, variant, parts, emblems):
     # on it, drawn on a canvas of its own and mirrored in place.
     head = Canvas() if "lookback" in mods else canvas
     if head is not canvas:
-        canvas.move_region(head, HEAD_BOX, oy + lift)
+        canvas.move_face(head, oy + lift, pal["O"])
     put("ear", 0, lift, head)
     if pony.fore != "-":
         put("fore-" + pony.fore, 0, lift, head)
@@ -422,7 +425,11 @@ def wear_palette(colour):
 # Leg parts by pose; a pose without its own legs stands.
 LEGS = {"prance": "prance", "walk": "walk", "jump": "leap", "fly": "leap", "lie": "lie"}
 LIE_DROP = 8      # the belly rests on the ground
-HEAD_BOX, HEAD_AXIS = (28, 0, 51, 21), 38   # the face, and where it turns
+# Where the face starts on each row from the ear tip down to the chin (the
+# back of the skull, then the throat curving forward), and the column it
+# turns around.
+FACE_EDGE = [28] * 14 + [29, 29, 30, 30, 31, 31, 32, 33, 34, 35, 36]
+HEAD_AXIS = 38
 SIT_HINGE, SIT_DROP = 27, 8   # the back sinks behind the withers, the rump by 8
 GROUND_Y = 47     # the lowest pixel row of a standing pony
 LIE_HOOF = (46, 47)
