@@ -441,13 +441,20 @@ PORTRAIT_ANCHORS = Anchors(ear=(19, 2), hoof=(22, 23), chain=2)
 
 
 def compose_portrait(pony, put):
+    def wear(where):
+        for item, colours in pony.wear:
+            if WEAR[item][0] in where:
+                put("portrait-wear-" + item, own=colours)
+
     put("portrait-body")
     put("portrait-mane-" + pony.mane)
+    wear(("hair", "neck", "body"))
     if pony.kind == "pegasus":
         put("portrait-wing")
     put("portrait-ear")
     if pony.fore != "-":
         put("portrait-fore-" + pony.fore)
+    wear(("head",))
     if pony.kind == "unicorn":
         put("portrait-horn")
 
@@ -773,6 +780,8 @@ def build_all(check, preview):
             if warnings or names != [pony.name] or rabove != above or rwidth != width:
                 raise GenError(f"{stem}: does not read back: {warnings[:3]} {names} {rabove} {rwidth}")
             small = width <= SMALL_W and len(rows) <= SMALL_H
+            if "portrait" in mods and not small:
+                raise GenError(f"{stem}: a portrait of {width}x{len(rows)} is too big")
             if not (small or (30 <= width <= 70 and 12 <= len(rows) <= 35)):
                 raise GenError(f"{stem}: size {width}x{len(rows)} out of range")
             path = os.path.join(REPO, OUT_DIRS[pony.set], stem + ".pony")

@@ -12,6 +12,6 @@ $balloon28$
      ]P125303e[31m▄]P2657889[42m▀]P15a6a7a[31m▄███]P249596d[42m▄▀]P125303e[31m█]P1aec7dc[31m█]P1d8e4ec[31m██]P10f1c21[31m█]P1ffffff[31m█]P22a8aa0[42m▀]P10f1c21[31m██ █]P1d8e4ec[31m█]P1f6f9fa[31m█]P13d6f9e[31m█
     ]P125303e[31m█]P2657889[42m▄]P25a6a7a[42m▄▄]P2657889[42m▀▀]P25a6a7a[42m▀]P149596d[31m█]P125303e[31m█]P1aec7dc[31m█]P1d8e4ec[31m███]P10f1c21[31m█]P1ffffff[31m█]P137b5ca[31m█]P20f1c21[42m▄▄]P2ffffff[42m▀]P10f1c21[31m█]P1d8e4ec[31m██]P2f6f9fa[42m▄]P13d6f9e[31m█
     ]P13d6f9e[31m▄▄▄]P2f6f9fa[42m▀▀▀▀]P249596d[42m▄]P125303e[31m]P2aec7dc[42m▀]P1d8e4ec[31m▄████]P20f1c21[42m▄]P1ff9db5[31m▄▄▄]P1d8e4ec[31m▄]P23d6f9e[42m▀█▄█ 
- ]P13d6f9e[31m▄]P2f6f9fa[42m▀]P2d8e4ec[42m▀]P1f6f9fa[31m▀▀      ]P13d6f9e[31m█  ]P1aec7dc[31m▄]P13d6f9e[31m▄▄]P2aec7dc[42m▄▄▄▄▄[49m]P1aec7dc[31m▀]P13d6f9e[31m▀▀▀
-]P13d6f9e[31m█]P1aec7dc[31m█]P1d8e4ec[31m██]P23d6f9e[42m▀]P1aec7dc[31m█]P1d8e4ec[31m███▀]P1aec7dc[31m█]P1d8e4ec[31m█ ]P2aec7dc[42m▄▄  ]P13d6f9e[31m]P2f6f9fa[42m▀[49m▄
- ]P13d6f9e[31m▀▀█]P2aec7dc[42m▀]P1d8e4ec[31m▄]P23d6f9e[42m▄▄▄▄]P2aec7dc[42m▄]P23d6f9e[42m▄██████]P2f6f9fa[42m▄]P13d6f9e[31m▀[49m▄
+ ]P13d6f9e[31m▄]P2f6f9fa[42m▀]P2d8e4ec[42m▀]P1f6f9fa[31m▀▀      ]P13d6f9e[31m█]P16d1412[31m]P2d03a3a[42m▀▀▀▀▀]P2ae2b2a[42m▀]P2aec7dc[42m▄▄]P13d6f9e[31m▄▄[49m]P1aec7dc[31m▀]P13d6f9e[31m▀▀▀
+]P13d6f9e[31m█]P1aec7dc[31m█]P1d8e4ec[31m██]P23d6f9e[42m▀]P1aec7dc[31m█]P1d8e4ec[31m███▀]P1aec7dc[31m█]P1d8e4ec[31m█ ]P1d03a3a[31m█████]P2ae2b2a[42m▀▀]P16d1412[31m▄[49m▀
+ ]P13d6f9e[31m▀▀█]P2aec7dc[42m▀]P1d8e4ec[31m▄]P23d6f9e[42m▄▄▄▄]P2aec7dc[42m▄]P23d6f9e[42m▄]P26d1412[42m▄▄▄ ]P1ae2b2a[31m]P2d85b5c[42m▀]P1d03a3a[31m██]P1ae2b2a[31m]P26d1412[42m▀]P13d6f9e[31m▄
