@@ -422,6 +422,9 @@ def wear_palette(colour):
             "Z": tone(colour, 0.45, 0.15, 0.1)}
 
 
+# Every pose has a contact sheet of its own in the preview.
+POSES = ("walk", "jump", "lie", "sit", "lookback", "fly", "portrait")
+
 # Leg parts by pose; a pose without its own legs stands.
 LEGS = {"prance": "prance", "walk": "walk", "jump": "leap", "fly": "leap", "lie": "lie"}
 LIE_DROP = 8      # the belly rests on the ground
@@ -736,8 +739,9 @@ def save_image(path, img):
     write_png(path, [p for row in img for p in row], w, h)
 
 
-def contact_sheet(path, images, cols=8, cell=(60, 64), scale=3):
-    cw, ch = cell
+def contact_sheet(path, images, cols=8, scale=3):
+    cw = max(len(img[0]) for img in images) + 2
+    ch = max(len(img) for img in images) + 2
     rows = (len(images) + cols - 1) // cols
     sheet = [[(40, 40, 48)] * (cols * cw) for _ in range(rows * ch)]
     for n, img in enumerate(images):
@@ -797,10 +801,9 @@ def build_all(check, preview):
             if preview:
                 img = rows_to_image(rows, rwidth, 1)
                 save_image(os.path.join(preview, stem + ".png"), scale_image(img, 8))
-                if not variant:
-                    thumbs[pony.set].append(img)
-                else:
-                    thumbs.setdefault("variants", []).append(img)
+                pose = next((m for m in POSES if m in mods), None)
+                key = pony.set if not variant else pose or "variants"
+                thumbs.setdefault(key, []).append(img)
     for folder in OUT_DIRS.values():
         full = os.path.join(REPO, folder)
         if os.path.isdir(full):
