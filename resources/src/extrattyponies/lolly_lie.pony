@@ -1,7 +1,7 @@
 $$$
 NAME: Lolly Swirl
 $$$
-$balloon50$
+$balloon49$
                          $\$
                           $\$
                            $\$
@@ -21,6 +21,6 @@ $balloon50$
 ]P1c3004b[31m█]P1ff3888[31m█]P180e0ff[31m█]P1ff5aa8[31m█]P2ff3888[42m▀]P1c3004b[31m▄]P2ff5aa8[42m▀ ]P180e0ff[31m▄▀ ]P1ff2182[31m▄]P2ffbbdb[42m▀]P1fff7fc[31m]P2fff0f8[42m▀]P2ff5aa0[42m▀]P1ffffff[31m▄▄▄▄]P1fff0f8[31m▀▀]P1c3004b[31m█]P1ff3888[31m█]P2ff5aa8[42m▄]P180e0ff[31m█]P1c3004b[31m]P2fff0f8[42m▀          ]P1fff7fc[31m▀]P2ff2182[42m▄[49m]P1ff2182[31m▄
 ]P1c3004b[31m█]P1ff3888[31m█]P180e0ff[31m█]P1ff5aa8[31m█]P1ff3888[31m█]P1c3004b[31m█]P1ff5aa8[31m██]P180e0ff[31m█]P1ff5aa8[31m██]P1ff2182[31m█]P1ffbbdb[31m█]P1fff0f8[31m█]P1ff5aa0[31m█]P1ffffff[31m█]P1ff5aa0[31m█]P2ffffff[42m▀█ █]P1fff0f8[31m█]P2c3004b[42m▄]P1ff3888[31m▀▀]P1fff0f8[31m█████████]P2ffbbdb[42m▀██]P2fff7fc[42m▄]P1ff2182[31m▀[49m▄
 ]P1c3004b[31m█]P1ff3888[31m█]P180e0ff[31m█]P1ff5aa8[31m█]P1ff3888[31m█]P1c3004b[31m█]P1ff5aa8[31m██]P180e0ff[31m█]P1ff5aa8[31m██]P1ff2182[31m]P2c3004b[42m▀]P2ffbbdb[42m▄]P2fff0f8[42m▄]P2fff7fc[42m▀]P1ff5aa0[31m▀]P2fff0f8[42m▀]P28a1850[42m▀]P1fff0f8[31m▄]P2ff5aa0[42m▄]P2fff7fc[42m▄]P2ff2182[42m▄]P1ffbbdb[31m▄]P1fff0f8[31m▀████████]P2ffbbdb[42m▀▄████]P1fff7fc[31m█]P1ff2182[31m█
-]P1c3004b[31m█]P1ff3888[31m█]P180e0ff[31m]P2ff5aa8[42m▀▄]P1ff3888[31m█]P1c3004b[31m█  ]P180e0ff[31m█  ]P1c3004b[31m█]P1ff2182[31m█]P1fff7fc[31m]P2fff0f8[42m▀   ]P18a1850[31m▀     ]P1ffbbdb[31m█]P1ff2182[31m█]P1ffbbdb[31m▄▄▄▄▄▄▄█▄▄▄  ]P1fff7fc[31m]P2ff2182[42m▀[49m]P1ff2182[31m▀
-]P1c3004b[31m▀]P2ff3888[42m▄]P1ff5aa8[31m▀]P180e0ff[31m█]P1ff5aa8[31m█ ]P1c3004b[31m█]P1ff5aa8[31m█]P180e0ff[31m█]P1ff5aa8[31m█ ]P1c3004b[31m█]P1ff2182[31m█]P1fff0f8[31m]P2ffbbdb[42m▀████████▀ ]P1ff2182[31m█[49m       █]P1ffbbdb[31m█]P1fff0f8[31m███]P2ff2182[42m▄[49m▄▄▄▄▄▄]P1ff2182[31m▄]P15a3e4f[31m▄▄▄▄
- ]P1c3004b[31m▀]P2ff3888[42m▄]P1ff5aa8[31m▀]P180e0ff[31m█]P1ff5aa8[31m█▄]P1c3004b[31m▀]P280e0ff[42m▄]P1ff5aa8[31m█]P1ff3888[31m█]P1c3004b[31m█[49m ]P1ff2182[31m▀]P2ffbbdb[42m▄▄]P2fff0f8[42m▄▄▄▄]P2ffbbdb[42m▄▄▄█]P15a3e4f[31m█]P2b098a8[42m▀█]P1ff2182[31m██████]P2ffbbdb[42m▄]P2fff0f8[42m▄▄▄▄▄▄▄▄▄▄█]P15a3e4f[31m█]P2b098a8[42m▄▄▄█
+]P1c3004b[31m█]P1ff3888[31m█]P180e0ff[31m]P2ff5aa8[42m▀▄]P1ff3888[31m█]P1c3004b[31m█  ]P180e0ff[31m█  ]P1c3004b[31m█]P1ff2182[31m█]P1fff7fc[31m]P2fff0f8[42m▀   ]P18a1850[31m▀     ]P1ffbbdb[31m█]P1ff2182[31m█]P1ffbbdb[31m▄▄▄▄▄▄▄]P1ff2182[31m█]P1ffbbdb[31m█   ]P1ff2182[31m▀]P1fff7fc[31m▀]P1ff2182[31m▀[49m]P1fff0f8[31m▄▄▄]P1ff2182[31m▄]P15a3e4f[31m▄▄▄▄
+]P1c3004b[31m▀]P2ff3888[42m▄]P1ff5aa8[31m▀]P180e0ff[31m█]P1ff5aa8[31m█ ]P1c3004b[31m█]P1ff5aa8[31m█]P180e0ff[31m█]P1ff5aa8[31m█ ]P1c3004b[31m█]P1ff2182[31m█]P1fff0f8[31m]P2ffbbdb[42m▀████████▀ ]P1ff2182[31m█[49m]P15a3e4f[31m▄▄▄    ]P1ff2182[31m█]P1ffbbdb[31m█]P1fff0f8[31m█████████]P1ff2182[31m█]P15a3e4f[31m█]P1b098a8[31m███]P15a3e4f[31m█
+ ]P1c3004b[31m▀]P2ff3888[42m▄]P1ff5aa8[31m▀]P180e0ff[31m█]P1ff5aa8[31m█▄]P1c3004b[31m▀]P280e0ff[42m▄]P1ff5aa8[31m█]P1ff3888[31m█]P1c3004b[31m█[49m ]P1ff2182[31m▀]P2ffbbdb[42m▄▄]P2fff0f8[42m▄▄▄▄]P2ffbbdb[42m▄▄▄█]P15a3e4f[31m█]P2b098a8[42m▄▄█[49m]P1ff2182[31m▀▀▀▀▀]P2ffbbdb[42m▄▄▄▄▄▄▄▄▄▄█]P15a3e4f[31m█]P298798b[42m▄]P2b098a8[42m▄▄█
