@@ -432,7 +432,7 @@ LIE_DROP = 8      # the belly rests on the ground
 # back of the skull, then the throat curving forward), and the column it
 # turns around.
 FACE_EDGE = [28] * 14 + [29, 29, 30, 30, 31, 31, 32, 33, 34, 35, 36]
-HEAD_AXIS = 38
+HEAD_AXIS = 36
 SIT_HINGE, SIT_DROP = 27, 8   # the back sinks behind the withers, the rump by 8
 GROUND_Y = 47     # the lowest pixel row of a standing pony
 LIE_HOOF = (46, 47)
