@@ -339,6 +339,9 @@ def compose(pony, variant, parts, emblems):
     # column by column towards the tail, and the folded legs go over it.
     sit = "sit" in mods
     back = Canvas() if sit else canvas
+    if pony.kind == "pegasus" and "fly" in mods:
+        # The far wing, a shade darker, shows behind the pony above the near one.
+        put("wing-spread", FAR_WING[0], lift + FAR_WING[1], back, {"h": pal["C"], "C": pal["c"], "c": pal["d"]})
     put("tail-" + pony.tail, 0, lift, back)
     put("body", 0, lift, back)
     put("belly" if sit else "legs-" + next((LEGS[m] for m in LEGS if m in mods), "stand"), 0, 0, back)
@@ -428,6 +431,7 @@ POSES = ("walk", "jump", "lie", "sit", "lookback", "fly", "portrait")
 # Leg parts by pose; a pose without its own legs stands.
 LEGS = {"prance": "prance", "walk": "walk", "jump": "leap", "fly": "leap", "lie": "lie"}
 LIE_DROP = 8      # the belly rests on the ground
+FAR_WING = (5, -3)
 # Where the face starts on each row from the ear tip down to the chin (the
 # back of the skull, then the throat curving forward), and the column it
 # turns around.
