@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -11,6 +10,7 @@
 #include "model/bubble.hpp"
 #include "model/character_group.hpp"
 #include "model/file_io.hpp"
+#include "model/pony_sources.hpp"
 #include "render/art_renderer.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/temp_dir.hpp"
@@ -23,6 +23,7 @@ namespace fs = std::filesystem;
 const fs::path kSources = TROT_RESOURCE_SOURCES;
 const fs::path kBuilt = TROT_RESOURCE_OUTPUT;
 const fs::path kBuildFolder = fs::path(TROTSPEAK_PATH).parent_path();
+const char* const kDatabases[] = {"ponies.bin", "extraponies.bin"};
 
 std::vector<fs::path> filesIn(const fs::path& folder, const std::string& extension = "") {
   std::vector<fs::path> files;
@@ -33,10 +34,12 @@ std::vector<fs::path> filesIn(const fs::path& folder, const std::string& extensi
   return files;
 }
 
-std::vector<std::string> styleNames() {
-  std::vector<std::string> names;
-  for (const auto& file : filesIn(kBuilt / "bubbles", ".bin")) names.push_back(file.stem().string());
-  return names;
+std::vector<std::pair<std::string, BubbleTypes>> shippedStyles() {
+  std::vector<std::pair<std::string, BubbleTypes>> styles;
+  for (const auto& file : filesIn(kBuilt / "bubbles", ".bin")) {
+    loadFromFile(styles.emplace_back(file.stem().string(), BubbleTypes()).second, file);
+  }
+  return styles;
 }
 
 // Every art and balloon converts without a reader message or a failure.
@@ -54,149 +57,94 @@ TEST(ShippedResources, ConvertAllPrintsOnlyProgress) {
   EXPECT_TRUE(fs::exists(out / "out/extrattyponies.bin"));
 }
 
-struct Database {
-  const char* file;
-  std::size_t minimumPonies;
-};
+// Every pony has a name of its own, enough quotes, full-size arts and one
+// that fits a 40-column pane with its bubble; every art draws with every
+// style, its bubble on the side the art says.
+TEST(ShippedResources, EveryPonyIsCompleteAndEveryArtDrawsWithEveryStyle) {
+  const auto styles = shippedStyles();
+  EXPECT_GE(styles.size(), 10u);
+  EXPECT_EQ(std::count_if(styles.begin(), styles.end(), [](const auto& s) { return s.first == "ascii"; }), 1);
+  for (const auto& [name, style] : styles) EXPECT_TRUE(style.hasSay() && style.hasThink()) << name;
 
-class ShippedDatabase : public ::testing::TestWithParam<Database> {};
-
-TEST_P(ShippedDatabase, EveryPonyHasArtsAndQuotes) {
-  CharacterGroup group;
-  loadFromFile(group, kBuilt / GetParam().file);
-  EXPECT_GE(group.characterCount(), GetParam().minimumPonies);
   std::set<std::string> names;
-  for (std::size_t i = 0; i < group.characterCount(); ++i) {
-    Character& pony = group.getCharacter(i, nullptr);
-    EXPECT_TRUE(names.insert(pony.name).second) << "two ponies named " << pony.name;
-    EXPECT_GE(pony.artCount(), 5u) << pony.name;
-    EXPECT_GE(pony.quoteCount(), 10u) << pony.name;
-    // One art fits a 40-column pane with its bubble; the others are full size.
-    int smallArts = 0;
-    for (std::uint16_t a = 0; a < pony.artCount(); ++a) {
-      const AsciiArt& art = pony.getArt(a, nullptr).art.get();
-      if (art.width <= 32 && art.rowCount() <= 14) {
-        ++smallArts;
-        continue;
+  std::set<bool> placements;
+  for (const std::size_t minimum : {40u, 15u}) {
+    CharacterGroup group;
+    loadFromFile(group, kBuilt / kDatabases[minimum == 15u]);
+    EXPECT_GE(group.characterCount(), minimum);
+    for (std::size_t i = 0; i < group.characterCount(); ++i) {
+      Character& pony = group.getCharacter(i, nullptr);
+      EXPECT_TRUE(names.insert(pony.name).second) << "two ponies named " << pony.name;
+      EXPECT_GE(pony.artCount(), 5u) << pony.name;
+      EXPECT_GE(pony.quoteCount(), 10u) << pony.name;
+      int smallArts = 0;
+      for (std::uint16_t a = 0; a < pony.artCount(); ++a) {
+        const AsciiArt& art = pony.getArt(a, nullptr).art.get();
+        placements.insert(art.bubbleAbove);
+        const bool small = art.width <= 32 && art.rowCount() <= 14;
+        smallArts += small;
+        EXPECT_TRUE(small || (art.width >= 30 && art.width <= 70 && art.rowCount() >= 12 && art.rowCount() <= 35))
+            << pony.name << " art " << a;
+        for (const auto& [name, style] : styles) {
+          for (const Bubble* bubble : {&style.getSay(), &style.getThink()}) {
+            ColorFormatANSI format;
+            std::ostringstream out;
+            composeOutput(art, out, format, *bubble, "Meadowlark!", true, true, std::max<std::uint8_t>(art.width, 32));
+            const std::string picture = out.str();
+            const auto textAt = picture.find("Meadowlark!");
+            ASSERT_NE(textAt, std::string::npos) << pony.name << " " << name;
+            EXPECT_EQ(textAt < picture.find("\x1b[38;2;"), art.bubbleAbove) << pony.name << " art " << a;
+          }
+        }
       }
-      EXPECT_GE(art.width, 30) << pony.name;
-      EXPECT_LE(art.width, 70) << pony.name;
-      EXPECT_GE(art.rowCount(), 12) << pony.name;
-      EXPECT_LE(art.rowCount(), 35) << pony.name;
+      EXPECT_GE(smallArts, 1) << pony.name;
     }
-    EXPECT_GE(smallArts, 1) << pony.name;
   }
-}
-
-INSTANTIATE_TEST_SUITE_P(Sets, ShippedDatabase,
-                         ::testing::Values(Database{"ponies.bin", 40}, Database{"extraponies.bin", 15}),
-                         [](const auto& info) { return std::string(info.index == 0 ? "Main" : "Extra"); });
-
-TEST(ShippedResources, MainSetHasTheHelpScreensPonies) {
-  CharacterGroup group;
-  loadFromFile(group, kBuilt / "ponies.bin");
-  std::set<std::string> names;
-  for (std::size_t i = 0; i < group.characterCount(); ++i) names.insert(group.getCharacter(i, nullptr).name);
-  for (const char* name : {"Spike", "Clover", "Bramble"}) EXPECT_TRUE(names.count(name)) << name;
+  EXPECT_EQ(placements.size(), 2u);
+  for (const char* name : {"Spike", "Clover", "Bramble"}) EXPECT_TRUE(names.count(name)) << "help screen's " << name;
 }
 
 // Every quote file names at least one art that exists in one of the sets,
 // and speaks plain English. Plenty of them are laid out in lines on purpose.
 TEST(ShippedResources, EveryQuoteReachesAPony) {
-  std::set<std::string> arts;
+  std::set<std::string, std::less<>> arts;
   for (const char* folder : {"ttyponies", "extrattyponies"})
     for (const auto& file : filesIn(kSources / folder, ".pony")) arts.insert(file.stem().string());
 
   const std::regex madeUpWord("(every|some|any|no)pon(y|ies)", std::regex::icase);
   std::size_t laidOutInLines = 0;
   for (const auto& file : filesIn(kSources / "quotes")) {
-    const std::string text = test::readFile(file);
-    const std::string nameLine = text.substr(0, text.find_first_of("\r\n"));
-    const std::string quote = text.substr(nameLine.size(), text.find_last_not_of("\r\n") + 1 - nameLine.size());
-    EXPECT_FALSE(std::regex_search(quote, madeUpWord)) << file;
-    laidOutInLines += quote.find('\n', quote.find_first_not_of("\r\n")) != std::string::npos;
-    bool reached = false;
-    std::string token;
-    for (const char c : nameLine) {
-      if (c != '+' && c != '.') {
-        token += c;
-        continue;
-      }
-      reached = reached || arts.count(token) > 0;
-      token.clear();
-    }
-    EXPECT_TRUE(reached) << file;
-    EXPECT_NE(text.find_first_not_of("\r\n", nameLine.size()), std::string::npos) << "empty quote " << file;
+    const std::string contents = test::readFile(file);
+    const QuoteFile quote = splitQuoteFile(contents);
+    const auto tokens = artNameTokens(quote.artNames);
+    EXPECT_TRUE(std::any_of(tokens.begin(), tokens.end(), [&](auto token) { return arts.count(token) > 0; })) << file;
+    const std::string text(quote.text.substr(0, quote.text.find_last_not_of("\r\n") + 1));
+    EXPECT_FALSE(text.empty()) << file;
+    EXPECT_FALSE(std::regex_search(text, madeUpWord)) << file;
+    laidOutInLines += text.find('\n') != std::string::npos;
   }
   EXPECT_GE(laidOutInLines, 60u);
 }
 
-TEST(ShippedResources, EveryBubbleStyleHasBothVariants) {
-  const auto styles = styleNames();
-  EXPECT_GE(styles.size(), 10u);
-  EXPECT_NE(std::find(styles.begin(), styles.end(), "ascii"), styles.end());
-  for (const auto& style : styles) {
-    BubbleTypes types;
-    loadFromFile(types, kBuilt / "bubbles" / (style + ".bin"));
-    EXPECT_TRUE(types.hasSay()) << style;
-    EXPECT_TRUE(types.hasThink()) << style;
-  }
-}
-
-// Every art of every pony, with every style, bubble above or below: the
-// picture draws without error and the bubble sits on the side the art says.
-TEST(ShippedResources, EveryArtDrawsWithEveryStyle) {
-  std::vector<BubbleTypes> styles;
-  for (const auto& style : styleNames()) {
-    loadFromFile(styles.emplace_back(), kBuilt / "bubbles" / (style + ".bin"));
-  }
-  bool sawAbove = false;
-  bool sawBelow = false;
-  for (const char* file : {"ponies.bin", "extraponies.bin"}) {
+// trotspeak itself, run from the build folder as the README says: every
+// pony of both sets once, the styles taken in turn so each is used.
+TEST(ShippedResources, TrotspeakShowsEveryPonyAndEveryStyle) {
+  const auto styles = shippedStyles();
+  std::size_t turn = 0;
+  for (const char* file : kDatabases) {
     CharacterGroup group;
     loadFromFile(group, kBuilt / file);
-    for (std::size_t i = 0; i < group.characterCount(); ++i) {
-      Character& pony = group.getCharacter(i, nullptr);
-      for (std::uint16_t a = 0; a < pony.artCount(); ++a) {
-        const AsciiArt& art = pony.getArt(a, nullptr).art.get();
-        (art.bubbleAbove ? sawAbove : sawBelow) = true;
-        for (const auto& style : styles) {
-          for (const Bubble* bubble : {&style.getSay(), &style.getThink()}) {
-            ColorFormatANSI format;
-            std::ostringstream out;
-            ASSERT_NO_THROW(composeOutput(art, out, format, *bubble, "Hello there, Meadowlark!", true, true,
-                                          std::max<std::uint8_t>(art.width, 32)));
-            const std::string picture = out.str();
-            const auto textAt = picture.find("Hello there, Meadowlark!");
-            const auto artAt = picture.find("\x1b[38;2;");
-            ASSERT_NE(textAt, std::string::npos);
-            EXPECT_EQ(textAt < artAt, art.bubbleAbove) << pony.name << " art " << a;
-          }
-        }
-      }
-    }
-  }
-  EXPECT_TRUE(sawAbove);
-  EXPECT_TRUE(sawBelow);
-}
-
-// trotspeak itself, run from the build folder as the README says, for every
-// pony of both sets and every style.
-TEST(ShippedResources, TrotspeakShowsEveryPonyWithEveryStyle) {
-  for (const char* file : {"ponies.bin", "extraponies.bin"}) {
-    CharacterGroup group;
-    loadFromFile(group, kBuilt / file);
-    for (std::size_t i = 0; i < group.characterCount(); ++i) {
+    for (std::size_t i = 0; i < group.characterCount(); ++i, ++turn) {
       const std::string name = group.getCharacter(i, nullptr).name;
-      for (const auto& style : styleNames()) {
-        const auto result = test::runProgram(
-            TROTSPEAK_PATH, {"-c", "resources/" + std::string(file), "-p", name, "-b", style}, kBuildFolder);
-        EXPECT_EQ(result.status, 0) << name << " " << style << ": " << result.err;
-        EXPECT_EQ(result.err, "");
-        EXPECT_NE(result.out.find("\x1b[38;2;"), std::string::npos) << name;
-      }
+      const std::string& style = styles[turn % styles.size()].first;
+      const auto result = test::runProgram(
+          TROTSPEAK_PATH, {"-c", "resources/" + std::string(file), "-p", name, "-b", style}, kBuildFolder);
+      EXPECT_EQ(result.status, 0) << name << " " << style << ": " << result.err;
+      EXPECT_EQ(result.err, "");
+      EXPECT_NE(result.out.find("\x1b[38;2;"), std::string::npos) << name;
     }
   }
+  EXPECT_GE(turn, styles.size());
 }
 
 TEST(ShippedResources, ReadmeExamplesWorkFromTheBuildFolder) {
