@@ -35,7 +35,23 @@ std::string problemWithLazyLoad(CharacterGroup& group, std::istringstream& in) {
   const std::size_t count = group.characterCount();
   for (std::size_t i = 0; i < count; ++i) {
     if (!throwsNull([&] { group.getCharacter(i, nullptr); })) return "an unloaded character was given without a stream";
+    // Listings peek at records they never load; a record that loads must
+    // peek to the same name and counts.
+    std::string peekFailure;
+    CharacterSummary summary;
+    try {
+      in.clear();
+      in.seekg(static_cast<std::streamoff>(group.characters[i].decodeOffset));
+      summary = Character::peek(in);
+    } catch (const Exception& e) {
+      peekFailure = e.message();
+    }
     Character& character = group.getCharacter(i, &in);
+    if (!peekFailure.empty()) return "a character that loads could not be peeked at: " + peekFailure;
+    if (summary.name != character.name || summary.artCount != character.artCount() ||
+        summary.quoteCount != character.quoteCount()) {
+      return "peeking gave another name or other counts than loading";
+    }
     const auto position = in.tellg();
     if (&group.getCharacter(i, &in) != &character || in.tellg() != position) {
       return "asking for a loaded character again read the stream";
