@@ -18,14 +18,6 @@ ArtCell connector(bool slash) {
   return cell;
 }
 
-TEST(AsciiArt, EmptyArtIsTheTagAndFourHeaderBytes) {
-  AsciiArt art;
-  art.width = 40;
-  art.bubbleSize = 12;
-  art.bubbleAbove = true;
-  EXPECT_BYTES(kTag + bytes({1, 40, 0, 12}), encodeBytes(art));
-}
-
 TEST(AsciiArt, CellsStoreFlagsThenOnlyTheirOpaqueColours) {
   ArtCell upper;
   upper.upperTransparent = false;
@@ -53,15 +45,18 @@ TEST(AsciiArt, CellsStoreFlagsThenOnlyTheirOpaqueColours) {
   EXPECT_EQ(art.rows[0].cells, std::vector<ArtCell>{ArtCell{}});
 }
 
-TEST(AsciiArt, RowsPointAtTheirCellsByAbsolutePositionBackToBack) {
+TEST(AsciiArt, HeaderThenRowsPointingAtTheirCellsByAbsolutePosition) {
   AsciiArt art;
+  art.width = 40;
+  art.bubbleSize = 12;
+  art.bubbleAbove = true;
   art.rows.push_back(ArtRow{3, {}});
   art.rows.push_back(ArtRow{0, {ArtCell{}, colorCell(5, 6)}});
   art.rows.push_back(ArtRow{1, {connector(true)}});
   std::stringstream out;
   out << "abc";
   art.encode(out);
-  const std::string expected = "abc" + kTag + bytes({0, 0, 3, 0}) +  // the table starts at 13
+  const std::string expected = "abc" + kTag + bytes({1, 40, 3, 12}) +  // the table starts at 13
                                u32(31) + bytes({3, 0}) +             // no cells: the next row's position
                                u32(31) + bytes({0, 2}) + u32(39) + bytes({1, 1}) +
                                bytes({0x06, 0x00, 5, 5, 5, 6, 6, 6, 0x0F});
@@ -72,6 +67,9 @@ TEST(AsciiArt, RowsPointAtTheirCellsByAbsolutePositionBackToBack) {
   AsciiArt back;
   back.decode(in);
   EXPECT_EQ(back.rows, art.rows);
+  EXPECT_EQ(back.width, 40);
+  EXPECT_EQ(back.bubbleSize, 12);
+  EXPECT_TRUE(back.bubbleAbove);
 }
 
 TEST(AsciiArtMeta, ArtFollowsTheNameAndIsReadFromRightAfterIt) {
