@@ -36,19 +36,6 @@ TEST(Exceptions, ReportFormatAndOffsetsAsSigned32Bits) {
   EXPECT_EQ(out.str(), "Null error: abc:\n");
 }
 
-TEST(TranscoderHook, WritesOncePerPassAndOnlyAfterEncodeInit) {
-  QuoteHook hook(std::make_unique<Quote>());
-  std::stringstream out;
-  hook.encode(out);
-  EXPECT_EQ(out.str(), "");
-  out << "xy";
-  hook.encodeInit();
-  hook.encode(out);
-  hook.encode(out);
-  EXPECT_BYTES("xyqte" + bytes({0}), out.str());
-  EXPECT_EQ(hook.encodeOffset, 2u);
-}
-
 TEST(TranscoderHook, ReadsFromItsPositionOrRemembersTheCurrentOne) {
   // The second quote's text runs to the end of the stream, which is allowed
   // and must not keep the first from being reached afterwards.
