@@ -22,28 +22,6 @@ TEST(Color, DefaultColoursAreEqualWhateverTheirComponents) {
   EXPECT_NE(Color(1, 2, 3), Color(1, 2, 4));
 }
 
-TEST(ColorFormatANSI, WritesEscapesOnlyForChangesAndResetsAlways) {
-  ColorFormatANSI format;
-  std::ostringstream out;
-  format.setForeground(out, kDefault);  // already default
-  format.setForeground(out, Color(0, 7, 255));
-  format.setForeground(out, Color(0, 7, 255));
-  format.setBackground(out, Color(10, 0, 100));
-  format.setBackground(out, Color(10, 0, 100));
-  format.bold(out);
-  format.reset(out);
-  EXPECT_EQ(format.foreground(), kDefault);
-  EXPECT_EQ(format.background(), kDefault);
-  format.reset(out);
-  format.setForeground(out, Color(0, 7, 255));
-  format.setBackground(out, Color(10, 0, 100));
-  format.setForeground(out, kDefault);
-  format.setBackground(out, kDefault);
-  EXPECT_BYTES("\x1b[38;2;0;7;255m\x1b[48;2;10;0;100m\x1b[1m" + kReset + kReset +
-                   "\x1b[38;2;0;7;255m\x1b[48;2;10;0;100m\x1b[39m\x1b[49m",
-               out.str());
-}
-
 // Lab distance, not RGB distance: the last case of each palette has a
 // different nearest entry in RGB (98, 6 and 0).
 TEST(Palette, NearestEntriesAsTheEyeSeesThem) {
@@ -64,27 +42,37 @@ TEST(Palette, NearestEntriesAsTheEyeSeesThem) {
   }
 }
 
-// The same calls at each depth. Two reds that share a palette entry cost
-// one escape; a reset forgets what was written.
-TEST(ColorFormatANSI, EachDepthWritesItsOwnEscapes) {
+// The same calls at each depth. A colour already in force, or one that
+// shares its palette entry, costs nothing; a reset is always written and
+// forgets what was written; a default colour has its own escape.
+TEST(ColorFormatANSI, EachDepthWritesOnlyTheChangesInItsOwnEscapes) {
+  const std::string grey = "\x1b[48;2;128;128;128m";
   const std::pair<ColorDepth, std::string> cases[] = {
-      {ColorDepth::TrueColor,
-       "\x1b[38;2;255;0;0m\x1b[38;2;250;0;0m\x1b[48;2;128;128;128m\x1b[1m" + kReset + "\x1b[38;2;255;0;0m"},
-      {ColorDepth::Palette256, "\x1b[38;5;196m\x1b[48;5;244m\x1b[1m" + kReset + "\x1b[38;5;196m"},
-      {ColorDepth::Basic16, "\x1b[91m\x1b[100m\x1b[1m" + kReset + "\x1b[91m"},
+      {ColorDepth::TrueColor, "\x1b[38;2;255;0;0m\x1b[38;2;250;0;0m" + grey + "\x1b[1m" + kReset + kReset +
+                                  "\x1b[38;2;255;0;0m" + grey + "\x1b[39m\x1b[49m"},
+      {ColorDepth::Palette256,
+       "\x1b[38;5;196m\x1b[48;5;244m\x1b[1m" + kReset + kReset + "\x1b[38;5;196m\x1b[48;5;244m\x1b[39m\x1b[49m"},
+      {ColorDepth::Basic16, "\x1b[91m\x1b[100m\x1b[1m" + kReset + kReset + "\x1b[91m\x1b[100m\x1b[39m\x1b[49m"},
       {ColorDepth::None, ""},
   };
   for (const auto& [depth, expected] : cases) {
     ColorFormatANSI format(depth);
     std::ostringstream out;
+    format.setForeground(out, kDefault);
+    format.setForeground(out, kRed);
     format.setForeground(out, kRed);
     format.setForeground(out, Color(250, 0, 0));
+    EXPECT_EQ(format.foreground(), Color(250, 0, 0));  // the state follows the colours asked for at every depth
     format.setBackground(out, Color(128, 128, 128));
     format.bold(out);
     format.reset(out);
+    EXPECT_EQ(format.background(), kDefault);
+    format.reset(out);
     format.setForeground(out, kRed);
+    format.setBackground(out, Color(128, 128, 128));
+    format.setForeground(out, kDefault);
+    format.setBackground(out, kDefault);
     EXPECT_BYTES(expected, out.str());
-    EXPECT_EQ(format.foreground(), kRed);  // the state follows the colours asked for at every depth
   }
 }
 
