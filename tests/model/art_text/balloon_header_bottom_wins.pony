@@ -1,0 +1,6 @@
+$$$
+BALLOON: bottom
+$$$
+$bubble5$
+^[]P1ff0000^[[31m█
+^[]P1ff0000^[[31m█

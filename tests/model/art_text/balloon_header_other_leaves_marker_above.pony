@@ -1,0 +1,6 @@
+$$$
+BALLOON: sideways
+$$$
+$bubble5$
+^[]P1ff0000^[[31m█
+^[]P1ff0000^[[31m█

@@ -1,0 +1,6 @@
+$$$
+BALLOON: sideways
+$$$
+^[]P1ff0000^[[31m█
+^[]P1ff0000^[[31m█
+$balloon5$
