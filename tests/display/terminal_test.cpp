@@ -1,9 +1,8 @@
 // trotspeak with a terminal on standard output: the colours it claims, the
 // NO_COLOR and --color choices, and its width. The ponies are built by
-// trotconv from art and quote files written here.
+// trotconv from the art files of tests/display/fixtures and a quote.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 
 #include "model/utf8.hpp"
@@ -19,42 +18,6 @@ namespace {
 
 using Env = std::vector<std::string>;
 
-// Two rows of pixels make one row of cells; a space is see-through.
-const std::map<char, std::string> kInk = {
-    {'k', "281e3c"}, {'p', "f0aac8"}, {'m', "9650c8"}, {'w', "fafafa"}, {'g', "808080"}, {'y', "f0d050"},
-};
-const std::vector<std::string> kNarrow = {
-    "      mm        ",
-    "     mmmk       ",
-    "    kppppk      ",
-    "   kpwkpppk     ",
-    "   kppppppk   mm",
-    "    kkpppppkkmmm",
-    "      kpppppppk ",
-    "      kpyppppk  ",
-    "      kpk  kpk  ",
-    "      kk    kk  ",
-};
-
-std::string colour(char pixel, const char* selection) { return "\x1b]P1" + kInk.at(pixel) + "\x1b[" + selection; }
-
-// The art as a .pony file: each cell in the glyph and colours it needs.
-std::string ponyFile(const std::string& name, const std::vector<std::string>& pixels) {
-  std::string text = "$$$\nNAME: " + name + "\n$$$\n";
-  for (std::size_t row = 0; row + 1 < pixels.size(); row += 2) {
-    for (std::size_t x = 0; x < pixels[row].size(); ++x) {
-      const char upper = pixels[row][x];
-      const char lower = pixels[row + 1][x];
-      if (upper == ' ' && lower == ' ') text += "\x1b[49m ";
-      else if (lower == ' ') text += "\x1b[49m" + colour(upper, "31m") + "\u2580";
-      else if (upper == ' ') text += "\x1b[49m" + colour(lower, "31m") + "\u2584";
-      else text += colour(upper, "31m") + colour(lower, "42m") + "\u2580";
-    }
-    text += "\x1b[00m\n";
-  }
-  return text;
-}
-
 // Columns of one output row as a terminal shows it.
 std::size_t columns(std::string_view row) {
   std::size_t count = 0;
@@ -69,10 +32,8 @@ std::size_t columns(std::string_view row) {
 class TerminalRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::vector<std::string> wide(4, std::string(50, 'p'));
-    dir.write("src/art/wren_narrow.pony", ponyFile("Wren", kNarrow));
-    dir.write("src/art/wren_wide.pony", ponyFile("Wren", wide));
-    dir.write("src/art/gull_wide.pony", ponyFile("Gull", wide));
+    std::filesystem::create_directories(dir / "src");
+    std::filesystem::copy(TROT_DISPLAY_FIXTURES, dir / "src/art");
     dir.write("src/quotes/wren.1",
               "wren_narrow.\nEvery morning I count the clouds over the meadow, and every morning there is one "
               "more than yesterday, which is how I know the sky is growing.\n");
