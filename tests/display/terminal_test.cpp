@@ -105,6 +105,7 @@ TEST_F(TerminalRun, BubbleFitsTheTerminal) {
       {{"TERM=xterm"}, 24, {"-a", "wren_narrow"}, 24},
       {{"TERM=xterm", "COLUMNS=24"}, 80, {"-a", "wren_narrow"}, 24},
       {{"TERM=xterm", "COLUMNS=0"}, 24, {"-a", "wren_narrow"}, 24},
+      {{"TERM=xterm", "COLUMNS=24"}, 80, {"-a", "wren_narrow", std::string(60, 'w')}, 24},  // a word cut to fit
       {{"TERM=xterm", "COLUMNS=20"}, 80, {"-a", "wren_narrow", "-W", "40"}, 42},
   };
   for (const Case& c : cases) {
