@@ -17,8 +17,13 @@ build: $(BUILD)/CMakeCache.txt
 run: build
 	cd $(BUILD) && ./trotspeak $(ARGS)
 
-test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+# The test libraries may have been installed since the last configure, so
+# the build is configured again before it is built.
+test: $(BUILD)/CMakeCache.txt
+	tools/test-libraries.sh $(BUILD)
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure --no-tests=error -j $(JOBS)
 
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
