@@ -1,18 +1,22 @@
 #include "display/main_flow.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
-#include <optional>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <iostream>
-#include <sstream>
+#include <optional>
 #include <string>
 
 #include "display/arguments.hpp"
 #include "display/color_choice.hpp"
+#include "display/descriptor_io.hpp"
 #include "display/help_screen.hpp"
+#include "display/input_source.hpp"
 #include "display/listings.hpp"
+#include "display/output_sink.hpp"
 #include "display/pony_choice.hpp"
 #include "display/random_source.hpp"
 #include "display/resource_lookup.hpp"
@@ -39,9 +43,10 @@ constexpr int kExitFailure = -1;
 
 class Run {
  public:
-  Run(int argc, const char* const* argv)
+  Run(int argc, const char* const* argv, OutputSink& sink)
       : argc_(argc),
         argv_(argv),
+        sink_(sink),
         path_(SearchPath::fromEnvironment(processEnvironment, programDirectory(argc > 0 ? argv[0] : nullptr))) {}
 
   int operator()();
@@ -59,6 +64,7 @@ class Run {
 
   int argc_;
   const char* const* argv_;
+  OutputSink& sink_;
   SearchPath path_;
   Arguments args_;
   std::optional<std::size_t> terminalColumns_;
@@ -143,7 +149,9 @@ std::uint8_t Run::bubbleWidth(const AsciiArt& art, const Bubble& bubble) const {
 
 int Run::operator()() {
   const auto start = Clock::now();
-  args_ = parseArguments(argc_, argv_);
+  InputSource input(kStandardInput);
+  std::istream pipe(&input);
+  args_ = parseArguments(argc_, argv_, std::cout, pipe);
   // The name asks for thinking unless the command line asks to say.
   if (calledAsThink() && !args_.say) args_.think = true;
   const bool onTerminal = outputIsTerminal();
@@ -207,7 +215,8 @@ int Run::operator()() {
   std::uint16_t quoteIndex = kNoQuote;
   if (!args_.only) {
     if (!args_.message.empty()) {
-      text = args_.message;
+      // Moved, not copied: a piped message may be huge.
+      text = std::move(args_.message);
     } else if (pony.quoteCount() > 0) {
       quoteIndex = static_cast<std::uint16_t>(static_cast<std::size_t>(random.next()) % pony.quoteCount());
       text = database.quote(pony, quoteIndex).text;
@@ -228,14 +237,16 @@ int Run::operator()() {
               << static_cast<unsigned>(quoteIndex) + 1 << "/" << pony.quoteCount() << '\n';
   }
 
-  std::ostringstream picture;
+  // Drawn straight into standard output, which holds it and writes it in
+  // one piece at the flush (see OutputSink).
+  sink_.markPicture();
   if (args_.only) {
-    renderArt(art, picture, format, bubble, false);
+    renderArt(art, std::cout, format, bubble, false);
   } else {
     if (rainbow) text = rainbowText(text, format, [&] { return random.next(); });
-    composeOutput(art, picture, format, bubble, text, !rainbow, !text.empty(), bubbleWidth(art, bubble));
+    composeOutput(art, std::cout, format, bubble, text, !rainbow, !text.empty(), bubbleWidth(art, bubble));
   }
-  std::cout << picture.str() << std::flush;
+  std::cout << std::flush;
 
   const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start);
   if (args_.debug) {
@@ -244,18 +255,34 @@ int Run::operator()() {
   return 0;
 }
 
-}  // namespace
-
-int runTrotspeak(int argc, const char* const* argv) {
+int runGuarded(int argc, const char* const* argv, OutputSink& sink) {
   try {
-    return Run(argc, argv)();
+    return Run(argc, argv, sink)();
   } catch (const Exception& failure) {
+    sink.dropPicture();
     std::cerr << ":( ";
     failure.print(std::cerr);
   } catch (const std::exception& failure) {
+    sink.dropPicture();
     std::cerr << ":( " << failure.what() << '\n';
   }
   std::cerr << std::flush;
+  return kExitFailure;
+}
+
+}  // namespace
+
+int runTrotspeak(int argc, const char* const* argv) {
+  OutputSink sink(kStandardOutput);
+  std::streambuf* const previous = std::cout.rdbuf(&sink);
+  const int status = runGuarded(argc, argv, sink);
+  const int error = sink.finish();
+  std::cout.rdbuf(previous);
+  std::cout.clear();
+  if (error == 0) return status;
+  // A reader that went away (a pager closed early) is not worth a word,
+  // as for any filter; every other lost output is.
+  if (error != EPIPE) std::cerr << "trotspeak: write error: " << std::strerror(error) << '\n' << std::flush;
   return kExitFailure;
 }
 

@@ -185,6 +185,25 @@ TEST_F(TrotspeakRun, HugeOrBrokenInputIsHarmless) {
   EXPECT_EQ(result.err, "");
 }
 
+// Output that never arrives, and input that cannot be read, are failures;
+// a reader that went away early is not worth a word.
+TEST_F(TrotspeakRun, WriteAndReadErrorsAreReportedButAClosedPipeIsNot) {
+  const std::string speak = "\"$0\" -p yarrow";
+  const std::tuple<std::string, int, std::string> cases[] = {
+      {"exec " + speak + " hi >/dev/full", 255, "trotspeak: write error: No space left on device\n"},
+      {"exec " + speak + " hi >&-", 255, "trotspeak: write error: Bad file descriptor\n"},
+      {"exec " + speak + " - <.", 255, ":( File error: Failed to read standard input: Is a directory:\n"},
+      {"exec " + speak + " - <&-", 255, ":( File error: Failed to read standard input: Bad file descriptor:\n"},
+      {"head -c 300000 /dev/zero | tr '\\0' a | " + speak + " - | exit 0", 0, ""},
+      {"trap '' PIPE; head -c 300000 /dev/zero | tr '\\0' a | " + speak + " - | exit 0", 0, ""},
+  };
+  for (const auto& [command, status, err] : cases) {
+    const auto result = test::runProgram("/bin/sh", {"-c", command, TROTSPEAK_PATH}, dir.path());
+    EXPECT_EQ(result.status, status) << command;
+    EXPECT_EQ(result.err, err) << command;
+  }
+}
+
 TEST_F(TrotspeakRun, QuoteOfThePonyIsShown) {
   const auto result = run({"-p", "abc", "-i"});
   EXPECT_EQ(result.status, 0);

@@ -1,0 +1,19 @@
+// The platform's reads and writes on the standard descriptors.
+#pragma once
+
+#include <cstddef>
+
+namespace trot {
+
+constexpr int kStandardInput = 0;
+constexpr int kStandardOutput = 1;
+
+// Writes all `size` bytes, going on after partial writes and interruptions.
+// Gives 0, or the error number of the write that failed.
+int writeAll(int descriptor, const char* bytes, std::size_t size);
+
+// Reads up to `size` bytes into `bytes`, retrying after interruptions. Gives
+// the count read (0 at the end), or -1 with the error number in `error`.
+long readSome(int descriptor, char* bytes, std::size_t size, int& error);
+
+}  // namespace trot

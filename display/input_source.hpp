@@ -1,0 +1,24 @@
+// Standard input as a stream that says when reading fails: a read error (a
+// folder as input, a closed descriptor) throws instead of looking like the
+// end of the input, so a broken pipe never becomes an empty message.
+#pragma once
+
+#include <array>
+#include <streambuf>
+
+namespace trot {
+
+class InputSource final : public std::streambuf {
+ public:
+  explicit InputSource(int descriptor) : descriptor_(descriptor) {}
+
+ protected:
+  // Throws FileException "Failed to read standard input: <reason>".
+  int_type underflow() override;
+
+ private:
+  int descriptor_;
+  std::array<char, 1 << 16> block_{};
+};
+
+}  // namespace trot

@@ -1,0 +1,44 @@
+// Standard output of trotspeak. What is printed is held and leaves in one
+// write when the stream is flushed, so a picture reaches the terminal whole
+// and is never torn by other output; only an output past kChunk bytes (a
+// huge message) leaves in chunks of that size, so memory stays bounded.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <streambuf>
+
+namespace trot {
+
+class OutputSink final : public std::streambuf {
+ public:
+  static constexpr std::size_t kChunk = std::size_t{1} << 20;
+
+  explicit OutputSink(int descriptor);
+  OutputSink(const OutputSink&) = delete;
+  OutputSink& operator=(const OutputSink&) = delete;
+
+  // Writes what is still held. Gives 0, or the error number of the first
+  // write that failed; after a failure everything else is dropped.
+  int finish();
+
+  // A picture that fails half-way is not shown: what was held since
+  // markPicture is dropped. Chunks that already left stay written.
+  void markPicture();
+  void dropPicture();
+
+ protected:
+  int_type overflow(int_type c) override;
+  int sync() override;
+
+ private:
+  void writeHeld();
+
+  int descriptor_;
+  int error_ = 0;
+  std::ptrdiff_t pictureStart_ = kNoPicture;
+  static constexpr std::ptrdiff_t kNoPicture = -1;
+  std::unique_ptr<char[]> held_;
+};
+
+}  // namespace trot
