@@ -1,75 +1,222 @@
 #include "model/file_io.hpp"
 
-#include <random>
+#include <array>
+#include <cstdio>
+#include <map>
+#include <set>
 #include <string>
 #include <system_error>
 
 #include "model/exception.hpp"
+#include "model/file_system.hpp"
 
 namespace trot {
 
 namespace {
 
-std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+namespace fs = std::filesystem;
 
-// A name next to `path` that nothing uses yet, so the final rename stays
-// within one file system.
-std::filesystem::path temporaryFor(const std::filesystem::path& path) {
-  std::random_device random;
-  std::filesystem::path candidate;
+std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+
+FileException cannotWrite(const fs::path& path) {
+  return FileException(FileException::kNoOffset, "Failed to write file " + quoted(path));
+}
+
+FileException cannotOpenForWriting(const fs::path& path, const std::string& reason = "") {
+  return FileException(FileException::kNoOffset, "Failed to open file for writing " + quoted(path) + reason);
+}
+
+// Loading reads through the standard file buffer, which throws its own
+// exception on a read error (a folder given as a file, a failing disk).
+template <typename Load>
+void readReporting(const fs::path& path, Load load) {
+  try {
+    load();
+  } catch (const std::ios_base::failure&) {
+    throw FileException(FileException::kNoOffset, "Failed to read file " + quoted(path));
+  }
+}
+
+// A folder cannot be read as a file, though the standard streams open it.
+bool opensForReading(std::ifstream& stream, const fs::path& path) {
   std::error_code ignored;
-  do {
-    candidate = path.parent_path() / ("." + path.filename().string() + "." + std::to_string(random()) + ".tmp");
-  } while (std::filesystem::exists(candidate, ignored));
-  return candidate;
+  if (fs::is_directory(path, ignored)) return false;
+  stream.open(path, std::ios::binary);
+  return stream.is_open();
+}
+
+// The file that writing `path` is meant to change: symbolic links are
+// followed, so that the link stays and its target gets the new content.
+fs::path followLinks(fs::path path) {
+  constexpr int kMostLinks = 40;
+  std::error_code error;
+  for (int hops = 0; hops < kMostLinks && fs::is_symlink(path, error); ++hops) {
+    const fs::path target = fs::read_symlink(path, error);
+    if (error) break;
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  return path;
+}
+
+// Temporary files are named after the process and a short hash of the
+// target's name, so that any target name that fits the folder still leaves
+// room for them, and a later run can tell whose they are and for which file.
+std::string targetHash(const fs::path& target) {
+  std::uint32_t hash = 2166136261u;
+  for (const unsigned char c : target.filename().string()) hash = (hash ^ c) * 16777619u;
+  std::array<char, 9> text{};
+  std::snprintf(text.data(), text.size(), "%08x", static_cast<unsigned>(hash));
+  return text.data();
+}
+
+constexpr std::string_view kTemporaryPrefix = ".trot-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+std::string temporaryName(long processId, const std::string& hash) {
+  return std::string(kTemporaryPrefix) + std::to_string(processId) + "-" + hash + std::string(kTemporarySuffix);
+}
+
+// Temporaries left behind by runs that were killed, per folder and target
+// hash, as found the first time this run writes into a folder: one listing
+// per folder, however many files are written there.
+using Leftovers = std::multimap<std::string, fs::path>;
+
+Leftovers findLeftovers(const fs::path& folder) {
+  Leftovers found;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (!name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix)) continue;
+    const std::string_view middle = std::string_view(name).substr(
+        kTemporaryPrefix.size(), name.size() - kTemporaryPrefix.size() - kTemporarySuffix.size());
+    const std::size_t dash = middle.find('-');
+    if (dash == std::string_view::npos) continue;
+    long processId = 0;
+    try {
+      processId = std::stol(std::string(middle.substr(0, dash)));
+    } catch (const std::exception&) {
+      continue;
+    }
+    if (processId == currentProcessId() || !processIsGone(processId)) continue;
+    found.emplace(std::string(middle.substr(dash + 1)), it->path());
+  }
+  return found;
+}
+
+void removeLeftovers(const fs::path& folder, const std::string& hash) {
+  static std::map<fs::path, Leftovers> leftovers;
+  auto [entry, isNew] = leftovers.try_emplace(folder);
+  if (isNew) entry->second = findLeftovers(folder);
+  const auto [first, last] = entry->second.equal_range(hash);
+  std::error_code ignored;
+  for (auto it = first; it != last; ++it) fs::remove(it->second, ignored);
+  entry->second.erase(first, last);
+}
+
+// A FIFO or a device is written in place (/dev/stdout, /dev/null, a pipe);
+// there is nothing to replace and no disk to flush.
+void writeThrough(const fs::path& path, const std::function<void(std::ostream&)>& write) {
+  std::ofstream stream(path, std::ios::binary);
+  if (!stream.is_open()) throw cannotOpenForWriting(path);
+  write(stream);
+  stream.close();
+  if (stream.fail()) throw cannotWrite(path);
+}
+
+void replaceFile(const fs::path& path, const fs::path& target, bool existed,
+                 const std::function<void(std::ostream&)>& write) {
+  const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+  const std::string hash = targetHash(target);
+  removeLeftovers(folder, hash);
+  const fs::path temporary = folder / temporaryName(currentProcessId(), hash);
+  std::error_code ignored;
+  // A file of this name belongs to an earlier process that had our id.
+  fs::remove(temporary, ignored);
+  if (!createNewFile(temporary)) throw cannotOpenForWriting(path);
+  guardTemporaryFile(temporary);
+
+  const auto abandon = [&] {
+    fs::remove(temporary, ignored);
+    releaseTemporaryFile();
+  };
+  std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
+  try {
+    if (!stream.is_open()) throw cannotOpenForWriting(path);
+    write(stream);
+  } catch (...) {
+    stream.close();
+    abandon();
+    throw;
+  }
+  stream.close();
+  if (existed) copyModeAndOwner(target, temporary);
+  else giveNewFileMode(temporary);
+  // The old file or the new one, whole, even across a power cut: the new
+  // content reaches the disk before the rename, and the rename after it.
+  if (stream.fail() || !syncToDisk(temporary)) {
+    abandon();
+    throw cannotWrite(path);
+  }
+  std::error_code error;
+  if (existed && fs::hard_link_count(target, error) > 1) {
+    // Replacing would split the links; the finished content is copied into
+    // the file itself instead, which every link then shows.
+    fs::copy_file(temporary, target, fs::copy_options::overwrite_existing, error);
+    if (!error && !syncToDisk(target)) error = std::make_error_code(std::errc::io_error);
+    abandon();
+  } else {
+    fs::rename(temporary, target, error);
+    if (error) abandon();
+    else releaseTemporaryFile();
+  }
+  if (error) throw cannotWrite(path);
+  syncToDisk(folder);
 }
 
 }  // namespace
 
-void loadFromFile(Transcoder& object, const std::filesystem::path& path) {
-  std::ifstream stream(path, std::ios::binary);
-  if (!stream.is_open()) throw FileException(FileException::kNoOffset, "Failed to open file " + quoted(path));
-  object.load(stream);
+void loadFromFile(Transcoder& object, const fs::path& path) {
+  std::ifstream stream;
+  if (!opensForReading(stream, path)) throw FileException(FileException::kNoOffset, "Failed to open file " + quoted(path));
+  readReporting(path, [&] { object.load(stream); });
 }
 
-void saveToFile(Transcoder& object, const std::filesystem::path& path) {
+void saveToFile(Transcoder& object, const fs::path& path) {
   writeFileAtomically(path, [&object](std::ostream& stream) {
     object.encodeInit();
     object.encode(stream);
   });
 }
 
-void openForLazyLoad(Transcoder& object, std::ifstream& stream, const std::filesystem::path& path) {
-  stream.open(path, std::ios::binary);
-  if (!stream.is_open()) throw FileException(FileException::kNoOffset, "Failed to open file " + quoted(path));
+void openForLazyLoad(Transcoder& object, std::ifstream& stream, const fs::path& path) {
+  if (!opensForReading(stream, path)) throw FileException(FileException::kNoOffset, "Failed to open file " + quoted(path));
   try {
-    object.decode(stream);
+    readReporting(path, [&] { object.decode(stream); });
   } catch (...) {
     stream.close();
     throw;
   }
 }
 
-void writeFileAtomically(const std::filesystem::path& path, const std::function<void(std::ostream&)>& write) {
-  const std::filesystem::path temporary = temporaryFor(path);
-  std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
-  if (!stream.is_open()) {
-    throw FileException(FileException::kNoOffset, "Failed to open file for writing " + quoted(path));
-  }
-  std::error_code ignored;
-  try {
-    write(stream);
-  } catch (...) {
-    stream.close();
-    std::filesystem::remove(temporary, ignored);
-    throw;
-  }
-  stream.close();
-  std::error_code renamed;
-  if (!stream.fail()) std::filesystem::rename(temporary, path, renamed);
-  if (stream.fail() || renamed) {
-    std::filesystem::remove(temporary, ignored);
-    throw FileException(FileException::kNoOffset, "Failed to write file " + quoted(path));
+void writeFileAtomically(const fs::path& path, const std::function<void(std::ostream&)>& write) {
+  const fs::path target = followLinks(path);
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  switch (status.type()) {
+    case fs::file_type::not_found:
+      return replaceFile(path, target, false, write);
+    case fs::file_type::regular:
+      return replaceFile(path, target, true, write);
+    case fs::file_type::fifo:
+    case fs::file_type::character:
+    case fs::file_type::block:
+      return writeThrough(path, write);
+    case fs::file_type::directory:
+      throw cannotOpenForWriting(path, ": it is a folder");
+    case fs::file_type::socket:
+      throw cannotOpenForWriting(path, ": it is a socket");
+    default:
+      throw cannotOpenForWriting(path);
   }
 }
 

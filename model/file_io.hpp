@@ -25,6 +25,10 @@ void openForLazyLoad(Transcoder& object, std::ifstream& stream, const std::files
 // `path` only when `write` returned normally and everything reached the disk.
 // Otherwise the temporary is removed, the failure is rethrown (or reported as
 // a FileException) and whatever `path` held before is left untouched.
+// A symbolic link is followed and its target replaced; a replaced file keeps
+// its permission bits and owner, and a file with several hard links gets the
+// finished content copied in, so that the links stay. A FIFO or device is written in place, and a
+// folder or socket is refused: none of them is ever replaced.
 void writeFileAtomically(const std::filesystem::path& path, const std::function<void(std::ostream&)>& write);
 
 }  // namespace trot

@@ -1,0 +1,35 @@
+// The few file-system services that the standard library does not offer and
+// that safe replacement of an output file needs: flushing to the disk,
+// carrying a file's permissions over, telling whether a process still runs,
+// and removing a half-written file when the program is interrupted.
+#pragma once
+
+#include <filesystem>
+
+namespace trot {
+
+// Flushes the file's (or folder's) content to the disk. False when that
+// failed; the reason is left in errno.
+bool syncToDisk(const std::filesystem::path& path);
+
+// Gives `copy` the permission bits of `original`, and its owner and group
+// where that is allowed (it is silently skipped where not).
+void copyModeAndOwner(const std::filesystem::path& original, const std::filesystem::path& copy);
+
+// The permission bits that a newly created file gets (the umask applied).
+void giveNewFileMode(const std::filesystem::path& path);
+
+// Creates `path` as a new, empty file readable and writable by its owner;
+// false when anything already has that name or it cannot be created.
+bool createNewFile(const std::filesystem::path& path);
+
+long currentProcessId();
+// True only when it is sure that no process with this id runs any longer.
+bool processIsGone(long processId);
+
+// While a temporary file is being written, an interrupting signal (SIGINT,
+// SIGTERM, SIGHUP) removes it before the program ends as the signal says.
+void guardTemporaryFile(const std::filesystem::path& path);
+void releaseTemporaryFile();
+
+}  // namespace trot

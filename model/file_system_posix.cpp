@@ -1,0 +1,94 @@
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "model/file_system.hpp"
+
+namespace trot {
+
+namespace {
+
+// The signal handler may only read plain memory: the path is kept as bytes,
+// and an empty first byte means no file is being written.
+std::array<char, 4096> guardedPath{};
+volatile std::sig_atomic_t guarding = 0;
+
+constexpr std::array kInterruptions{SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void removeAndEnd(int signal) {
+  if (guarding != 0) ::unlink(guardedPath.data());
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
+void installHandlersOnce() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  for (const int signal : kInterruptions) {
+    struct sigaction previous {};
+    if (::sigaction(signal, nullptr, &previous) != 0) continue;
+    // A signal that the caller chose to ignore (nohup) stays ignored.
+    if (previous.sa_handler == SIG_IGN) continue;
+    std::signal(signal, removeAndEnd);
+  }
+}
+
+}  // namespace
+
+bool syncToDisk(const std::filesystem::path& path) {
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  const bool synced = ::fsync(descriptor) == 0;
+  const int reason = errno;
+  ::close(descriptor);
+  errno = reason;
+  return synced;
+}
+
+void copyModeAndOwner(const std::filesystem::path& original, const std::filesystem::path& copy) {
+  struct stat status {};
+  if (::stat(original.c_str(), &status) != 0) return;
+  // Owner first: changing it may clear the set-id bits that chmod then restores.
+  if (::chown(copy.c_str(), status.st_uid, status.st_gid) != 0) {
+    [[maybe_unused]] const int groupOnly = ::chown(copy.c_str(), static_cast<uid_t>(-1), status.st_gid);
+  }
+  [[maybe_unused]] const int changed = ::chmod(copy.c_str(), status.st_mode & 07777);
+}
+
+void giveNewFileMode(const std::filesystem::path& path) {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  [[maybe_unused]] const int changed = ::chmod(path.c_str(), 0666 & ~mask);
+}
+
+bool createNewFile(const std::filesystem::path& path) {
+  const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (descriptor < 0) return false;
+  ::close(descriptor);
+  return true;
+}
+
+long currentProcessId() { return static_cast<long>(::getpid()); }
+
+bool processIsGone(long processId) {
+  return processId > 0 && ::kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
+}
+
+void guardTemporaryFile(const std::filesystem::path& path) {
+  installHandlersOnce();
+  const std::string& text = path.native();
+  if (text.size() >= guardedPath.size()) return;
+  guarding = 0;
+  std::memcpy(guardedPath.data(), text.c_str(), text.size() + 1);
+  guarding = 1;
+}
+
+void releaseTemporaryFile() { guarding = 0; }
+
+}  // namespace trot
