@@ -109,7 +109,15 @@ void Character::copyFrom(const Character& source, ArtCopies& artCopies, QuoteCop
   }
 }
 
+void checkEntryCount(std::size_t count, const std::string& owner, const char* entries) {
+  if (count <= kMostEntries) return;
+  throw FileException(FileException::kNoOffset, "Failed to encode " + owner + ": " + std::to_string(count) + " " +
+                                                    entries + ", a file holds at most " + std::to_string(kMostEntries));
+}
+
 void Character::encodeInit() {
+  checkEntryCount(arts.size(), "character '" + name + "'", "arts");
+  checkEntryCount(quotes.size(), "character '" + name + "'", "quotes");
   ownedArtCount = countOwnedBy(arts, id);
   ownedQuoteCount = countOwnedBy(quotes, id);
   for (const auto& art : arts) art->encodeInit();

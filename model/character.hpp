@@ -21,6 +21,13 @@ namespace trot {
 using ArtHook = TranscoderHook<AsciiArtMeta>;
 using QuoteHook = TranscoderHook<Quote>;
 
+// Counts of ponies, and of a pony's arts and quotes, are 16 bits wide in
+// the file: encodeInit refuses anything larger rather than lose the rest.
+constexpr std::size_t kMostEntries = 0xFFFF;
+
+// Throws FileException naming the limit when `count` passes it.
+void checkEntryCount(std::size_t count, const std::string& owner, const char* entries);
+
 // Source slot (by identity) to its copy, for the duration of one merge, so
 // that what was shared in the source stays shared in the copy.
 using ArtCopies = std::unordered_map<const ArtHook*, std::shared_ptr<ArtHook>>;
@@ -67,6 +74,7 @@ class Character final : public Transcoder {
   // what `source` owned.
   void copyFrom(const Character& source, ArtCopies& artCopies, QuoteCopies& quoteCopies);
 
+  // Throws FileException for more than kMostEntries arts or quotes.
   void encodeInit() override;
   void encode(std::ostream& stream) override;
   void load(std::istream& stream) override;

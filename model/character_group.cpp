@@ -36,6 +36,7 @@ void CharacterGroup::merge(const CharacterGroup& other) {
 }
 
 void CharacterGroup::encodeInit() {
+  checkEntryCount(characters.size(), "character group", "characters");
   for (auto& character : characters) character.encodeInit();
 }
 

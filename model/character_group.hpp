@@ -37,6 +37,7 @@ class CharacterGroup final : public Transcoder {
   // Arts and quotes shared between them stay shared between the copies.
   void merge(const CharacterGroup& other);
 
+  // Throws FileException for more than kMostEntries characters.
   void encodeInit() override;
   void encode(std::ostream& stream) override;
   void load(std::istream& stream) override;
