@@ -118,10 +118,9 @@ std::uint8_t checkSide(const Items& items, const std::array<SideKey, 4>& group) 
   return firstSize;
 }
 
-std::uint32_t linkCodePoint(const Items& items, std::string_view key) {
-  const auto found = items.find(key);
-  if (found == items.end()) return 0;
-  std::string_view value = found->second.front();
+// The item must be there; an empty value is a style without that connector.
+std::uint32_t linkCodePoint(const Items& items, const char* key) {
+  std::string_view value = requireKey(items, key).front();
   return decodeNext(value);
 }
 
@@ -163,6 +162,9 @@ void parseBalloon(Bubble& bubble, std::string_view text) {
   const std::size_t bottomHeight = checkBorder(items, kBottom);
   const std::uint8_t leftWidth = checkSide(items, kWest);
   const std::uint8_t rightWidth = checkSide(items, kEast);
+  const std::uint32_t linkSlash = linkCodePoint(items, "/");
+  const std::uint32_t linkBackslash = linkCodePoint(items, "\\");
+  const std::uint32_t linkX = linkCodePoint(items, "X");
 
   Bubble built;
   for (const auto& group : {kTop, kBottom}) {
@@ -175,9 +177,9 @@ void parseBalloon(Bubble& bubble, std::string_view text) {
   built.bottomHeight = static_cast<std::uint8_t>(bottomHeight);
   built.leftWidth = leftWidth;
   built.rightWidth = rightWidth;
-  built.linkSlash = linkCodePoint(items, "/");
-  built.linkBackslash = linkCodePoint(items, "\\");
-  built.linkX = linkCodePoint(items, "X");
+  built.linkSlash = linkSlash;
+  built.linkBackslash = linkBackslash;
+  built.linkX = linkX;
   bubble = std::move(built);
 }
 

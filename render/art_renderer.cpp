@@ -121,7 +121,10 @@ void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, c
   writeRows(art, output, format, [&](const ArtCell& cell) {
     if (drawBubble) {
       format.reset(output);
-      output << encodeUtf8(bubble.linkFor(cell.connectorSlash));
+      // A style without connectors (an empty item) leaves a blank, never a NUL.
+      const std::uint32_t link = bubble.linkFor(cell.connectorSlash);
+      if (link == 0) output.put(' ');
+      else output << encodeUtf8(link);
     } else {
       format.setBackground(output, Color::defaultColor());
       output.put(' ');

@@ -16,6 +16,8 @@ namespace {
 const std::string kSides = "nww:(\nw:(\nsww:(\nww:(\nnee:)\ne:)\nsee:)\nee:)\n";
 const std::string kTop = "nw:.\nnnw:-\nn:-\nnne:-\nne:.\n";
 const std::string kBottom = "sw:'\nssw:-\ns:-\nsse:-\nse:'\n";
+// Connector items must be there; an empty one means a style without it.
+const std::string kLinks = "/:\n\\:\nX:\n";
 
 Bubble parsed(std::string_view text) {
   Bubble bubble;
@@ -25,7 +27,7 @@ Bubble parsed(std::string_view text) {
 
 // Why `text` is refused; the bubble it was read into is left as it was.
 std::string failure(std::string_view text) {
-  Bubble bubble = parsed(kSides + kTop + kBottom);
+  Bubble bubble = parsed(kLinks + kSides + kTop + kBottom);
   try {
     parseBalloon(bubble, text);
   } catch (const Bubble::ParseException& error) {
@@ -55,8 +57,8 @@ TEST(BalloonText, PiecesAreTakenAsWritten) {
   EXPECT_EQ(bubble.rightWidth, 2);
 }
 
-TEST(BalloonText, MissingConnectorsAndEveryKindOfLineEnd) {
-  const std::string text = kSides + "\r\n\r\n" + kTop + "\r" + kBottom;
+TEST(BalloonText, EmptyConnectorsAndEveryKindOfLineEnd) {
+  const std::string text = kLinks + kSides + "\r\n\r\n" + kTop + "\r" + kBottom;
   std::string crlf;
   for (const char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   for (const auto& variant : {text, crlf}) {
@@ -91,12 +93,14 @@ TEST(BalloonText, RuleViolations) {
       {"nww:(\nw:(\nsww:(\nww:(\nnee:)\ne:)\nsee:)\nee:\u2502\u2502\n" + kTop + kBottom,
        "Size of nee(1) doesnt equal size of ee(2)"},
       {kSides + tall + kBottom, "Count of nw(256) is more than 255"},
+      {kSides + kTop + kBottom, "Cant find key /"},
+      {"/:/\n\\:\\\n" + kSides + kTop + kBottom, "Cant find key X"},
   };
   for (const auto& c : cases) EXPECT_EQ(failure(c.text), c.message) << c.text.substr(0, 40);
 }
 
 TEST(BalloonText, WriterLayout) {
-  Bubble bubble = parsed("/:/\n\\:\\\n" + kSides + kTop + kBottom);
+  Bubble bubble = parsed("/:/\n\\:\\\nX:\n" + kSides + kTop + kBottom);
   bubble.nw = {"a", "b"};
   std::ostringstream text;
   writeBalloon(bubble, text);

@@ -96,7 +96,8 @@ TEST(ArtRenderer, DrawsIndentsAndEmptyArts) {
 
 TEST(ArtRenderer, WritesConnectorsInUtf8) {
   const std::pair<std::uint32_t, std::string> cases[] = {
-      {'/', "/"}, {0xE9, "\xc3\xa9"}, {0x2571, "\xe2\x95\xb1"}, {0x1F434, "\xf0\x9f\x90\xb4"}, {0x110000, ""}};
+      {'/', "/"}, {0xE9, "\xc3\xa9"}, {0x2571, "\xe2\x95\xb1"}, {0x1F434, "\xf0\x9f\x90\xb4"}, {0x110000, ""},
+      {0, " "}};  // a style without connectors, never a NUL
   for (const auto& [codePoint, bytes] : cases) {
     Bubble bubble;
     bubble.linkSlash = codePoint;
