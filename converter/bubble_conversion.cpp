@@ -9,6 +9,7 @@
 #include "model/bubble.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
+#include "model/skipped_inputs.hpp"
 
 namespace trot {
 
@@ -51,13 +52,15 @@ void convertBubbles(const Path& inFolder, const Path& outFolder, std::ostream& o
   }
 
   std::map<std::string, BubbleTypes> styles;
-  for (const auto& entry : std::filesystem::directory_iterator(inFolder)) {
-    if (!entry.is_regular_file()) continue;
+  for (const FolderEntry& entry : listFolder(inFolder)) {
+    if (!entry.isRegularFile() && !entry.problem) continue;
     try {
-      readBalloonFile(entry.path(), styles);
+      entry.checkReadable();
+      readBalloonFile(entry.path, styles);
     } catch (const Exception& failure) {
-      out << "Failed to process bubble '" << quotedPath(entry.path()) << "': ";
+      out << "Failed to process bubble '" << quotedPath(entry.path) << "': ";
       failure.print(out);
+      recordSkippedInput();
     }
   }
 
@@ -76,6 +79,7 @@ void convertBubbles(const Path& inFolder, const Path& outFolder, std::ostream& o
     } catch (const Exception& failure) {
       out << "Failed to save bubble '" << name << "': ";
       failure.print(out);
+      recordSkippedInput();
     }
   }
   out << "Processed " << written << " bubbles\n";
@@ -89,12 +93,13 @@ void serializeBubbles(const Path& inFolder, const Path& outFolder, std::ostream&
   }
 
   unsigned written = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(inFolder)) {
-    if (!entry.is_regular_file()) continue;
+  for (const FolderEntry& entry : listFolder(inFolder)) {
+    if (!entry.isRegularFile() && !entry.problem) continue;
     try {
+      entry.checkReadable();
       BubbleTypes style;
-      loadFromFile(style, entry.path());
-      const Path base = outFolder / entry.path().stem();
+      loadFromFile(style, entry.path);
+      const Path base = outFolder / entry.path.stem();
       if (style.hasSay()) {
         writeBalloonFile(withSuffix(base, ".say"), style.getSay());
         ++written;
@@ -104,8 +109,9 @@ void serializeBubbles(const Path& inFolder, const Path& outFolder, std::ostream&
         ++written;
       }
     } catch (const Exception& failure) {
-      out << "Failed to process bubble: " << quotedPath(entry.path().filename()) << '\n';
+      out << "Failed to process bubble: " << quotedPath(entry.path.filename()) << '\n';
       failure.print(out);
+      recordSkippedInput();
     }
   }
   out << "### Serialized " << written << " bubbles\n";

@@ -1,6 +1,9 @@
 #include "converter/dispatch.hpp"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <iostream>
 #include <string_view>
 #include <vector>
 
@@ -8,6 +11,7 @@
 #include "converter/pony_conversion.hpp"
 #include "converter/pony_serialization.hpp"
 #include "converter/resource_commands.hpp"
+#include "model/skipped_inputs.hpp"
 #include "model/exception.hpp"
 
 namespace trot {
@@ -73,11 +77,15 @@ void printUsage(const char* program, std::ostream& out) {
   out << program << " serializebubbles <IN BUBBLES FOLDER> <OUT ORG BUBBLES FOLDER>\n";
 }
 
-int runTrotconv(int argc, const char* const* argv) {
-  if (argc < 1) return -1;
+namespace {
+
+constexpr int kExitSkipped = 1;
+constexpr int kExitFailure = -1;
+
+int runGuarded(int argc, const char* const* argv) {
   try {
     if (argc < 4 || !runCommand(argc, argv, std::cout)) printUsage(argv[0], std::cout);
-    return 0;
+    return anyInputSkipped() ? kExitSkipped : 0;
   } catch (const Exception& failure) {
     std::cout.flush();
     failure.print(std::cerr);
@@ -87,7 +95,23 @@ int runTrotconv(int argc, const char* const* argv) {
     std::cout.flush();
     std::cerr << failure.what() << '\n';
   }
-  return -1;
+  return kExitFailure;
+}
+
+}  // namespace
+
+int runTrotconv(int argc, const char* const* argv) {
+  if (argc < 1) return kExitFailure;
+  forgetSkippedInputs();
+  const int status = runGuarded(argc, argv);
+  // Messages that never arrived (a full disk, a closed descriptor) are a
+  // failure too; a reader that went away is not worth a word.
+  errno = 0;
+  if (std::cout.flush()) return status;
+  if (errno != EPIPE) {
+    std::cerr << "trotconv: write error: " << std::strerror(errno != 0 ? errno : EIO) << '\n' << std::flush;
+  }
+  return kExitFailure;
 }
 
 }  // namespace trot

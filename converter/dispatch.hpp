@@ -7,7 +7,9 @@
 namespace trot {
 
 // Runs one command line and gives the exit status: 0 for every normal end,
-// the usage screen included; -1 when a failure reached the top.
+// the usage screen included; 1 when an input was refused or skipped (each
+// is reported); -1 when a failure reached the top or the messages could not
+// be written.
 int runTrotconv(int argc, const char* const* argv);
 
 void printUsage(const char* program, std::ostream& out = std::cout);

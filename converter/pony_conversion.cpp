@@ -23,8 +23,10 @@ void convertPonies(const std::vector<std::filesystem::path>& artFolders, const s
   reader.readQuoteFolder(quoteFolder);
 
   CharacterGroup& group = reader.group;
-  out << "Processed " << group.characterCount() << " characters\n";
+  // Checked before the count is printed: a group too large for the file is
+  // refused as a whole.
   group.encodeInit();
+  out << "Processed " << group.characterCount() << " characters\n";
   writeOutputFile(
       output, [&](std::ostream& stream) { group.encode(stream); },
       [&] { throw NullException("Failed to open file for writing to " + output.string()); });

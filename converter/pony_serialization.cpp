@@ -7,6 +7,7 @@
 #include "model/character_group.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
+#include "model/skipped_inputs.hpp"
 #include "render/art_renderer.hpp"
 #include "render/color_format.hpp"
 
@@ -66,6 +67,7 @@ class PonySerialization {
       } catch (const Exception& failure) {
         out_ << "Failed to process art: " << character.name << ':' << index << '\n';
         failure.print(out_);
+        recordSkippedInput();
       }
     }
     const std::string artNameLine = joinArtNames(artNames);
@@ -79,6 +81,7 @@ class PonySerialization {
       } catch (const Exception& failure) {
         out_ << "Failed to process quote: " << character.name << ':' << index << '\n';
         failure.print(out_);
+        recordSkippedInput();
       }
     }
   }
@@ -119,6 +122,7 @@ void serializePonies(const Path& input, const Path& artFolder, const Path& quote
   } catch (const Exception& failure) {
     out << "Failed to process character: " << quotedPath(input.filename()) << '\n';
     failure.print(out);
+    recordSkippedInput();
   }
   out << "### Serialized " << databases << " characters\n";
   out << "### Serialized " << serialization.arts << " arts\n";

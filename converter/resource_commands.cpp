@@ -7,6 +7,7 @@
 #include "model/character_group.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
+#include "model/skipped_inputs.hpp"
 
 namespace trot {
 
@@ -35,16 +36,17 @@ void serializeAll(const Path& in, const Path& out, std::ostream& messages) {
     return;
   }
   serializeBubbles(in / "bubbles", out / "balloons", messages);
-  for (const auto& entry : std::filesystem::directory_iterator(in)) {
-    if (!entry.is_regular_file() || entry.path().extension().string() != ".bin") continue;
-    const Path stem = entry.path().stem();
+  for (const FolderEntry& entry : listFolder(in)) {
+    if ((!entry.isRegularFile() && !entry.problem) || entry.path.extension().string() != ".bin") continue;
+    const Path stem = entry.path.stem();
     if (stem == "." || stem == "..") {
       // The art folder is named after the database and must stay inside `out`.
-      messages << "Failed to process character: " << quotedPath(entry.path().filename()) << '\n';
+      messages << "Failed to process character: " << quotedPath(entry.path.filename()) << '\n';
       NullException("Database name '" + stem.string() + "' cannot be used as an art folder name").print(messages);
+      recordSkippedInput();
       continue;
     }
-    serializePonies(entry.path(), out / stem, out / "quotes", messages);
+    serializePonies(entry.path, out / stem, out / "quotes", messages);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "model/art_text_reader.hpp"
 #include "model/exception.hpp"
+#include "model/skipped_inputs.hpp"
 #include "model/source_files.hpp"
 
 namespace trot {
@@ -32,26 +33,30 @@ std::vector<std::string> characterNames(const ArtHeader& header) {
 
 void PonySourceReader::readArtFolder(const Path& folder) {
   std::unordered_map<std::string, Character*> charactersByName;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    if (!entry.is_regular_file()) continue;
-    if (!entry.path().string().ends_with(".pony")) continue;
+  for (const FolderEntry& entry : listFolder(folder)) {
+    if (!entry.isRegularFile() && !entry.problem) continue;
+    if (!entry.path.string().ends_with(".pony")) continue;
     try {
-      readArt(entry.path(), charactersByName);
+      entry.checkReadable();
+      readArt(entry.path, charactersByName);
     } catch (const Exception& failure) {
-      messages_ << "Failed to process pony art '" << quotedPath(entry.path()) << "': ";
+      messages_ << "Failed to process pony art '" << quotedPath(entry.path) << "': ";
       failure.print(messages_);
+      recordSkippedInput();
     }
   }
 }
 
 void PonySourceReader::readQuoteFolder(const Path& folder) {
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    if (!entry.is_regular_file()) continue;
+  for (const FolderEntry& entry : listFolder(folder)) {
+    if (!entry.isRegularFile() && !entry.problem) continue;
     try {
-      readQuote(entry.path());
+      entry.checkReadable();
+      readQuote(entry.path);
     } catch (const Exception& failure) {
-      messages_ << "Failed to process pony quote '" << quotedPath(entry.path()) << "': ";
+      messages_ << "Failed to process pony quote '" << quotedPath(entry.path) << "': ";
       failure.print(messages_);
+      recordSkippedInput();
     }
   }
 }

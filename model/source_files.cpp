@@ -1,8 +1,10 @@
 #include "model/source_files.hpp"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
+#include "model/skipped_inputs.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
 
@@ -20,6 +22,26 @@ std::string quotedPath(const std::filesystem::path& path) {
 
 void reportNotADirectory(std::ostream& out, const std::filesystem::path& path) {
   out << "'" << quotedPath(path) << "' isnt a directory" << std::endl;
+  recordSkippedInput();
+}
+
+void FolderEntry::checkReadable() const {
+  if (problem) throw FileException(FileException::kNoOffset, "Failed to open file: " + problem.message());
+}
+
+std::vector<FolderEntry> listFolder(const std::filesystem::path& folder) {
+  std::vector<FolderEntry> entries;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    FolderEntry listed;
+    listed.path = entry.path();
+    listed.type = entry.status(listed.problem).type();
+    if (listed.type == std::filesystem::file_type::not_found) continue;
+    entries.push_back(std::move(listed));
+  }
+  std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
+    return a.path.filename().native() < b.path.filename().native();
+  });
+  return entries;
 }
 
 bool isDirectory(const std::filesystem::path& path) { return std::filesystem::is_directory(path); }
@@ -27,7 +49,12 @@ bool isDirectory(const std::filesystem::path& path) { return std::filesystem::is
 std::string readWholeFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw FileException(FileException::kNoOffset, "Failed to open file");
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  try {
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    // The standard file buffer throws on a read error (a folder, a bad disk).
+    throw FileException(FileException::kNoOffset, "Failed to read file");
+  }
 }
 
 std::vector<std::filesystem::path> findSubfolders(const std::filesystem::path& folder, std::string_view suffix,
@@ -37,9 +64,15 @@ std::vector<std::filesystem::path> findSubfolders(const std::filesystem::path& f
     reportNotADirectory(out, folder);
     return found;
   }
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    if (!entry.is_directory()) continue;
-    if (entry.path().string().ends_with(suffix)) found.push_back(entry.path());
+  for (const FolderEntry& entry : listFolder(folder)) {
+    if (!entry.path.string().ends_with(suffix)) continue;
+    if (entry.problem) {
+      out << "Failed to process folder '" << quotedPath(entry.path) << "': ";
+      FileException(FileException::kNoOffset, "Failed to open folder: " + entry.problem.message()).print(out);
+      recordSkippedInput();
+      continue;
+    }
+    if (entry.type == std::filesystem::file_type::directory) found.push_back(entry.path);
   }
   return found;
 }

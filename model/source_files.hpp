@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace trot {
@@ -15,19 +16,39 @@ namespace trot {
 // double quote and backslash inside it.
 std::string quotedPath(const std::filesystem::path& path);
 
-// Writes "'<quoted path>' isnt a directory" as one flushed line.
+// Writes "'<quoted path>' isnt a directory" as one flushed line, and counts
+// the folder as a skipped input.
 void reportNotADirectory(std::ostream& out, const std::filesystem::path& path);
+
+// One entry of a folder listing. `type` is what the entry leads to, links
+// followed; `problem` is set when that could not be found out (a link loop,
+// a denied folder): such an entry can only be reported.
+struct FolderEntry {
+  std::filesystem::path path;
+  std::filesystem::file_type type = std::filesystem::file_type::none;
+  std::error_code problem;
+
+  bool isRegularFile() const { return type == std::filesystem::file_type::regular; }
+  // Throws FileException "Failed to open file: <reason>" for an entry with a problem.
+  void checkReadable() const;
+};
+
+// The entries of `folder` in byte order of their names, so that the same
+// sources give the same output on every file system. An entry that leads
+// nowhere (a dangling link) is left out.
+std::vector<FolderEntry> listFolder(const std::filesystem::path& folder);
 
 // True for an existing folder; a missing path is simply not a folder.
 bool isDirectory(const std::filesystem::path& path);
 
 // The whole file as bytes; FileException "Failed to open file" when it
-// cannot be opened.
+// cannot be opened, "Failed to read file" when reading it fails.
 std::string readWholeFile(const std::filesystem::path& path);
 
 // The folders directly inside `folder` whose full path ends in `suffix`, in
-// listing order. A `folder` that is not a folder is reported on `out` and
-// gives an empty list.
+// byte order of their names. A `folder` that is not a folder, and an entry
+// with that ending that cannot be looked into, are reported on `out`; the
+// former gives an empty list.
 std::vector<std::filesystem::path> findSubfolders(const std::filesystem::path& folder, std::string_view suffix,
                                                   std::ostream& out);
 

@@ -112,11 +112,30 @@ TEST(TrotconvCli, MergeAppendsDatabasesInOrderAndWritesNothingWhenAnInputIsMissi
   EXPECT_BYTES(codecMerge({dir / "a.bin", dir / "b.bin"}), readFile(dir / "two.bin"));
   EXPECT_EQ(describeDatabase(dir / "two.bin"), (Names{"Thistle: thistle | Hello", "Burdock: | Hm", "Thistle:"}));
 
-  result = trotconv(dir, {"merge", "missing.bin", "b.bin", "out.bin"});
+  // A folder is no database either, and used to end the run with an abort.
+  for (const std::string input : {"missing.bin", "."}) {
+    result = trotconv(dir, {"merge", input, "b.bin", "out.bin"});
+    EXPECT_EQ(result.status, 255);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "File error: Failed to open file '" + input + "':\n");
+    EXPECT_FALSE(fs::exists(dir / "out.bin"));
+  }
+}
+
+// Counts are 16 bits wide in the file: more characters than that are refused
+// whole, where they used to be written modulo 65536 and reported as success.
+TEST(TrotconvCli, MergeRefusesMoreCharactersThanAFileHolds) {
+  TempDir dir;
+  CharacterGroup group;
+  for (int i = 0; i < 40000; ++i) group.addCharacter().name = "p";
+  saveToFile(group, dir / "big.bin");
+  dir.write("out.bin", "previous");
+
+  const auto result = trotconv(dir, {"merge", "big.bin", "big.bin", "out.bin"});
   EXPECT_EQ(result.status, 255);
-  EXPECT_EQ(result.out, "");
-  EXPECT_EQ(result.err, "File error: Failed to open file 'missing.bin':\n");
-  EXPECT_FALSE(fs::exists(dir / "out.bin"));
+  EXPECT_EQ(result.err, "File error: Failed to encode character group: 80000 characters, a file holds at most 65535:\n");
+  EXPECT_EQ(readFile(dir / "out.bin"), "previous");
+  EXPECT_EQ(folderContents(dir.path()), (Names{"big.bin", "out.bin"}));
 }
 
 TEST(TrotconvCli, ConvertPoniesGroupsArtsAndAttachesQuotes) {
@@ -162,11 +181,12 @@ TEST(TrotconvCli, ConvertPoniesReportsFilesItCannotUse) {
     int status;
     std::string err;
   };
+  // The refused art alone makes the status 1; an output that cannot be
+  // written stops the run.
   const Case cases[] = {
-      {"out.bin", 0, ""},
+      {"out.bin", 1, ""},
       {"nofolder/out.bin", 255, "Null error: Failed to open file for writing to nofolder/out.bin:\n"},
-      // Created, written, but it cannot take the place of a folder.
-      {"taken.bin", 255, "File error: Failed to write file 'taken.bin':\n"},
+      {"taken.bin", 255, "Null error: Failed to open file for writing to taken.bin:\n"},
   };
   for (const auto& c : cases) {
     const auto result = trotconv(dir, {"convertponies", "one", "quotes", c.output});
@@ -188,22 +208,27 @@ TEST(TrotconvCli, BubblesBothWays) {
   dir.write("balloons/notes.txt", valid);
   dir.write("balloons/ascii.SAY", valid);
   dir.write("balloons/broken.say", "nw:x\n");
+  // Without its X item a style used to print NUL bytes for the connector.
+  std::string noConnector = valid;
+  noConnector.erase(valid.find("X:"), valid.find('\n', valid.find("X:")) + 1 - valid.find("X:"));
+  dir.write("balloons/noconnector.say", noConnector);
 
   auto result = trotconv(dir, {"convertbubbles", "balloons", "out/bubbles"});
-  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.status, 1);
   std::string out = result.out;
   EXPECT_TRUE(out.ends_with("Processed 2 bubbles\n")) << out;
   const std::string untyped = "Null error: Failed to determine say/think type of file: balloons/";
   EXPECT_EQ(sortedLines(out),
             (Names{"Failed to process bubble '\"balloons/ascii.SAY\"': " + untyped + "ascii.SAY:",
                    "Failed to process bubble '\"balloons/broken.say\"': Bubble Parse error: Cant find key nww:",
+                   "Failed to process bubble '\"balloons/noconnector.say\"': Bubble Parse error: Cant find key X:",
                    "Failed to process bubble '\"balloons/notes.txt\"': " + untyped + "notes.txt:",
                    "Processed 2 bubbles"}));
   EXPECT_EQ(folderContents(dir / "out/bubbles"), (Names{"ascii.bin", "rounded.bin"}));
 
   dir.write("out/bubbles/junk.txt", "not a bubble style");
   result = trotconv(dir, {"serializebubbles", "out/bubbles", "back"});
-  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.status, 1);
   out = result.out;
   EXPECT_TRUE(out.ends_with("### Serialized 3 bubbles\n")) << out;
   EXPECT_NE(out.find("Failed to process bubble: \"junk.txt\"\nNull error: "), std::string::npos) << out;
@@ -226,12 +251,12 @@ TEST(TrotconvCli, SerializePoniesWritesArtAndQuoteFilesPerInput) {
   fs::create_directories(dir / "quotes/Thistle.2");  // a quote file that cannot be written
 
   const auto result = trotconv(dir, {"serializeponies", "missing.bin", "ponies.bin", "art", "quotes"});
-  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.status, 1);
   const std::string refused = "' cannot be used as a file name in the art folder:\n";
   EXPECT_EQ(result.out,
             "Failed to process character: \"missing.bin\"\nFile error: Failed to open file 'missing.bin':\n"
             "### Serialized 0 characters\n### Serialized 0 arts\n### Serialized 0 quotes\n"
-            "Failed to process quote: Thistle:1\nFile error: Failed to write file 'quotes/Thistle.2':\n"
+            "Failed to process quote: Thistle:1\nFile error: Failed to open file for writing: quotes/Thistle.2:\n"
             "Failed to process art: What?:1\nNull error: Art name '../escape" + refused +
             "Failed to process art: What?:2\nNull error: Art name 'sub/dir" + refused +
             "Failed to process art: What?:3\nNull error: Art name '.." + refused +
@@ -264,7 +289,7 @@ TEST(TrotconvCli, ConvertAllAndSerializeAllKeepFolderNames) {
   dir.write("bin/ponies.BIN", "skipped: the extension differs in case");
   fs::copy_file(dir / "bin/myttyponies.bin", dir / "bin/...bin");  // would name the folder ".."
   result = trotconv(dir, {"serializeall", "bin", "back"});
-  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.out.find("Failed to process character: \"...bin\"\nNull error: Database name '..' "),
             std::string::npos);
   EXPECT_EQ(folderContents(dir.path()), (Names{"back", "bin", "src"}));
@@ -276,8 +301,40 @@ TEST(TrotconvCli, ConvertAllAndSerializeAllKeepFolderNames) {
   // Without pony folders only the bubbles are converted.
   dir.write("onlyballoons/balloons/ascii.say", readFile(dir / "src/balloons/ascii.say"));
   result = trotconv(dir, {"convertall", "onlyballoons", "bin2"});
+  EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out, "Processed 1 bubbles\n");
   EXPECT_EQ(folderContents(dir / "bin2"), Names{"bubbles"});
+}
+
+// The same sources give the same bytes whatever order the file system lists
+// them in, and a link loop among them is one skipped file, not an abort.
+TEST(TrotconvCli, ConvertAllIsReproducibleAndSkipsLinkLoops) {
+  TempDir dir;
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"balloons/ascii.say", readFile(fs::path(TROT_CONVERTER_FIXTURES) / "balloons/ascii.say")},
+      {"balloons/ascii.think", readFile(fs::path(TROT_CONVERTER_FIXTURES) / "balloons/ascii.think")},
+      {"ttyponies/b.pony", artWith("NAME: Same\n")},
+      {"ttyponies/a.pony", artWith("NAME: Same\n")},
+      {"ttyponies/c.pony", artWith("NAME: Other\n")},
+      {"quotes/2", "a+c.\nsecond"},
+      {"quotes/1", "a.\nfirst"},
+  };
+  for (const auto& [name, bytes] : files) dir.write("one/" + name, bytes);
+  for (auto it = files.rbegin(); it != files.rend(); ++it) dir.write("two/" + it->first, it->second);
+  for (const char* tree : {"one", "two"}) {
+    fs::create_symlink("loop.pony", dir / tree / "ttyponies/loop.pony");
+    const auto result = trotconv(dir, {"convertall", tree, std::string(tree) + ".out"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.out.find("Failed to process pony art '\"" + std::string(tree) +
+                              "/ttyponies/loop.pony\"': File error: Failed to open file: Too many levels of "
+                              "symbolic links:\n"),
+              std::string::npos)
+        << result.out;
+  }
+  EXPECT_EQ(describeDatabase(dir / "one.out/ttyponies.bin"), (Names{"Same: a b | first | second", "Other: c | second"}));
+  for (const char* output : {"ttyponies.bin", "bubbles/ascii.bin"}) {
+    EXPECT_BYTES(readFile(dir / "one.out" / output), readFile(dir / "two.out" / output));
+  }
 }
 
 TEST(TrotconvCli, AMissingInputFolderStopsTheRun) {
@@ -295,7 +352,7 @@ TEST(TrotconvCli, AMissingInputFolderStopsTheRun) {
   };
   for (const auto& [args, out, created] : cases) {
     const auto result = trotconv(dir, args);
-    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, out);
     EXPECT_EQ(fs::exists(dir / "out"), created) << args[0];
     fs::remove_all(dir / "out");
@@ -304,6 +361,10 @@ TEST(TrotconvCli, AMissingInputFolderStopsTheRun) {
 
 TEST(TrotconvCli, FileSystemErrorsEndTheRunWithOneLine) {
   TempDir dir;
+  // Messages that cannot be written are a failure too.
+  const auto full = test::runProgram("/bin/sh", {"-c", "exec \"$0\" >/dev/full", TROTCONV_PATH}, dir.path());
+  EXPECT_EQ(full.status, 255);
+  EXPECT_EQ(full.err, "trotconv: write error: No space left on device\n");
   dir.write("plain", "a file where a folder should be");
   for (const Names& args :
        {Names{"convertbubbles", "in", "plain/out"}, Names{"serializeponies", "a.bin", "plain/art", "quotes"}}) {
