@@ -5,7 +5,11 @@
 namespace trot {
 
 PonyDatabase::PonyDatabase(const std::filesystem::path& path) {
-  if (!file_.open(path)) throw FileException(FileException::kNoOffset, "Failed to open file '" + path.string() + "'");
+  // A folder opens as a file on some systems, and then reads as nothing.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored) || !file_.open(path)) {
+    throw FileException(FileException::kNoOffset, "Failed to open file '" + path.string() + "'");
+  }
   group_.decode(stream_);
 }
 

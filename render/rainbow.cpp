@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <sstream>
+#include <utility>
 
 #include "model/utf8.hpp"
 
@@ -22,7 +23,8 @@ std::string rainbowText(std::string_view text, ColorFormat& format, const std::f
     text = rest;
   }
   format.reset(out);
-  return out.str();
+  // Moved out, not copied: the coloured text is many times the message.
+  return std::move(out).str();
 }
 
 }  // namespace trot

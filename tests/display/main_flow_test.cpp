@@ -194,6 +194,7 @@ TEST_F(TrotspeakRun, WriteAndReadErrorsAreReportedButAClosedPipeIsNot) {
       {"exec " + speak + " hi >&-", 255, "trotspeak: write error: Bad file descriptor\n"},
       {"exec " + speak + " - <.", 255, ":( File error: Failed to read standard input: Is a directory:\n"},
       {"exec " + speak + " - <&-", 255, ":( File error: Failed to read standard input: Bad file descriptor:\n"},
+      {"exec " + speak + " -c . hi", 255, ":( File error: Failed to open file '.':\n"},
       {"head -c 300000 /dev/zero | tr '\\0' a | " + speak + " - | exit 0", 0, ""},
       {"trap '' PIPE; head -c 300000 /dev/zero | tr '\\0' a | " + speak + " - | exit 0", 0, ""},
   };
