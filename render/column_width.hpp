@@ -1,7 +1,8 @@
-// How many terminal columns a character takes: 2 for East Asian wide and
-// fullwidth characters, 0 for combining marks and the zero-width joiner, 1 for
-// everything else. Text made only of one-column characters thus measures the
-// same as its code point count.
+// How many terminal columns a character takes, as terminals count them: 2 for
+// East Asian wide and fullwidth characters, 0 for combining marks, format
+// controls (zero-width spaces and joiners) and Hangul medial and final jamo,
+// 1 for everything else. Text made only of one-column characters thus
+// measures the same as its code point count.
 #pragma once
 
 #include <cstddef>

@@ -2,10 +2,16 @@
 """Writes render/column_width_table.cpp, the terminal column widths of all
 code points, from the Unicode character database.
 
+The widths are the ones terminals use, as the C library's wcwidth gives them:
 Wide (2): East Asian Width W or F, including the unassigned code points that
-EastAsianWidth.txt says default to W. Zero (0): general category Mn or Me
-(combining marks, which also covers the variation selectors) and U+200D, the
-zero-width joiner; zero wins over wide. Everything else is one column.
+EastAsianWidth.txt says default to W. Zero (0): general category Mn, Me or Cf
+(combining marks, variation selectors, zero-width spaces and joiners, format
+controls) and the Hangul medial vowels and final consonants (U+1160..U+11FF,
+U+D7B0..U+D7FF), which join the syllable before them; zero wins over wide.
+Also wide: U+3248..U+324F and U+4DC0..U+4DFF, which the C library draws
+wide although they are not W. One (1), although Cf: U+00AD, the soft
+hyphen, and the prepended concatenation marks of PropList.txt, which
+terminals show. Everything else is one column.
 
 The table is a sorted list of run starts, each packed as (first << 2) | width:
 a code point's width is that of the last run starting at or before it.
@@ -23,6 +29,12 @@ LIMIT = 0x110000
 # header); explicit entries in the file override them.
 DEFAULT_WIDE = [(0x3400, 0x4DBF), (0x4E00, 0x9FFF), (0xF900, 0xFAFF),
                 (0x20000, 0x2FFFD), (0x30000, 0x3FFFD)]
+
+# Not W in EastAsianWidth.txt, but drawn wide by the C library's wcwidth.
+ALSO_WIDE = [(0x3248, 0x324F), (0x4DC0, 0x4DFF)]
+# Medial vowels and final consonants: drawn inside the syllable they follow.
+HANGUL_JOINING = [(0x1160, 0x11FF), (0xD7B0, 0xD7FF)]
+SOFT_HYPHEN = 0x00AD
 
 
 def parse_range(text):
@@ -59,10 +71,23 @@ def read_widths(ucd):
                 continue
             first = range_start if name.endswith(', Last>') else code
             range_start = None
-            if category in ('Mn', 'Me'):
+            if category in ('Mn', 'Me', 'Cf'):
                 widths[first:code + 1] = b'\x00' * (code - first + 1)
 
-    widths[0x200D] = 0
+    for first, last in ALSO_WIDE:
+        widths[first:last + 1] = b'\x02' * (last - first + 1)
+    for first, last in HANGUL_JOINING:
+        widths[first:last + 1] = b'\x00' * (last - first + 1)
+    widths[SOFT_HYPHEN] = 1
+    with open(os.path.join(ucd, 'PropList.txt'), encoding='utf-8') as source:
+        for line in source:
+            line = line.split('#', 1)[0].strip()
+            if not line:
+                continue
+            field, value = (part.strip() for part in line.split(';'))
+            if value == 'Prepended_Concatenation_Mark':
+                first, last = parse_range(field)
+                widths[first:last + 1] = b'\x01' * (last - first + 1)
     return widths
 
 
