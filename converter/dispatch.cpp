@@ -93,7 +93,7 @@ int runGuarded(int argc, const char* const* argv) {
     // Folders that cannot be listed or created end the run like any other
     // failure that reaches the top: one line on standard error.
     std::cout.flush();
-    std::cerr << failure.what() << '\n';
+    std::cerr << escapeControlBytes(failure.what()) << '\n';
   }
   return kExitFailure;
 }

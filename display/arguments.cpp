@@ -4,6 +4,8 @@
 #include <iterator>
 #include <string_view>
 
+#include "render/terminal_safe_text.hpp"
+
 namespace trot {
 
 namespace {
@@ -82,7 +84,7 @@ std::uint8_t textWidth(std::string_view name, std::string_view value) {
 }
 
 void debugLine(std::ostream& out, int index, std::string_view text) {
-  out << "DEBUG: " << index << "   " << text << '\n' << std::flush;
+  out << "DEBUG: " << index << "   " << terminalSafeText(text) << '\n' << std::flush;
 }
 
 }  // namespace
@@ -111,16 +113,23 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
   if (args.debug) debugOut << "DEBUG: " << argc << " Arg Count" << '\n' << std::flush;
   if (argc <= 1) return args;
 
+  // Every free word is kept, in order; piped text comes after them, on a
+  // line of its own.
+  std::string words;
+  bool anyWord = false;
+  std::string piped;
+  bool anyPipe = false;
+
   for (int i = 1; i < argc; ++i) {
     if (args.debug) debugLine(debugOut, i, argv[i]);
 
-    // Takes the next entry as the option's value; false when none is left.
+    // Takes the next entry as the option's value; an option that is the
+    // last entry keeps an empty value.
     auto takeValue = [&](std::string& field, bool echo) {
-      if (i + 1 >= argc) return false;
+      if (i + 1 >= argc) return;
       ++i;
       if (echo && args.debug) debugLine(debugOut, i, argv[i]);
       field = stripQuotes(argv[i]);
-      return true;
     };
 
     const Classified entry = classify(argv[i]);
@@ -150,22 +159,21 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
         // A missing value still names a file, the empty one, which then
         // fails to open.
         std::string file;
-        const bool taken = takeValue(file, true);
+        takeValue(file, true);
         args.charactersFiles.push_back(std::move(file));
-        if (!taken) return args;
         break;
       }
       case Option::Art:
         args.art = true;
-        if (!takeValue(args.artName, false)) return args;
+        takeValue(args.artName, false);
         break;
       case Option::Pony:
         args.pony = true;
-        if (!takeValue(args.ponyName, true)) return args;
+        takeValue(args.ponyName, true);
         break;
       case Option::Bubble:
         args.bubble = true;
-        if (!takeValue(args.bubbleFile, true)) return args;
+        takeValue(args.bubbleFile, true);
         break;
       case Option::Paths: args.paths = true; break;
       case Option::ListNames: args.listNames = true; break;
@@ -177,21 +185,29 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
         break;
       case Option::ListQuotes:
         args.listQuotes = true;
-        if (!takeValue(args.listPony, false)) return args;
+        takeValue(args.listPony, false);
         break;
       case Option::Pipe: {
-        std::string piped{std::istreambuf_iterator<char>(pipeIn), std::istreambuf_iterator<char>()};
-        if (args.debug) debugLine(debugOut, i, piped);
-        args.message = std::move(piped);
+        const std::string read{std::istreambuf_iterator<char>(pipeIn), std::istreambuf_iterator<char>()};
+        if (args.debug) debugLine(debugOut, i, read);
+        piped += read;
+        anyPipe = true;
         break;
       }
       case Option::Color: args.color = colorWhen(entry.name, settingValue()); break;
       case Option::Colors: args.colors = colorDepth(entry.name, settingValue()); break;
       case Option::Width: args.textWidth = textWidth(entry.name, settingValue()); break;
       case Option::Seed: args.seed = parseSeed(entry.name, settingValue()); break;
-      case Option::Free: args.message = stripQuotes(argv[i]); break;
+      case Option::Free:
+        if (anyWord) words += ' ';
+        words += stripQuotes(argv[i]);
+        anyWord = true;
+        break;
     }
   }
+  if (anyWord && anyPipe) args.message = words + '\n' + piped;
+  else if (anyWord) args.message = words;
+  else if (anyPipe) args.message = piped;
   return args;
 }
 

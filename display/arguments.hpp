@@ -55,11 +55,12 @@ struct Arguments {
   bool listBubbles = false;
 };
 
-// Unknown entries become the message, and a missing value of the older
-// options leaves its field empty. The colour and width options take their
-// value as "--name value" or "--name=value" and throw ArgumentException for
-// a value they cannot use. The debug trace goes to `debugOut`; the pipe
-// option reads `pipeIn` to its end.
+// Unknown entries become the message, joined by single spaces, with piped
+// text on the line after them; a missing value of the older options leaves
+// its field empty. The colour and width options take their value as
+// "--name value" or "--name=value" and throw ArgumentException for a value
+// they cannot use. The debug trace goes to `debugOut`; the pipe option reads
+// `pipeIn` to its end.
 Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugOut = std::cout,
                          std::istream& pipeIn = std::cin);
 

@@ -5,6 +5,7 @@
 #include "model/bubble.hpp"
 #include "model/file_io.hpp"
 #include "render/bubble_renderer.hpp"
+#include "render/terminal_safe_text.hpp"
 
 namespace trot {
 
@@ -35,16 +36,17 @@ void listPonies(PonySource& ponies, std::ostream& out) {
   out << ponies.size() << " Ponies:\n";
   for (std::size_t i = 0; i < ponies.size(); ++i) {
     const CharacterSummary pony = ponies.summary(i);
-    out << "\t'" << pony.name << "'  " << nameTabs(pony.name.size()) << "Arts: " << pony.artCount
+    const std::string name = terminalSafeText(pony.name);
+    out << "\t'" << name << "'  " << nameTabs(name.size()) << "Arts: " << pony.artCount
         << " \tQuotes: " << pony.quoteCount << '\n';
   }
   out << '\n' << std::flush;
 }
 
 void listArts(PonySource& ponies, Character& pony, std::ostream& out) {
-  out << "Pony '" << pony.name << "' " << pony.artCount() << " art variants:\n";
+  out << "Pony '" << terminalSafeText(pony.name) << "' " << pony.artCount() << " art variants:\n";
   const auto count = static_cast<std::uint16_t>(pony.artCount());
-  for (std::uint16_t j = 0; j < count; ++j) out << '\t' << ponies.artName(pony, j) << '\n';
+  for (std::uint16_t j = 0; j < count; ++j) out << '\t' << terminalSafeText(ponies.artName(pony, j)) << '\n';
   out << std::flush;
 }
 
@@ -66,13 +68,13 @@ std::vector<std::string_view> quoteLines(std::string_view text) {
 }
 
 void listQuotes(PonySource& ponies, Character& pony, std::ostream& out) {
-  out << "Pony '" << pony.name << "' " << pony.quoteCount() << " quotes:\n";
+  out << "Pony '" << terminalSafeText(pony.name) << "' " << pony.quoteCount() << " quotes:\n";
   const auto count = static_cast<std::uint16_t>(pony.quoteCount());
   for (std::uint16_t k = 0; k < count; ++k) {
     const auto lines = quoteLines(ponies.quote(pony, k).text);
     const char* mark = lines.size() < 2 ? "\"" : "\"\"\"";
     out << " #" << k << '\t' << mark;
-    for (std::size_t l = 0; l < lines.size(); ++l) out << (l == 0 ? "" : "\n\t   ") << lines[l];
+    for (std::size_t l = 0; l < lines.size(); ++l) out << (l == 0 ? "" : "\n\t   ") << terminalSafeText(lines[l]);
     out << mark << '\n';
   }
   out << std::flush;
@@ -80,7 +82,7 @@ void listQuotes(PonySource& ponies, Character& pony, std::ostream& out) {
 
 void listBubbles(const std::vector<std::filesystem::path>& files, std::ostream& out) {
   for (const auto& file : files) {
-    out << "---- Bubble Type: " << file.stem().string() << " -------\n" << std::flush;
+    out << "---- Bubble Type: " << terminalSafeText(file.stem().string()) << " -------\n" << std::flush;
     BubbleTypes styles;
     loadFromFile(styles, file);
     if (styles.hasSay()) sampleVariant(out, "\tSay:\n", styles.getSay());

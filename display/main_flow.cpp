@@ -29,6 +29,7 @@
 #include "model/file_io.hpp"
 #include "render/art_renderer.hpp"
 #include "render/rainbow.hpp"
+#include "render/terminal_safe_text.hpp"
 
 namespace trot {
 
@@ -224,7 +225,7 @@ int Run::operator()() {
   }
   if (args_.debug) {
     std::cout << "DEBUG: PONY:  " << static_cast<const void*>(&pony) << '\n' << std::flush;
-    debug("QUOTE: " + text);
+    debug("QUOTE: " + terminalSafeText(text));
   }
 
   if (!chosen.art) {
@@ -233,8 +234,12 @@ int Run::operator()() {
   }
   const AsciiArt& art = database.art(pony, *chosen.art);
   if (args_.info) {
-    std::cout << pony.name << ": art " << database.artName(pony, *chosen.art) << ", quote "
-              << static_cast<unsigned>(quoteIndex) + 1 << "/" << pony.quoteCount() << '\n';
+    std::cout << terminalSafeText(pony.name) << ": art " << terminalSafeText(database.artName(pony, *chosen.art));
+    if (quoteIndex == kNoQuote) {
+      std::cout << ", message\n";
+    } else {
+      std::cout << ", quote " << static_cast<unsigned>(quoteIndex) + 1 << "/" << pony.quoteCount() << '\n';
+    }
   }
 
   // Drawn straight into standard output, which holds it and writes it in
@@ -264,7 +269,7 @@ int runGuarded(int argc, const char* const* argv, OutputSink& sink) {
     failure.print(std::cerr);
   } catch (const std::exception& failure) {
     sink.dropPicture();
-    std::cerr << ":( " << failure.what() << '\n';
+    std::cerr << ":( " << escapeControlBytes(failure.what()) << '\n';
   }
   std::cerr << std::flush;
   return kExitFailure;

@@ -1,5 +1,7 @@
 #include "model/exception.hpp"
 
+#include "model/utf8.hpp"
+
 namespace trot {
 
 namespace {
@@ -10,9 +12,38 @@ std::string withOffset(std::int64_t offset, const std::string& message) {
   return message + " at offset #" + std::to_string(low);
 }
 
+void appendEscaped(std::string& out, std::string_view bytes) {
+  constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+  for (const char byte : bytes) {
+    const auto value = static_cast<unsigned char>(byte);
+    out += "\\x";
+    out += kHexDigits[value >> 4];
+    out += kHexDigits[value & 0xF];
+  }
+}
+
 }  // namespace
 
-void Exception::print(std::ostream& stream) const { stream << typeName() << " error: " << message_ << ":\n"; }
+std::string escapeControlBytes(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  while (!text.empty()) {
+    const std::string_view before = text;
+    const std::uint32_t codePoint = decodeStrict(text);
+    const std::string_view bytes = before.substr(0, before.size() - text.size());
+    const bool control = codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F) || codePoint == kInvalidByte;
+    if (control) {
+      appendEscaped(out, bytes);
+    } else {
+      out += bytes;
+    }
+  }
+  return out;
+}
+
+void Exception::print(std::ostream& stream) const {
+  stream << typeName() << " error: " << escapeControlBytes(message_) << ":\n";
+}
 
 FileException::FileException(std::int64_t offset, const std::string& message)
     : Exception(withOffset(offset, message)), offset_(offset) {}

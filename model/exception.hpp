@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace trot {
 
@@ -17,12 +18,18 @@ class Exception {
   virtual const char* typeName() const = 0;
   const std::string& message() const { return message_; }
 
-  // Writes "<type> error: <message>:\n" and nothing else.
+  // Writes "<type> error: <message>:\n" and nothing else; the message
+  // passes through escapeControlBytes, since it may quote any input.
   void print(std::ostream& stream) const;
 
  private:
   std::string message_;
 };
+
+// `text` with every byte that could steer a terminal or would not show written
+// as \xNN: control bytes, DEL, C1 controls and bytes that are not part of
+// well-formed UTF-8. Everything else is kept as it is.
+std::string escapeControlBytes(std::string_view text);
 
 class FileException : public Exception {
  public:

@@ -43,6 +43,46 @@ std::uint32_t decodeNext(std::string_view& bytes) {
   return codePoint;
 }
 
+std::uint32_t decodeStrict(std::string_view& bytes) {
+  const unsigned lead = static_cast<unsigned char>(bytes.front());
+  if (lead < 0x80) {
+    bytes.remove_prefix(1);
+    return lead;
+  }
+  // The range of the second byte rules out overlong forms, surrogates and
+  // values beyond U+10FFFF (RFC 3629, section 4).
+  std::size_t following = 0;
+  unsigned low = 0x80;
+  unsigned high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    following = 1;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    following = 2;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    following = 3;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  }
+  if (following == 0 || following >= bytes.size()) {
+    bytes.remove_prefix(1);
+    return kInvalidByte;
+  }
+  std::uint32_t codePoint = lead & (0x3Fu >> following);
+  for (std::size_t i = 1; i <= following; ++i) {
+    const unsigned byte = static_cast<unsigned char>(bytes[i]);
+    const bool inRange = i == 1 ? byte >= low && byte <= high : (byte & 0xC0u) == 0x80u;
+    if (!inRange) {
+      bytes.remove_prefix(1);
+      return kInvalidByte;
+    }
+    codePoint = (codePoint << 6) | (byte & 0x3Fu);
+  }
+  bytes.remove_prefix(following + 1);
+  return codePoint;
+}
+
 std::size_t countCodePoints(std::string_view bytes) {
   std::size_t count = 0;
   while (!bytes.empty() && decodeNext(bytes) != 0) ++count;

@@ -22,4 +22,15 @@ std::size_t countCodePoints(std::string_view bytes);
 // Standard UTF-8 form; a value of 0x110000 or above gives no bytes.
 std::string encodeUtf8(std::uint32_t codePoint);
 
+// What decodeStrict gives for a byte that does not start a well-formed
+// sequence.
+inline constexpr std::uint32_t kInvalidByte = 0xFFFFFFFF;
+
+// Takes the next character off the front of a non-empty `bytes` as a
+// terminal reads UTF-8: a well-formed sequence gives its code point; any other
+// byte, the lead of a cut-short sequence included, is taken alone and gives
+// kInvalidByte, so it never swallows the byte after it. Nothing stored
+// depends on this; it is for showing text.
+std::uint32_t decodeStrict(std::string_view& bytes);
+
 }  // namespace trot

@@ -6,6 +6,7 @@
 #include "model/utf8.hpp"
 #include "render/bubble_renderer.hpp"
 #include "render/palette.hpp"
+#include "render/terminal_safe_text.hpp"
 
 namespace trot {
 
@@ -121,10 +122,9 @@ void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, c
   writeRows(art, output, format, [&](const ArtCell& cell) {
     if (drawBubble) {
       format.reset(output);
-      // A style without connectors (an empty item) leaves a blank, never a NUL.
-      const std::uint32_t link = bubble.linkFor(cell.connectorSlash);
-      if (link == 0) output.put(' ');
-      else output << encodeUtf8(link);
+      // No connector, or one that is a control, leaves a blank, never a NUL.
+      const std::string link = terminalSafeText(encodeUtf8(bubble.linkFor(cell.connectorSlash)));
+      output << (link.empty() ? std::string_view(" ") : std::string_view(link));
     } else {
       format.setBackground(output, Color::defaultColor());
       output.put(' ');

@@ -6,6 +6,8 @@
 
 #include "render/column_width.hpp"
 #include "render/line_breaker.hpp"
+#include "render/terminal_safe_text.hpp"
+#include "render/text_piece.hpp"
 
 namespace trot {
 
@@ -62,42 +64,77 @@ void writeBorder(std::ostream& output, const Border& border, std::size_t inner) 
   }
 }
 
-// The printable part of a line: without a formatter, escape sequences and
-// control bytes go; with one, the colours stay and only line ends go.
-void writeVisible(std::ostream& output, std::string_view text, bool keepEscapes) {
-  while (!text.empty()) {
-    if (!keepEscapes && skipEscape(text)) continue;
-    const char byte = text.front();
-    text.remove_prefix(1);
-    const bool keep = keepEscapes ? byte != '\n' && byte != '\r' : static_cast<unsigned char>(byte) >= 0x20;
-    if (keep) output.put(byte);
-  }
-}
-
 void writeSpaces(std::ostream& output, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) output.put(' ');
 }
 
-std::string_view sidePiece(const std::string& element) {
-  return std::string_view(element).substr(0, kSidePieceBytes);
+// The printable part of a line: characters, tabs as spaces, and colours only
+// when they are wanted. `breakWidth` is the width the line was broken for,
+// which bounds its tabs.
+void writeVisible(std::ostream& output, std::string_view text, bool keepColours, std::size_t breakWidth) {
+  std::size_t column = 0;
+  while (!text.empty()) {
+    std::size_t run = 0;
+    while (run < text.size() && isPlainAscii(text[run])) ++run;
+    if (run > 0) {
+      output.write(text.data(), static_cast<std::streamsize>(run));
+      column += run;
+      text.remove_prefix(run);
+      continue;
+    }
+    const TextPiece piece = nextPiece(text);
+    switch (piece.kind) {
+      case PieceKind::Character:
+        output << shownBytes(piece);
+        column += columnWidth(piece.codePoint);
+        break;
+      case PieceKind::Tab: {
+        const std::size_t spaces = tabColumns(column, breakWidth);
+        writeSpaces(output, spaces);
+        column += spaces;
+        break;
+      }
+      case PieceKind::Colour:
+        if (keepColours) output << piece.bytes;
+        break;
+      case PieceKind::LineBreak:
+      case PieceKind::Hidden: break;
+    }
+  }
+}
+
+// A style file is shared like a database: its pieces are printed only as
+// far as they cannot steer the terminal.
+Bubble terminalSafePieces(const Bubble& bubble) {
+  Bubble safe = bubble;
+  for (auto* element : {&safe.nw, &safe.nnw, &safe.n, &safe.nne, &safe.ne, &safe.sw, &safe.ssw, &safe.s, &safe.sse,
+                        &safe.se}) {
+    for (std::string& line : *element) line = terminalSafeText(line);
+  }
+  for (auto* side : {&safe.nww, &safe.w, &safe.sww, &safe.ww, &safe.nee, &safe.e, &safe.see, &safe.ee}) {
+    *side = terminalSafeText(std::string_view(*side).substr(0, kSidePieceBytes));
+  }
+  return safe;
 }
 
 }  // namespace
 
-void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view text, std::uint8_t width,
+void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, std::uint8_t width,
                   ColorFormat* format) {
+  const Bubble bubble = terminalSafePieces(style);
   const Border top{bubble.nw, bubble.nnw, bubble.n, bubble.nne, bubble.ne, bubble.topHeight, "Top element"};
   const Border bottom{bubble.sw, bubble.ssw, bubble.s, bubble.sse, bubble.se, bubble.bottomHeight,
                       "Bottom element"};
 
   const std::size_t overhead = std::size_t{bubble.leftWidth} + bubble.rightWidth;
   const std::size_t available = width > overhead ? width - overhead : kFallbackTextWidth;
-  std::size_t lineWidth = measureWidth(text, available);
-  std::vector<Span> lines = breakLines(text, lineWidth);
+  const std::size_t breakWidth = measureWidth(text, available);
+  std::vector<Span> lines = breakLines(text, breakWidth);
   if (lines.empty()) lines.emplace_back();
 
   // Keep every row equally wide: a single character wider than the room
   // widens the bubble, and so do border corners wider than the text.
+  std::size_t lineWidth = breakWidth;
   for (const Span& line : lines) lineWidth = std::max(lineWidth, line.width);
   const std::size_t corners = std::max(widestCorners(top), widestCorners(bottom));
   if (corners > overhead) lineWidth = std::max(lineWidth, corners - overhead);
@@ -111,12 +148,12 @@ void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view t
     const std::string& right = lines.size() == 1 ? bubble.ee : first ? bubble.nee : last ? bubble.see : bubble.e;
 
     const std::size_t pad = lineWidth - lines[index].width;
-    output << sidePiece(left);
+    output << left;
     writeSpaces(output, pad / 2);
-    writeVisible(output, lines[index].text, format != nullptr);
+    writeVisible(output, lines[index].text, format != nullptr, breakWidth);
     if (format != nullptr) format->reset(output);
     writeSpaces(output, pad - pad / 2);
-    output << sidePiece(right) << '\n';
+    output << right << '\n';
   }
   writeBorder(output, bottom, inner);
 }

@@ -15,14 +15,15 @@ namespace trot {
 // `width` is the whole bubble's, sides included; when it leaves no room for
 // text (it is not wider than the two sides), the text gets 40 columns. A text
 // that fits is drawn exactly as wide as it is. A text without any line (it
-// starts with NUL) is drawn as one empty row.
+// starts with NUL) is drawn as one empty row. Tabs are drawn as spaces; no
+// control and no escape sequence but colours reaches the output, from the
+// text or from the style's pieces.
 //
-// `format` is given only for a text coloured by rainbowText: its escapes are
+// `format` is given only for a text coloured by rainbowText: its colours are
 // then kept and every text row ends its text with a colour reset. Without it,
-// escapes and control bytes are left out of the rows.
+// colours are left out of the rows too.
 //
-// Throws NullException when a border row's middle piece has no columns, and
-// whatever the line breaker throws for an escape it does not understand.
+// Throws NullException when a border row's middle piece has no columns.
 void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view text, std::uint8_t width,
                   ColorFormat* format);
 

@@ -1,72 +1,83 @@
 #include "render/line_breaker.hpp"
 
 #include <algorithm>
+#include <array>
 
-#include "model/utf8.hpp"
 #include "render/column_width.hpp"
+#include "render/text_piece.hpp"
 
 namespace trot {
 
 namespace {
 
-constexpr char kEscape = '\x1b';
 constexpr std::string_view kBreakCharacters = " /\\<>(){}[]";
-constexpr std::size_t kPaletteArguments = 7;
-constexpr std::size_t kQuotedEscapeBytes = 8;
+constexpr std::size_t kTabStop = 8;
 
 std::string withOffset(std::uint64_t offset, const std::string& message) {
   if (offset == LineBreakException::kNoOffset) return message;
   return message + " at offset " + std::to_string(offset);
 }
 
-bool isBreak(std::uint32_t codePoint) {
-  return codePoint < 0x80 && kBreakCharacters.find(static_cast<char>(codePoint)) != std::string_view::npos;
-}
+constexpr std::array<bool, 0x80> kIsBreak = [] {
+  std::array<bool, 0x80> table{};
+  for (const char c : kBreakCharacters) table[static_cast<unsigned char>(c)] = true;
+  return table;
+}();
+
+bool isBreak(std::uint32_t codePoint) { return codePoint < 0x80 && kIsBreak[codePoint]; }
 
 bool startsWithNul(std::string_view bytes) { return !bytes.empty() && bytes.front() == '\0'; }
 
-// A line feed can only be the last character of a token, where it takes no
-// column.
-unsigned tokenColumns(std::uint32_t codePoint) { return codePoint == '\n' ? 0 : columnWidth(codePoint); }
+bool takesNoPlace(PieceKind kind) { return kind == PieceKind::Colour || kind == PieceKind::Hidden; }
+
+// `second` follows `first` directly in the text.
+Span joined(const Span& first, const Span& second) {
+  if (first.text.empty()) return second;
+  return Span{first.width + second.width, std::string_view(first.text.data(), first.text.size() + second.text.size())};
+}
+
+// What is left of a token after a cut, measured for the start of a line.
+Span remeasured(std::string_view rest) { return nextToken(rest, 0); }
 
 }  // namespace
 
 LineBreakException::LineBreakException(std::uint64_t offset, const std::string& message)
     : Exception(withOffset(offset, message)), offset_(offset) {}
 
-bool skipEscape(std::string_view& bytes) {
-  if (bytes.empty() || bytes.front() != kEscape) return false;
-  bytes.remove_prefix(1);
-  if (bytes.empty()) return true;
-
-  if (bytes.starts_with("]P")) {
-    bytes.remove_prefix(2);
-    bytes.remove_prefix(std::min(kPaletteArguments, bytes.size()));
-    return true;
-  }
-  if (bytes.front() != '[') {
-    throw NullException("Unhandled escape condition '" + std::string(bytes.substr(0, kQuotedEscapeBytes)) + "'");
-  }
-  const std::size_t end = bytes.find_first_of(std::string_view("m\0", 2));
-  bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-  return true;
+std::size_t tabColumns(std::size_t column, std::size_t width) {
+  const std::size_t room = width > column ? width - column : 0;
+  return std::min(kTabStop - column % kTabStop, room);
 }
 
-Span nextToken(std::string_view& bytes) {
+bool isLineBreak(const Span& token) { return token.text == "\n" || token.text == "\r\n"; }
+
+Span nextToken(std::string_view& bytes, std::size_t column) {
   const std::string_view start = bytes;
   std::size_t width = 0;
   bool seenBreak = false;
   while (!bytes.empty() && !startsWithNul(bytes)) {
-    if (skipEscape(bytes)) continue;
-    const std::string_view beforeCharacter = bytes;
-    const std::uint32_t codePoint = decodeNext(bytes);
-    const bool breaks = isBreak(codePoint);
-    if (seenBreak && !breaks) {
-      bytes = beforeCharacter;
+    if (isPlainAscii(bytes.front())) {
+      const bool breaks = kIsBreak[static_cast<unsigned char>(bytes.front())];
+      if (seenBreak && !breaks) break;
+      bytes.remove_prefix(1);
+      ++width;
+      seenBreak = seenBreak || breaks;
+      continue;
+    }
+    const std::string_view beforePiece = bytes;
+    const TextPiece piece = nextPiece(bytes);
+    if (takesNoPlace(piece.kind)) continue;
+    if (piece.kind == PieceKind::LineBreak) {
+      if (beforePiece.size() != start.size()) bytes = beforePiece;
       break;
     }
-    if (codePoint == '\n') break;
-    width += columnWidth(codePoint);
+    const bool breaks = piece.kind == PieceKind::Tab || isBreak(piece.codePoint);
+    if (seenBreak && !breaks) {
+      bytes = beforePiece;
+      break;
+    }
+    const std::size_t at = column + width;
+    width += piece.kind == PieceKind::Tab ? kTabStop - at % kTabStop : columnWidth(piece.codePoint);
     seenBreak = seenBreak || breaks;
   }
   return Span{width, start.substr(0, start.size() - bytes.size())};
@@ -74,15 +85,12 @@ Span nextToken(std::string_view& bytes) {
 
 bool pushToken(Span& line, Span& token, std::size_t width) {
   if (token.text.empty()) return false;
-  if (line.text.empty()) {
-    line.text = std::string_view(token.text.data(), 0);
-  } else if (token.text.data() != line.text.data() + line.text.size()) {
+  if (!line.text.empty() && token.text.data() != line.text.data() + line.text.size()) {
     throw LineBreakException(LineBreakException::kNoOffset, "Failed to push line, missmatching end and start");
   }
 
   if (line.width + token.width <= width) {
-    line.width += token.width;
-    line.text = std::string_view(line.text.data(), line.text.size() + token.text.size());
+    line = joined(line, token);
     token = Span{};
     return false;
   }
@@ -95,51 +103,81 @@ bool pushToken(Span& line, Span& token, std::size_t width) {
     // Escape sequences go with the character after them, so one that stands
     // right at the cut moves to the next line.
     std::string_view ahead = rest;
-    while (skipEscape(ahead)) {
-    }
-    if (ahead.empty()) break;
-    const unsigned columns = tokenColumns(decodeNext(ahead));
+    TextPiece piece = nextPiece(ahead);
+    while (takesNoPlace(piece.kind) && !ahead.empty()) piece = nextPiece(ahead);
+    if (takesNoPlace(piece.kind)) break;
+    const std::size_t columns = piece.kind == PieceKind::Tab ? tabColumns(line.width + taken, width)
+                                                              : columnWidth(piece.codePoint);
     const bool fits = taken + columns <= room || (lineHasNoCharacter && taken == 0);
     if (!fits) break;
     taken += columns;
     rest = ahead;
   }
 
-  token.width -= std::min(taken, token.width);
-  // Nothing visible left (trailing escapes, marks or a line feed): it stays
-  // on this line rather than making a line of its own.
-  if (token.width == 0) rest = rest.substr(rest.size());
-  line.width += taken;
-  line.text = std::string_view(line.text.data(), line.text.size() + (token.text.size() - rest.size()));
-  token.text = rest;
+  Span left = remeasured(rest);
+  // Nothing visible left (trailing escapes or marks): it stays on this line
+  // rather than making a line of its own.
+  if (left.width == 0) rest = rest.substr(rest.size());
+  const std::size_t takenBytes = token.text.size() - rest.size();
+  line = joined(line, Span{taken, token.text.substr(0, takenBytes)});
+  token = left.width == 0 ? Span{} : left;
   return true;
 }
 
 std::size_t measureWidth(std::string_view text, std::size_t maxWidth) {
+  std::size_t widest = 0;
   std::size_t width = 0;
   while (!text.empty() && !startsWithNul(text)) {
-    const Span token = nextToken(text);
+    const Span token = nextToken(text, width);
+    if (isLineBreak(token)) {
+      widest = std::max(widest, width);
+      width = 0;
+      continue;
+    }
     if (width + token.width > maxWidth) return maxWidth;
     width += token.width;
   }
-  return width;
+  return std::max(widest, width);
 }
 
 std::vector<Span> breakLines(std::string_view text, std::size_t width) {
   std::vector<Span> lines;
   Span line;
+  // A line just closed because it was full: a line break right after it
+  // ends that line instead of drawing an empty one.
+  bool lineWasFull = false;
+  auto closeLine = [&](bool full) {
+    lines.push_back(line);
+    line = Span{};
+    lineWasFull = full;
+  };
   while (!text.empty() && !startsWithNul(text)) {
-    Span token = nextToken(text);
-    if (line.width + token.width > width) {
-      lines.push_back(line);
-      line = Span{};
+    Span token = nextToken(text, line.width);
+    if (isLineBreak(token)) {
+      if (line.text.empty() && lineWasFull) {
+        lines.back() = joined(lines.back(), token);
+        lineWasFull = false;
+      } else {
+        line = joined(line, token);
+        closeLine(false);
+      }
+      continue;
     }
-    while (pushToken(line, token, width)) {
-      lines.push_back(line);
-      line = Span{};
+    if (line.width > 0 && line.width + token.width > width) {
+      closeLine(true);
+      token = remeasured(token.text);
     }
+    while (pushToken(line, token, width)) closeLine(true);
+    if (!line.text.empty()) lineWasFull = false;
   }
-  if (!line.text.empty()) lines.push_back(line);
+  if (line.text.empty()) return lines;
+  // Escapes after the last line break, such as the reset that ends a
+  // coloured text, belong to the last line rather than making a new one.
+  if (line.width == 0 && !lines.empty()) {
+    lines.back() = joined(lines.back(), line);
+  } else {
+    lines.push_back(line);
+  }
   return lines;
 }
 

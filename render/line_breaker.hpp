@@ -1,6 +1,6 @@
 // Cuts a text into lines no wider than a bubble allows. Widths are terminal
-// columns (see column_width.hpp); escape sequences take none. Tokens and lines
-// are views into the caller's text, which must outlive them.
+// columns (see column_width.hpp); escape sequences and controls take none.
+// Tokens and lines are views into the caller's text, which must outlive them.
 #pragma once
 
 #include <cstddef>
@@ -15,9 +15,9 @@ namespace trot {
 
 struct Span {
   // Columns of the visible characters. Wide enough that a long word never
-  // wraps around; a line feed that ends a token adds nothing.
+  // wraps around.
   std::size_t width = 0;
-  // The bytes, escape sequences and such a line feed included.
+  // The bytes, escape sequences and line breaks included.
   std::string_view text;
 };
 
@@ -35,33 +35,38 @@ class LineBreakException : public Exception {
   std::uint64_t offset_;
 };
 
-// When `bytes` starts with an escape sequence, removes it and returns true.
-// Understood are colour sequences (ESC '[' ... 'm', also ended by a NUL) and
-// palette sequences (ESC "]P" and seven bytes); a sequence cut short by the
-// end of the text, a lone ESC included, takes the rest of the text with it.
-// Any other kind throws NullException.
-bool skipEscape(std::string_view& bytes);
+// Columns a tab takes at `column` of a line `width` columns wide: to the next
+// multiple of 8, but never past the end of the line.
+std::size_t tabColumns(std::size_t column, std::size_t width);
 
 // Removes the next token from the front of `bytes`: a run of characters that
-// are not break characters (" /\<>(){}[]") followed by a run of ones that are.
-// A line feed ends the token and stays in it; a NUL byte ends it and does not.
-Span nextToken(std::string_view& bytes);
+// are not break characters (" /\<>(){}[]" and tab) followed by a run of ones
+// that are. A line break (a line feed, or a carriage return and a line feed)
+// is a token of its own. A NUL byte ends the token and the text. `column` is
+// where the token would start on its line; tabs are measured from there.
+Span nextToken(std::string_view& bytes, std::size_t column = 0);
+
+// Whether `token` is a line break.
+bool isLineBreak(const Span& token);
 
 // Appends as much of `token` to `line` as fits into `width` columns and
-// returns true when the line is full and must be closed. The token must start
-// where the line ends. A wide character is never cut in half: the line closes
-// a column early instead, except that a line without any visible character
-// always takes the first character, so breaking always makes progress.
+// returns true when the line is full and must be closed; what is left of the
+// token is then measured for the start of a new line. The token must start
+// where the line ends and be measured from the line's width. A wide
+// character is never cut in half: the line closes a column early instead,
+// except that a line without any visible character always takes the first
+// character, so breaking always makes progress.
 bool pushToken(Span& line, Span& token, std::size_t width);
 
-// The width the lines need: the whole text's when it fits on one line of
-// `maxWidth`, else `maxWidth`.
+// The width the lines need: the widest line of the text when every line fits
+// into `maxWidth`, else `maxWidth`.
 std::size_t measureWidth(std::string_view text, std::size_t maxWidth);
 
-// The text's lines. A word that fits is never cut; a wider one is cut into
-// pieces of the width, and the line before it is closed first, even when that
-// line is still empty. A line is wider than `width` only when `width` is
-// narrower than a single character.
+// The text's lines. Every line break starts a new line, so an empty line of
+// the text is an empty line here; a break at the very end adds none. A word
+// that fits is never cut; a wider one is cut into pieces of the width. A
+// line is wider than `width` only when `width` is narrower than a single
+// character.
 std::vector<Span> breakLines(std::string_view text, std::size_t width);
 
 }  // namespace trot

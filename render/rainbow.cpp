@@ -5,11 +5,29 @@
 #include <utility>
 
 #include "model/utf8.hpp"
+#include "render/text_piece.hpp"
 
 namespace trot {
 
-std::string rainbowText(std::string_view text, ColorFormat& format, const std::function<std::uint32_t()>& draw) {
+namespace {
+
+// The text without its escape sequences, which colouring would tear apart.
+std::string withoutEscapes(std::string_view text) {
+  std::string kept;
+  kept.reserve(text.size());
+  while (!text.empty()) {
+    const TextPiece piece = nextPiece(text);
+    if (piece.bytes.front() != '\x1b') kept += piece.bytes;
+  }
+  return kept;
+}
+
+}  // namespace
+
+std::string rainbowText(std::string_view original, ColorFormat& format, const std::function<std::uint32_t()>& draw) {
   const auto next = [&] { return draw ? draw() : static_cast<std::uint32_t>(std::rand()); };
+  const std::string plain = withoutEscapes(original);
+  std::string_view text = plain;
   std::ostringstream out;
   while (!text.empty()) {
     std::string_view rest = text;

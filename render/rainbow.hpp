@@ -12,8 +12,8 @@ namespace trot {
 
 // Each character (as decodeNext delimits it, so its bytes stay together)
 // gets a colour from two draws, rand() unless `draw` is given: hue, then
-// saturation. Ends with a reset, which leaves `format` with both colours
-// default.
+// saturation. Escape sequences in the text are dropped first. Ends with a
+// reset, which leaves `format` with both colours default.
 std::string rainbowText(std::string_view text, ColorFormat& format,
                         const std::function<std::uint32_t()>& draw = nullptr);
 

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "display/help_screen.hpp"
+#include "fuzz/render/bubble_text_checks.hpp"
 #include "model/file_io.hpp"
 #include "render/art_renderer.hpp"
 #include "tests/display/fixtures.hpp"
@@ -159,7 +160,7 @@ TEST_F(TrotspeakRun, RandomChoiceNeverDrawsAPonyWithoutArts) {
   for (int i = 0; i < 5; ++i) {
     const auto result = run({"-i", "-o"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out.substr(0, result.out.find('\n')), "Drawn: art drawn, quote 65536/0");
+    EXPECT_EQ(result.out.substr(0, result.out.find('\n')), "Drawn: art drawn, message");
   }
 }
 
@@ -171,6 +172,74 @@ TEST_F(TrotspeakRun, MessageWinsOverQuotes) {
 
   result = run({"-p", "xena", "-a", "xena_b", "-"}, "piped words\n");
   EXPECT_BYTES(picture("Xena", 1, "piped words\n"), result.out);
+}
+
+// Text as people write it: line breaks and tabs as typed, every word, long
+// words, escape sequences and controls that must not reach the terminal,
+// broken UTF-8 and zero-width characters.
+TEST_F(TrotspeakRun, TextAsPeopleWriteIt) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string input;
+    const char* golden;
+  };
+  const Case cases[] = {
+      {{"-p", "yarrow", "-"},
+       "The best way to predict the future\n\tis to invent it.\n\t\t-- A. Person\n",
+       "display/text_lines_and_tabs.txt"},
+      {{"-p", "yarrow", "every", "word", "kept", "-"}, "and the piped\r\ntext after them\n",
+       "display/text_words_and_pipe.txt"},
+      {{"-p", "yarrow", std::string(60, 'a')}, "", "display/text_long_word.txt"},
+      {{"-p", "yarrow", "-"},
+       "x\x1b[2Jy and more text, \x1b]8;;http://a.b/\x1b\\a link\x1b]8;;\x1b\\, \x1b(0lines\x1b(B;\n"
+       "bell\x07 back\x08 del\x7f csi\xc2\x9b" "2J clip\x1b]52;c;aGk=\x07" "board\n"
+       "broken \xe2\x82\xff\xc3 zero\xe2\x80\x8bwidth\xef\xbb\xbf joined\xe1\x84\x80\xe1\x85\xa1 soft\xc2\xad\n",
+       "display/text_escapes_and_widths.txt"},
+  };
+  for (const Case& c : cases) {
+    const auto result = run(c.args, c.input);
+    EXPECT_EQ(result.status, 0) << c.golden;
+    EXPECT_EQ(result.err, "") << c.golden;
+    EXPECT_GOLDEN(c.golden, result.out);
+  }
+
+  // Rainbow colours what is shown, never an escape of the text, and lets no
+  // control through.
+  const auto rainbow = run({"-r", "-p", "yarrow", "-"}, "red\x1b[31m, \x1b]0;title\x07so\x0e\x07\x08 \xc2\x9b" "2J\x7f ok\n");
+  EXPECT_EQ(rainbow.status, 0);
+  std::istringstream rows(rainbow.out);
+  std::string shown;
+  for (std::string row; std::getline(rows, row);) {
+    std::size_t columns = 0;
+    EXPECT_EQ(fuzz::rowColumns(row, columns), "") << row;
+    for (std::string_view rest = row; !rest.empty();) {
+      const std::size_t escape = rest.find('\x1b');
+      shown += rest.substr(0, escape);
+      rest = escape == std::string_view::npos ? "" : rest.substr(rest.find('m', escape) + 1);
+    }
+  }
+  EXPECT_NE(shown.find("|red, so 2J ok|"), std::string::npos) << shown;
+}
+
+// Names, art names and quotes from a shared database, and inputs quoted in
+// error reports, cannot steer the terminal.
+TEST_F(TrotspeakRun, NothingFromFilesOrInputSteersTheTerminal) {
+  test::writeDatabase({{"Evil\x1b]0;owned\x07", {"art\x1b[2J"}, {"clip\x1b]52;c;aGk=\x07" "board\r\nbell\x07"}}},
+                      dir / "evil.bin");
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"-c", "evil.bin", "-l"}, "1 Ponies:\n\t'Evil'  \t\tArts: 1 \tQuotes: 1\n\n"},
+      {{"-c", "evil.bin", "-l", "-p", "evil"}, "Pony 'Evil' 1 art variants:\n\tart\n"},
+      {{"-c", "evil.bin", "-l", "-a", "art"}, "Pony 'Evil' 1 quotes:\n #0\t\"\"\"clipboard\n\t   bell\"\"\"\n"},
+  };
+  for (const auto& [args, out] : cases) EXPECT_BYTES(out, run(args).out);
+
+  const auto info = run({"-c", "evil.bin", "-i", "-d", "-p", "evil"});
+  EXPECT_EQ(info.out.substr(0, info.out.find("DEBUG: 2")), "DEBUG: 7 Arg Count\nDEBUG: 1   -c\n");
+  EXPECT_NE(info.out.find("\nDEBUG: QUOTE: clipboard\nbell\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("\nEvil: art art, quote 1/1\n"), std::string::npos) << info.out;
+
+  const auto missing = run({"-c", "bad\x1b]0;x\x07\n.bin"});
+  EXPECT_EQ(missing.err, ":( File error: Failed to open file 'bad\\x1B]0;x\\x07\\x0A.bin':\n");
 }
 
 TEST_F(TrotspeakRun, HugeOrBrokenInputIsHarmless) {
@@ -209,6 +278,7 @@ TEST_F(TrotspeakRun, QuoteOfThePonyIsShown) {
   const auto result = run({"-p", "abc", "-i"});
   EXPECT_EQ(result.status, 0);
   EXPECT_BYTES("Abcdefghijkl: art abc, quote 1/1\n" + picture("Abcdefghijkl", 0, "one"), result.out);
+  EXPECT_BYTES("Abcdefghijkl: art abc, message\n" + picture("Abcdefghijkl", 0, "hi"), run({"-p", "abc", "-i", "hi"}).out);
 }
 
 TEST_F(TrotspeakRun, EmptyTextDrawsNoBubbleExceptInRainbow) {

@@ -5,8 +5,8 @@
 
 #include <sstream>
 
-#include "model/utf8.hpp"
-#include "render/line_breaker.hpp"
+#include "render/column_width.hpp"
+#include "render/text_piece.hpp"
 #include "tests/display/fixtures.hpp"
 #include "tests/support/golden.hpp"
 #include "tests/support/process.hpp"
@@ -22,9 +22,8 @@ using Env = std::vector<std::string>;
 std::size_t columns(std::string_view row) {
   std::size_t count = 0;
   while (!row.empty()) {
-    if (skipEscape(row)) continue;
-    decodeNext(row);
-    ++count;
+    const TextPiece piece = nextPiece(row);
+    if (piece.kind == PieceKind::Character) count += columnWidth(piece.codePoint);
   }
   return count;
 }

@@ -96,8 +96,9 @@ TEST(ArtRenderer, DrawsIndentsAndEmptyArts) {
 
 TEST(ArtRenderer, WritesConnectorsInUtf8) {
   const std::pair<std::uint32_t, std::string> cases[] = {
-      {'/', "/"}, {0xE9, "\xc3\xa9"}, {0x2571, "\xe2\x95\xb1"}, {0x1F434, "\xf0\x9f\x90\xb4"}, {0x110000, ""},
-      {0, " "}};  // a style without connectors, never a NUL
+      {'/', "/"}, {0xE9, "\xc3\xa9"}, {0x2571, "\xe2\x95\xb1"}, {0x1F434, "\xf0\x9f\x90\xb4"},
+      // No character, or a control: the cell stays blank, never a NUL.
+      {0x110000, " "}, {0, " "}, {0x1B, " "}, {0x9B, " "}};
   for (const auto& [codePoint, bytes] : cases) {
     Bubble bubble;
     bubble.linkSlash = codePoint;

@@ -47,9 +47,12 @@ TEST(BubbleRenderer, FramesTextRows) {
       {"two lines never use the middle pieces", "ab cdef", 6, "[ab  ]\n{cdef}\n"},
       {"middle lines", "abc def ghi", 6, "[abc ]\n|def !\n{ghi }\n"},
       {"odd padding goes right", "a cdefg", 7, "[ a   ]\n{cdefg}\n"},
-      {"escapes and control bytes left out", "\x1b[31mred\x1b[0m\tx", 100, "<redx>\n"},
+      {"escapes and controls left out, tabs drawn as spaces", "\x1b[31mred\x1b[0m\tx\x1b[2J\x07\xc2\x9b", 100,
+       "<red     x>\n"},
+      {"lines as typed", "ab\n\n\tc\r\n", 100, "[   ab    ]\n|         !\n{        c}\n"},
+      {"broken UTF-8 shown as replacement characters", "a\xe2\x82" "b", 100, "<a\xef\xbf\xbd\xef\xbf\xbd" "b>\n"},
       {"non-ASCII kept", "h\xc3\xa9llo \xe6\xbc\xa2", 100, "<h\xc3\xa9llo \xe6\xbc\xa2>\n"},
-      {"long first word starts with an empty row", "abcdefg", 6, "[    ]\n|abcd!\n{efg }\n"},
+      {"a long first word starts on the first row", "abcdefg", 6, "[abcd]\n{efg }\n"},
       {"a text without lines is one empty row", std::string("\0x", 2), 100, "<  >\n"},
   };
   for (const Case& c : cases) {
@@ -62,7 +65,7 @@ TEST(BubbleRenderer, FramesTextRows) {
 
 TEST(BubbleRenderer, WithAFormatterKeepsColoursAndResetsBeforeThePadding) {
   ColorFormatANSI format;
-  const std::string out = render(plainStyle(), "\x1b[38;2;1;2;3mab \x1b[38;2;4;5;6mcdef\n", 6, &format);
+  const std::string out = render(plainStyle(), "\x1b[38;2;1;2;3mab \x1b[38;2;4;5;6m\x1b]0;title\x07" "cdef\n", 6, &format);
   EXPECT_NE(out.find("[\x1b[38;2;1;2;3mab \x1b[38;2;4;5;6m\x1b[49m\x1b[39m\x1b[0m ]\n"), std::string::npos) << out;
   EXPECT_NE(out.find("{cdef\x1b[49m\x1b[39m\x1b[0m}\n"), std::string::npos) << out;
 }
@@ -73,6 +76,15 @@ TEST(BubbleRenderer, UsesEveryLineOfTallBorders) {
   b.nw = {"1", "a"}, b.nnw = {"2", "b"}, b.n = {"=-", "~"}, b.nne = {"3", "c"}, b.ne = {"4", "d"};
   // "MROWx" makes the row 7 columns: a fill of 3 that "=-" overshoots by one.
   EXPECT_BYTES("12=-=-34\nab~~~cd\n<MROWx>\n" + border("\\(", 3, '_', ")/"), render(b, "MROWx", 100));
+}
+
+// A shared style file is as untrusted as a shared database.
+TEST(BubbleRenderer, StylePiecesCannotSteerTheTerminal) {
+  Bubble b = plainStyle();
+  b.ww = "<\x1b]52;c;aGk=\x07", b.ee = "\x1b[31m>\x1b[0m\x07";
+  b.n = {"-\x1b[2J"}, b.se = {"\xc2\x9b/"};
+  EXPECT_BYTES(border("/(", 1, '-', ")\\") + "<hi!\x1b[31m>\x1b[0m\n" + border("\\(", 1, '_', ")/"),
+               render(b, "hi!", 100));
 }
 
 TEST(BubbleRenderer, RefusesBorderPiecesWithoutColumns) {
@@ -101,6 +113,7 @@ TEST(BubbleRenderer, NeverTearsTheFrame) {
       {std::string(300, 'x'), 102},          {wide + wide + " ab " + wide, 7},  {wide, 3},
       {"a", 100},                            {std::string(50, 'y'), 2},          {std::string(50, 'y'), 1},
       {"e\xcc\x81" "e\xcc\x81 zz", 4},      {"tiny", 0},
+      {"a\tb\n\tc\r\nd\x07" "e\x1b[2Jf\x1b(0", 20}, {"\t\t\t" + wide + "\t", 5}, {"x\t", 1},
   };
   for (const auto& [text, width] : cases) {
     std::istringstream rows(render(plainStyle(), text, width));
