@@ -1,0 +1,59 @@
+# The shipped programs are linked statically and with link-time optimisation:
+# trotspeak runs from shell start-up files, and resolving the C++ runtime's
+# symbols in the dynamic loader took most of its start-up time. Distribution
+# packagers who want the shared runtime turn TROT_STATIC off.
+#
+# Sanitizer and fuzz builds stay dynamic (the sanitizers' runtimes cannot be
+# linked into a static program), and so do the benchmarks and tests, which
+# link libraries that some systems ship only as shared ones.
+include(CheckCXXSourceCompiles)
+
+option(TROT_STATIC "Link trotspeak and trotconv statically, with link-time optimisation" ON)
+
+set(trot_static_wanted OFF)
+if(TROT_STATIC AND NOT TROT_SANITIZE AND NOT TROT_FUZZ)
+  set(trot_static_wanted ON)
+endif()
+
+if(trot_static_wanted)
+  # A fully static position-independent program where the C library supports
+  # it, else at least the C++ runtime linked in.
+  set(CMAKE_REQUIRED_FLAGS -fPIE)
+  set(CMAKE_REQUIRED_LINK_OPTIONS -static-pie)
+  check_cxx_source_compiles([[
+#include <string>
+int main(int argc, char**) { return static_cast<int>(std::to_string(argc).size()); }
+]] TROT_HAVE_STATIC_PIE)
+  unset(CMAKE_REQUIRED_FLAGS)
+  unset(CMAKE_REQUIRED_LINK_OPTIONS)
+endif()
+
+# Links `programs` as chosen above; `libraries` are what they are built from.
+function(trot_static_programs)
+  cmake_parse_arguments(ARG "" "" "PROGRAMS;LIBRARIES" ${ARGN})
+  if(NOT trot_static_wanted)
+    return()
+  endif()
+  set(targets ${ARG_PROGRAMS} ${ARG_LIBRARIES})
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    # Objects that hold machine code too, so that the tests, which link the
+    # same libraries, need no link-time optimisation of their own. Other
+    # compilers cannot make such objects, and link without it.
+    foreach(target ${targets})
+      target_compile_options(${target} PRIVATE -flto=auto -ffat-lto-objects)
+    endforeach()
+    foreach(program ${ARG_PROGRAMS})
+      target_link_options(${program} PRIVATE -flto=auto)
+    endforeach()
+  endif()
+
+  if(TROT_HAVE_STATIC_PIE)
+    set_target_properties(${targets} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+    set(link_options -static-pie)
+  else()
+    set(link_options -static-libstdc++ -static-libgcc)
+  endif()
+  foreach(program ${ARG_PROGRAMS})
+    target_link_options(${program} PRIVATE ${link_options})
+  endforeach()
+endfunction()
