@@ -1,10 +1,20 @@
 #include "display/file_read_buffer.hpp"
 
+#include <algorithm>
+
+#include "model/transcoder.hpp"
+
 #ifndef _WIN32
 #include <unistd.h>
 #endif
 
 namespace trot {
+
+namespace {
+
+constexpr std::size_t kPipeChunk = 64 * 1024;
+
+}  // namespace
 
 FileReadBuffer::~FileReadBuffer() {
   if (file_ != nullptr) std::fclose(file_);
@@ -16,33 +26,81 @@ bool FileReadBuffer::open(const std::filesystem::path& path) {
   // Blocks are read whole into block_, so the C library's own buffer would
   // only copy everything twice.
   std::setvbuf(file_, nullptr, _IONBF, 0);
-  if (std::fseek(file_, 0, SEEK_END) != 0) return false;
-  size_ = std::ftell(file_);
-  setg(block_, block_, block_);
+  if (std::fseek(file_, 0, SEEK_END) == 0) {
+    size_ = std::ftell(file_);
+    setg(nullptr, nullptr, nullptr);
+  } else if (!readWhole()) {
+    return false;
+  }
+  budget_ = Transcoder::readBudget(static_cast<std::uint64_t>(std::max<off_type>(size_, 0)));
   return size_ >= 0;
 }
 
-std::size_t FileReadBuffer::readAt(off_type start) {
+// A pipe or terminal: everything it holds becomes the one block.
+bool FileReadBuffer::readWhole() {
+  std::size_t length = 0;
+  for (;;) {
+    block_.resize(length + kPipeChunk);
+    const std::size_t got = std::fread(block_.data() + length, 1, kPipeChunk, file_);
+    length += got;
+    if (got < kPipeChunk) break;
+  }
+  if (std::ferror(file_)) return false;
+  block_.resize(length);
+  whole_ = true;
+  size_ = static_cast<off_type>(length);
+  blockLength_ = size_;
+  setg(block_.data(), block_.data(), block_.data() + length);
+  unchargedFrom_ = block_.data();
+  return true;
+}
+
+bool FileReadBuffer::readAt(off_type start, std::size_t length) {
+  length = static_cast<std::size_t>(std::min<off_type>(static_cast<off_type>(length), size_ - start));
+  if (block_.size() < length) block_.resize(length);
 #ifdef _WIN32
-  if (std::fseek(file_, static_cast<long>(start), SEEK_SET) != 0) return 0;
-  return std::fread(block_, 1, kBlockSize, file_);
+  if (std::fseek(file_, static_cast<long>(start), SEEK_SET) != 0) return false;
+  const std::size_t got = std::fread(block_.data(), 1, length, file_);
 #else
   // One system call per block, however far the last one was.
-  const ssize_t got = ::pread(fileno(file_), block_, kBlockSize, start);
-  return got > 0 ? static_cast<std::size_t>(got) : 0;
+  const ssize_t read = ::pread(fileno(file_), block_.data(), length, start);
+  const std::size_t got = read > 0 ? static_cast<std::size_t>(read) : 0;
 #endif
+  blockStart_ = start;
+  blockLength_ = static_cast<off_type>(got);
+  inBlock_ = true;
+  setg(block_.data(), block_.data(), block_.data() + got);
+  unchargedFrom_ = block_.data();
+  return got > 0;
+}
+
+void FileReadBuffer::settle() {
+  if (!inBlock_ || gptr() == nullptr) return;
+  charged_ += static_cast<std::uint64_t>(gptr() - unchargedFrom_);
+  unchargedFrom_ = gptr();
+}
+
+std::string_view FileReadBuffer::fetch(std::size_t count) {
+  const off_type start = position();
+  if (file_ == nullptr || start >= size_) return {};
+  const off_type wanted = std::min<off_type>(start + static_cast<off_type>(count), size_);
+  if (!inBlock_ || blockLength_ < wanted - blockStart_) {
+    if (whole_) return {};
+    settle();
+    readAt(start, std::max(count, blockSize_));
+  }
+  const auto held = std::min<off_type>(wanted - start, egptr() - gptr());
+  return {gptr(), static_cast<std::size_t>(std::max<off_type>(held, 0))};
 }
 
 FileReadBuffer::int_type FileReadBuffer::underflow() {
   if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+  settle();
+  if (charged_ > budget_) Transcoder::throwReadBudgetExceeded();
   const off_type start = position();
-  if (file_ == nullptr || start >= size_) return traits_type::eof();
-  const std::size_t got = readAt(start);
-  blockStart_ = start;
-  blockLength_ = static_cast<off_type>(got);
-  inBlock_ = true;
-  setg(block_, block_, block_ + got);
-  return got == 0 ? traits_type::eof() : traits_type::to_int_type(*gptr());
+  if (whole_ || file_ == nullptr || start >= size_) return traits_type::eof();
+  if (!readAt(start, blockSize_)) return traits_type::eof();
+  return traits_type::to_int_type(*gptr());
 }
 
 FileReadBuffer::pos_type FileReadBuffer::seekoff(off_type offset, std::ios_base::seekdir direction,
@@ -56,14 +114,17 @@ FileReadBuffer::pos_type FileReadBuffer::seekoff(off_type offset, std::ios_base:
 FileReadBuffer::pos_type FileReadBuffer::seekpos(pos_type target, std::ios_base::openmode which) {
   const off_type wanted = off_type(target);
   if (file_ == nullptr || !(which & std::ios_base::in) || wanted < 0) return pos_type(off_type(-1));
+  settle();
   const off_type offsetInBlock = wanted - blockStart_;
-  inBlock_ = offsetInBlock >= 0 && offsetInBlock <= blockLength_;
+  // Past the budget every read goes through underflow, which refuses it.
+  inBlock_ = charged_ <= budget_ && eback() != nullptr && offsetInBlock >= 0 && offsetInBlock <= blockLength_;
   if (inBlock_) {
-    setg(block_, block_ + offsetInBlock, block_ + blockLength_);
+    setg(eback(), eback() + offsetInBlock, eback() + blockLength_);
+    unchargedFrom_ = gptr();
   } else {
     // Outside the block in hand: the next read fetches a block from there.
     outside_ = wanted;
-    setg(block_, block_, block_);
+    setg(eback(), eback(), eback());
   }
   return target;
 }

@@ -1,12 +1,18 @@
 // A read-only stream buffer over a file for records reached by seeking.
-// The pony database is read by jumping from one small record to another;
-// a seek here only moves a position, and a block is read when bytes are
-// wanted outside the block in hand, so one record costs about one read.
+// The pony database is read by jumping from one record to another; a seek
+// here only moves a position, and a block is read when bytes are wanted
+// outside the block in hand. The caller sizes the blocks to what it is about
+// to read (a record's head, a pony's record, a picture), so that each costs
+// one read. A file that cannot seek (a pipe) is read whole at opening.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <streambuf>
+#include <string_view>
+#include <vector>
 
 namespace trot {
 
@@ -17,8 +23,16 @@ class FileReadBuffer final : public std::streambuf {
   FileReadBuffer& operator=(const FileReadBuffer&) = delete;
   ~FileReadBuffer() override;
 
-  // False when the file cannot be opened.
+  // False when the file cannot be opened or read.
   bool open(const std::filesystem::path& path);
+
+  // The size of the blocks read from here on.
+  void readAhead(std::size_t bytes) { blockSize_ = bytes == 0 ? 1 : bytes; }
+
+  // Makes the block in hand hold the `count` bytes at the get position (as
+  // many as the file has), reading them in one block when it does not yet,
+  // and shows them without taking them.
+  std::string_view fetch(std::size_t count);
 
  protected:
   int_type underflow() override;
@@ -26,21 +40,32 @@ class FileReadBuffer final : public std::streambuf {
   pos_type seekpos(pos_type position, std::ios_base::openmode which) override;
 
  private:
-  static constexpr std::size_t kBlockSize = 256;
-
-  // Fills block_ from `start`; the number of bytes read, 0 at the end.
-  std::size_t readAt(off_type start);
+  bool readWhole();
+  // Fills block_ with `length` bytes from `start`; false at the end or on an
+  // error.
+  bool readAt(off_type start, std::size_t length);
   off_type position() const { return inBlock_ ? blockStart_ + (gptr() - eback()) : outside_; }
+  // Charges the bytes taken from the block in hand since the last call.
+  void settle();
 
   std::FILE* file_ = nullptr;
+  bool whole_ = false;
   off_type size_ = 0;
+  std::size_t blockSize_ = 256;
   // The block in hand stays valid while the position is elsewhere, so that
   // a look at the end of the file and back costs nothing.
+  std::vector<char> block_;
   off_type blockStart_ = 0;
   off_type blockLength_ = 0;
   bool inBlock_ = true;
   off_type outside_ = 0;
-  char block_[kBlockSize];
+
+  // Bytes handed out over the buffer's life, counted against the same budget
+  // as the codec's own (Transcoder::readBudget), but per seek and per block
+  // rather than per value.
+  std::uint64_t budget_ = 0;
+  std::uint64_t charged_ = 0;
+  const char* unchargedFrom_ = nullptr;
 };
 
 }  // namespace trot

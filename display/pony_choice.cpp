@@ -21,6 +21,10 @@ CharacterSummary PonyChoice::summary(std::size_t index) {
   return joined() ? entries_.at(index).summary : sources_.front()->summary(index);
 }
 
+CharacterSummary PonyChoice::counts(std::size_t index) {
+  return joined() ? entries_.at(index).summary : sources_.front()->counts(index);
+}
+
 Character& PonyChoice::character(std::size_t index) {
   if (!joined()) return sources_.front()->character(index);
   const Entry& entry = entries_.at(index);

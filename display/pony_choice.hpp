@@ -19,6 +19,7 @@ class PonyChoice final : public PonySource {
 
   std::size_t size() const override;
   CharacterSummary summary(std::size_t index) override;
+  CharacterSummary counts(std::size_t index) override;
   Character& character(std::size_t index) override;
   void release(std::size_t index) override;
   const std::string& artName(Character& pony, std::uint16_t index) override;

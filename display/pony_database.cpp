@@ -4,13 +4,46 @@
 
 namespace trot {
 
+namespace {
+
+// The database starts with the tag "characterGroup1" and a u16 count, and
+// a table of one u32 position per pony follows.
+constexpr std::size_t kCountAt = 15;
+constexpr std::size_t kTableAt = 17;
+constexpr std::size_t kPositionSize = 4;
+
+// What each read fetches: the head of a pony's record (its tag and four
+// counts), a whole pony's record with its tables and name (also enough for
+// an art's name or a quote), or a picture.
+constexpr std::size_t kRecordHead = 13;
+constexpr std::size_t kRecordBlock = 256;
+constexpr std::size_t kPictureBlock = 16 * 1024;
+
+}  // namespace
+
 PonyDatabase::PonyDatabase(const std::filesystem::path& path) {
   // A folder opens as a file on some systems, and then reads as nothing.
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored) || !file_.open(path)) {
     throw FileException(FileException::kNoOffset, "Failed to open file '" + path.string() + "'");
   }
+  Transcoder::leaveReadBudgetToBuffer(stream_);
+  // The count tells how long the position table is, so that the table is
+  // read in one piece; decoding then checks everything as usual.
+  const std::string_view head = file_.fetch(kTableAt);
+  if (head.size() == kTableAt) {
+    const auto count = static_cast<std::size_t>(static_cast<unsigned char>(head[kCountAt]) |
+                                                 static_cast<unsigned char>(head[kCountAt + 1]) << 8);
+    file_.fetch(kTableAt + kPositionSize * count);
+  }
   group_.decode(stream_);
+}
+
+std::istream& PonyDatabase::recordAt(std::size_t index, std::size_t blockSize) {
+  file_.readAhead(blockSize);
+  stream_.clear();
+  stream_.seekg(static_cast<std::streamoff>(group_.characters.at(index).decodeOffset));
+  return stream_;
 }
 
 CharacterSummary PonyDatabase::summary(std::size_t index) {
@@ -19,14 +52,20 @@ CharacterSummary PonyDatabase::summary(std::size_t index) {
     const Character& pony = *hook.value;
     return {pony.name, static_cast<std::uint16_t>(pony.artCount()), static_cast<std::uint16_t>(pony.quoteCount())};
   }
-  stream_.clear();
-  stream_.seekg(static_cast<std::streamoff>(hook.decodeOffset));
-  return Character::peek(stream_);
+  return Character::peek(recordAt(index, kRecordBlock));
+}
+
+CharacterSummary PonyDatabase::counts(std::size_t index) {
+  if (group_.characters.at(index).value) return summary(index);
+  return Character::peekCounts(recordAt(index, kRecordHead));
 }
 
 Character& PonyDatabase::character(std::size_t index) {
   auto& hook = group_.characters.at(index);
-  if (!hook.value) hook.decode(stream_);
+  if (!hook.value) {
+    file_.readAhead(kRecordBlock);
+    hook.decode(stream_);
+  }
   return *hook.value;
 }
 
@@ -43,9 +82,14 @@ AsciiArtMeta& PonyDatabase::artMeta(Character& pony, std::uint16_t index) {
   return *hook.value;
 }
 
-const std::string& PonyDatabase::artName(Character& pony, std::uint16_t index) { return artMeta(pony, index).name; }
+const std::string& PonyDatabase::artName(Character& pony, std::uint16_t index) {
+  file_.readAhead(kRecordBlock);
+  return artMeta(pony, index).name;
+}
 
 const AsciiArt& PonyDatabase::art(Character& pony, std::uint16_t index) {
+  // The name and the picture behind it in large blocks.
+  file_.readAhead(kPictureBlock);
   auto& meta = artMeta(pony, index);
   if (!meta.art.value) meta.art.load(stream_);
   return *meta.art.value;
@@ -53,7 +97,10 @@ const AsciiArt& PonyDatabase::art(Character& pony, std::uint16_t index) {
 
 const Quote& PonyDatabase::quote(Character& pony, std::uint16_t index) {
   auto& hook = *pony.quotes.at(index);
-  if (!hook.value) hook.load(stream_);
+  if (!hook.value) {
+    file_.readAhead(kRecordBlock);
+    hook.load(stream_);
+  }
   return *hook.value;
 }
 

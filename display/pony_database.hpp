@@ -31,6 +31,8 @@ class PonyDatabase final : public PonySource {
   // Reads the pony's own record and keeps nothing of it, so that a walk
   // over a large database stays small.
   CharacterSummary summary(std::size_t index) override;
+  // The same without the name: only the head of the record is read.
+  CharacterSummary counts(std::size_t index) override;
 
   // The pony's own record: name, counts and where its arts and quotes lie.
   // It stays loaded until release().
@@ -47,6 +49,7 @@ class PonyDatabase final : public PonySource {
 
  private:
   AsciiArtMeta& artMeta(Character& pony, std::uint16_t index);
+  std::istream& recordAt(std::size_t index, std::size_t blockSize);
 
   FileReadBuffer file_;
   std::istream stream_{&file_};

@@ -20,6 +20,9 @@ class PonySource {
 
   // The pony's name and counts, kept by nobody.
   virtual CharacterSummary summary(std::size_t index) = 0;
+  // Only the counts, for a random choice; the name may be left empty by a
+  // source that reads less without it.
+  virtual CharacterSummary counts(std::size_t index) { return summary(index); }
 
   // The pony's own record, which stays available until release().
   virtual Character& character(std::size_t index) = 0;

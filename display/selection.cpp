@@ -49,7 +49,7 @@ std::optional<std::size_t> pickWeightedPony(PonySource& ponies, RandomSource& ra
   std::vector<std::uint16_t> weights(ponies.size());
   std::uint64_t total = 0;
   for (std::size_t i = 0; i < ponies.size(); ++i) {
-    const CharacterSummary pony = ponies.summary(i);
+    const CharacterSummary pony = ponies.counts(i);
     if (needQuotes && pony.quoteCount == 0) continue;
     weights[i] = static_cast<std::uint16_t>(pony.artCount);
     total += weights[i];

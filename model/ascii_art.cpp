@@ -78,25 +78,37 @@ void AsciiArt::decode(std::istream& stream) {
   readRaw(stream, rowCount);
   readRaw(stream, bubbleSize);
 
-  const std::uint64_t table = getPosition(stream);
+  // The whole row table first, then each row's cells. The encoder lays the
+  // cells out back to back in row order right after the table, so an art is
+  // read front to back, and a seek is made only where a file says otherwise.
+  std::uint64_t position = getPosition(stream) + kRowEntrySize * rowCount;
+  std::array<streamPosition, 255> cellPositions{};
   rows.resize(rowCount);
   for (std::size_t i = 0; i < rowCount; ++i) {
     ArtRow& row = rows[i];
-    seekTo(stream, table + kRowEntrySize * i);
-    streamPosition data = 0;
-    readRaw(stream, data);
+    readRaw(stream, cellPositions[i]);
     readRaw(stream, row.indent);
     std::uint8_t cellCount = 0;
     readRaw(stream, cellCount);
     row.cells.resize(cellCount);
-    seekTo(stream, data);
-    for (ArtCell& cell : row.cells) {
+  }
+  for (std::size_t i = 0; i < rowCount; ++i) {
+    if (cellPositions[i] != position) seekTo(stream, cellPositions[i]);
+    position = cellPositions[i];
+    for (ArtCell& cell : rows[i].cells) {
       std::uint8_t flags = 0;
       readRaw(stream, flags);
       cell.setFlags(flags);
+      ++position;
       // A transparent half keeps whatever colour the cell had.
-      if (!cell.upperTransparent) readColor(stream, cell.upper);
-      if (!cell.lowerTransparent) readColor(stream, cell.lower);
+      if (!cell.upperTransparent) {
+        readColor(stream, cell.upper);
+        position += cell.upper.size();
+      }
+      if (!cell.lowerTransparent) {
+        readColor(stream, cell.lower);
+        position += cell.lower.size();
+      }
     }
   }
 }

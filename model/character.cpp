@@ -46,6 +46,10 @@ void decodeTable(std::istream& stream, std::vector<std::shared_ptr<Hook>>& hooks
   }
 }
 
+std::uint64_t tableSize(const CharacterSummary& counts) {
+  return kEntrySize * (std::uint64_t{counts.artCount} + counts.quoteCount);
+}
+
 // Finds or makes the copy of `source` for this merge. `copyValue` fills a
 // new copy's value from the source's.
 template <class Hook, class Copies, class CopyValue>
@@ -163,7 +167,7 @@ void Character::decode(std::istream& stream) {
   readString(stream, name);
 }
 
-CharacterSummary Character::peek(std::istream& stream) {
+CharacterSummary Character::peekCounts(std::istream& stream) {
   if (!expectTag(stream, kCharacterTag)) throw NullException("Failed to decode character, invalid input format");
   CharacterSummary summary;
   std::uint16_t owned = 0;
@@ -171,10 +175,15 @@ CharacterSummary Character::peek(std::istream& stream) {
   readRaw(stream, summary.quoteCount);
   readRaw(stream, owned);
   readRaw(stream, owned);
+  // The tables are checked as decode() checks them; the name that follows
+  // cannot fail to read.
+  requireBytes(stream, tableSize(summary));
+  return summary;
+}
 
-  const std::uint64_t tableSize = kEntrySize * (std::uint64_t{summary.artCount} + summary.quoteCount);
-  requireBytes(stream, tableSize);
-  stream.seekg(static_cast<std::streamoff>(getPosition(stream) + tableSize));
+CharacterSummary Character::peek(std::istream& stream) {
+  CharacterSummary summary = peekCounts(stream);
+  stream.seekg(static_cast<std::streamoff>(getPosition(stream) + tableSize(summary)));
   readString(stream, summary.name);
   return summary;
 }

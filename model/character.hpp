@@ -83,6 +83,9 @@ class Character final : public Transcoder {
   // Reads the record at the get position as decode() does, keeping only its
   // name and counts; fails as decode() does.
   static CharacterSummary peek(std::istream& stream);
+  // The same without the name, which stays empty: a random choice needs only
+  // the counts.
+  static CharacterSummary peekCounts(std::istream& stream);
 };
 
 }  // namespace trot

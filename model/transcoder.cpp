@@ -18,6 +18,8 @@ namespace {
 constexpr long kBudgetPerByte = 64;
 constexpr long kBudgetFloor = 1L << 20;
 constexpr long kUnlimited = std::numeric_limits<long>::max();
+// Marks a stream whose buffer keeps the budget.
+constexpr long kKeptByBuffer = -1;
 
 int bytesReadSlot() {
   static const int slot = std::ios_base::xalloc();
@@ -46,18 +48,15 @@ long budgetOf(std::istream& stream) {
   if (stored != 0) return stored;
   const std::streamoff size = streamSize(stream);
   if (size < 0) return kUnlimited;
-  const long budget = size > (kUnlimited - kBudgetFloor) / kBudgetPerByte
-                          ? kUnlimited
-                          : static_cast<long>(size) * kBudgetPerByte + kBudgetFloor;
+  const auto budget = static_cast<long>(Transcoder::readBudget(static_cast<std::uint64_t>(size)));
   stream.iword(budgetSlot()) = budget;
   return budget;
 }
 
 void charge(std::istream& stream, long budget, std::size_t bytes) {
+  if (budget == kKeptByBuffer) return;
   long& used = stream.iword(bytesReadSlot());
-  if (static_cast<unsigned long>(used) + bytes > static_cast<unsigned long>(budget)) {
-    throw FileException(FileException::kNoOffset, "Failed to parse input file, its records are referred to too often");
-  }
+  if (static_cast<unsigned long>(used) + bytes > static_cast<unsigned long>(budget)) Transcoder::throwReadBudgetExceeded();
   used += static_cast<long>(bytes);
 }
 
@@ -90,6 +89,18 @@ std::size_t Transcoder::readBytes(std::istream& stream, std::uint8_t* bytes, std
 }
 
 void Transcoder::throwPrematureEnd() { throw NullException(kPrematureEndMessage); }
+
+std::uint64_t Transcoder::readBudget(std::uint64_t size) {
+  constexpr auto most = static_cast<std::uint64_t>(kUnlimited);
+  if (size > (most - kBudgetFloor) / kBudgetPerByte) return most;
+  return size * kBudgetPerByte + kBudgetFloor;
+}
+
+void Transcoder::throwReadBudgetExceeded() {
+  throw FileException(FileException::kNoOffset, "Failed to parse input file, its records are referred to too often");
+}
+
+void Transcoder::leaveReadBudgetToBuffer(std::istream& stream) { stream.iword(budgetSlot()) = kKeptByBuffer; }
 
 void Transcoder::writeTag(std::ostream& stream, std::string_view tag) { stream.write(tag.data(), tag.size()); }
 

@@ -76,6 +76,14 @@ class Transcoder {
   // filled in once the records they point at have been written.
   static void reserveTable(std::ostream& stream, std::size_t bytes);
 
+  // How many bytes may be read over the lifetime of a stream of `size` bytes
+  // before its records count as referred to too often.
+  static std::uint64_t readBudget(std::uint64_t size);
+  [[noreturn]] static void throwReadBudgetExceeded();
+  // For a stream whose buffer charges the budget itself, a block at a time,
+  // so that the codec does not also count each value.
+  static void leaveReadBudgetToBuffer(std::istream& stream);
+
  protected:
   Transcoder() = default;
   Transcoder(const Transcoder&) = default;

@@ -475,6 +475,24 @@ TEST_F(TrotspeakRun, ReadsOnlyWhatIsShown) {
   EXPECT_EQ(run({"-p", "yarrow"}).status, 255);
 }
 
+// A database that cannot seek, such as a pipe, is read whole and serves as
+// the file itself does.
+TEST_F(TrotspeakRun, DatabaseThroughAPipe) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"-l"}, {"-p", "xena", "-a", "xena_b", "hello"}, {"-l", "-a", "xena_a"}, {"-p", "nobody"}};
+  for (const auto& args : cases) {
+    std::vector<std::string> fromFile = {"-c", "resources/ponies.bin"};
+    fromFile.insert(fromFile.end(), args.begin(), args.end());
+    std::vector<std::string> piped = {"-c", "cat resources/ponies.bin | \"$0\" -c /dev/stdin \"$@\"", TROTSPEAK_PATH};
+    piped.insert(piped.end(), args.begin(), args.end());
+    const auto expected = run(fromFile);
+    const auto got = test::runProgram("/bin/sh", piped, dir.path());
+    EXPECT_EQ(got.out, expected.out) << args[0];
+    EXPECT_EQ(got.err, expected.err) << args[0];
+    EXPECT_EQ(got.status, expected.status) << args[0];
+  }
+}
+
 TEST_F(TrotspeakRun, DebugTrace) {
   const auto result = run({"-d", "-p", "yarrow", "-o"});
   EXPECT_EQ(result.status, 0);
