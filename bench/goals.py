@@ -1,84 +1,183 @@
 #!/usr/bin/env python3
-"""Whole-process time and peak memory of trotspeak, next to cat printing the
-same bytes (the floor for any process that prints this output), on a
-database of 50 ponies and on one of 5,000.
+"""Speed and memory of the programs that `make` builds, each figure printed
+beside its goal.
 
-    python3 bench/startup.py [build folder] [runs]
+    python3 bench/goals.py [build folder] [runs] [--against OTHER_BUILD]
 
-Each command runs `runs` times (default 200) in turn with the others, so
-that a busy machine slows all of them alike; the median wall time and the
-largest peak resident set are reported.
+Start-up: whole-process wall time of trotspeak next to cat printing the same
+bytes (the floor for any process that prints this output), on the shipped
+database and on generated ones of 50, 5,000 and 50,000 ponies. Each command
+runs `runs` times (default 200) in turn with the others, so that a busy
+machine slows all of them alike; medians and the largest peak resident set
+are reported. Conversion: `trotconv convertall` of the shipped sources and
+of a tenfold copy of them, a few runs each.
+
+With --against, the programs of another build folder (say, one of an older
+commit) are measured in the same rounds, for a before-and-after comparison.
 """
 import os
+import shutil
 import statistics
 import subprocess
 import sys
 import tempfile
 
-build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
-runs = int(sys.argv[2]) if len(sys.argv) > 2 else 200
-trotspeak = os.path.join(build, "trotspeak")
-make_database = os.path.join(build, "bench", "make_database")
-measure_process = os.path.join(build, "bench", "measure_process")
-shipped = os.path.join(build, "resources", "ponies.bin")
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "src")
+CONVERT_RUNS = 5
 
 
-def measure(argv, cwd):
+def parse_arguments():
+    args = sys.argv[1:]
+    against = None
+    if "--against" in args:
+        at = args.index("--against")
+        against = os.path.abspath(args[at + 1])
+        del args[at:at + 2]
+    build = os.path.abspath(args[0] if args else "build")
+    runs = int(args[1]) if len(args) > 1 else 200
+    return build, runs, against
+
+
+def measure(launcher, argv, cwd):
     """Runs argv once through the small launcher; returns (seconds, peak RSS in KiB)."""
-    result = subprocess.run([measure_process] + argv, cwd=cwd, capture_output=True, text=True)
+    result = subprocess.run([launcher] + argv, cwd=cwd, capture_output=True, text=True)
     if result.returncode != 0:
         sys.exit(f"{' '.join(argv)} failed: {result.stderr}")
     nanoseconds, peak = result.stdout.split()
     return int(nanoseconds) / 1e9, int(peak)
 
 
-def last_pony(database, cwd):
-    """The name of the database's last pony, from trotspeak's own listing."""
-    listing = subprocess.run([trotspeak, "-c", database, "-l"], cwd=cwd, capture_output=True, text=True,
-                             check=True).stdout
-    last = [line for line in listing.splitlines() if line.startswith("\t'")][-1]
-    return last[2:last.index("'  ")]
+def output_of(argv, cwd):
+    return subprocess.run(argv, cwd=cwd, capture_output=True, check=True).stdout
 
 
-def main():
-    work = tempfile.mkdtemp(prefix="trot-bench-")
-    os.makedirs(os.path.join(work, "resources"))
-    os.symlink(os.path.join(build, "resources", "bubbles"), os.path.join(work, "resources", "bubbles"))
-    databases = {}
-    for count in (50, 5000):
-        path = os.path.join(work, f"ponies{count}.bin")
-        subprocess.run([make_database, shipped, str(count), path], check=True)
-        databases[count] = path
+def first_pony_and_art(trotspeak, cwd):
+    """A pony of the shipped database and its first art, from trotspeak's own listings."""
+    listing = output_of([trotspeak, "-l"], cwd).decode()
+    pony = [line for line in listing.splitlines() if line.startswith("\t'")][0]
+    pony = pony[2:pony.index("'  ")]
+    arts = output_of([trotspeak, "-l", "-p", pony], cwd).decode().splitlines()
+    return pony, arts[1].strip()
 
-    # What cat prints: a real trotspeak picture with a quote.
-    sample = os.path.join(work, "sample.txt")
-    with open(sample, "wb") as out:
-        out.write(subprocess.run([trotspeak, "-c", databases[50], "-p", "spike"], cwd=work,
-                                 capture_output=True, check=True).stdout)
 
-    commands = {"cat (same bytes)": ["cat", sample]}
-    for count, path in databases.items():
-        commands[f"random pony, {count} ponies"] = [trotspeak, "-c", path]
-        commands[f"-p spike, {count} ponies"] = [trotspeak, "-c", path, "-p", "spike"]
-        commands[f"-p last pony, {count} ponies"] = [trotspeak, "-c", path, "-p", last_pony(path, work)]
-
+def run_rounds(launcher, commands, runs, cwd):
     times = {name: [] for name in commands}
     peaks = {name: 0 for name in commands}
     for _ in range(runs):
         for name, argv in commands.items():
-            seconds, peak = measure(argv, work)
+            seconds, peak = measure(launcher, argv, cwd)
             times[name].append(seconds)
             peaks[name] = max(peaks[name], peak)
+    return {name: statistics.median(values) for name, values in times.items()}, peaks
 
-    floor = statistics.median(times["cat (same bytes)"])
-    print(f"{'command':32} {'median ms':>10} {'x cat':>7} {'peak MiB':>9}")
+
+def verdict(met):
+    return "met" if met else "NOT met"
+
+
+def startup(build, runs, against, work):
+    trotspeak = os.path.join(build, "trotspeak")
+    launcher = os.path.join(build, "bench", "measure_process")
+    shipped = os.path.join(build, "resources", "ponies.bin")
+    programs = {"": trotspeak}
+    if against:
+        programs[" (other)"] = os.path.join(against, "trotspeak")
+
+    databases = {}
+    for count in (50, 5000, 50000):
+        databases[count] = os.path.join(work, f"ponies{count}.bin")
+        subprocess.run([os.path.join(build, "bench", "make_database"), shipped, str(count), databases[count]],
+                       check=True)
+
+    pony, art = first_pony_and_art(trotspeak, build)
+    named_args = ["-p", pony, "-a", art, "Hello"]
+    named_sample = os.path.join(work, "named.txt")
+    random_sample = os.path.join(work, "random.txt")
+    with open(named_sample, "wb") as out:
+        out.write(output_of([trotspeak] + named_args, build))
+    with open(random_sample, "wb") as out:
+        out.write(output_of([trotspeak], build))
+
+    commands = {"cat (named picture)": ["cat", named_sample], "cat (random picture)": ["cat", random_sample]}
+    for suffix, program in programs.items():
+        commands["named pony and art" + suffix] = [program] + named_args
+        commands["random pony, shipped" + suffix] = [program]
+        for count, path in databases.items():
+            commands[f"random pony, {count} ponies{suffix}"] = [program, "-c", path]
+    medians, peaks = run_rounds(launcher, commands, runs, build)
+
+    print(f"Start-up: medians of {runs} runs, in rounds with cat; {os.cpu_count()} processors")
+    print(f"  named: trotspeak {' '.join(named_args)}; random: trotspeak, or trotspeak -c <database>")
+    print(f"{'command':40} {'median ms':>10} {'x cat':>7} {'peak MiB':>9}")
     for name in commands:
-        median = statistics.median(times[name])
-        print(f"{name:32} {median * 1000:10.3f} {median / floor:7.2f} {peaks[name] / 1024:9.2f}")
-    for kind in ("random pony", "-p spike"):
-        small = statistics.median(times[f"{kind}, 50 ponies"])
-        large = statistics.median(times[f"{kind}, 5000 ponies"])
-        print(f"{kind}: 5,000 ponies / 50 ponies = {large / small:.2f}")
+        floor = medians["cat (named picture)" if "named" in name else "cat (random picture)"]
+        print(f"{name:40} {medians[name] * 1000:10.3f} {medians[name] / floor:7.2f} {peaks[name] / 1024:9.2f}")
+
+    cat_peak = max(peaks["cat (named picture)"], peaks["cat (random picture)"])
+    print("\nGoals:")
+    for suffix in programs:
+        named = medians["named pony and art" + suffix] / medians["cat (named picture)"]
+        random = medians["random pony, shipped" + suffix] / medians["cat (random picture)"]
+        large = medians[f"random pony, 5000 ponies{suffix}"] / medians["cat (random picture)"]
+        per_pony = (medians[f"random pony, 50000 ponies{suffix}"] - medians[f"random pony, 50 ponies{suffix}"]) / 49950
+        peak = max(peaks[name] for name in commands if not name.startswith("cat") and name.endswith(suffix))
+        label = "this build" if not suffix else "other build"
+        print(f"  [{label}]")
+        print(f"  named pony and art, shipped:  {named:5.2f} x cat   goal <= 1.00   {verdict(named <= 1.0)}")
+        print(f"  random pony, shipped:         {random:5.2f} x cat   goal <= 1.00   {verdict(random <= 1.0)}")
+        print(f"  random pony, 5,000 ponies:    {large:5.2f} x cat   goal <= 3.00   {verdict(large <= 3.0)}")
+        print(f"  50,000 against 50 ponies:     {per_pony * 1e6:5.2f} us a pony   goal <= 0.60   "
+              f"{verdict(per_pony <= 0.6e-6)}")
+        print(f"  peak memory:                  {(peak - cat_peak) / 1024:5.2f} MiB above cat   goal <= 1.00   "
+              f"{verdict(peak - cat_peak <= 1024)}")
+
+
+def tenfold_copy(source, target):
+    """Every art, quote and balloon file ten times, under names of their own."""
+    for folder, _, files in os.walk(source):
+        relative = os.path.relpath(folder, source)
+        os.makedirs(os.path.join(target, relative), exist_ok=True)
+        for name in files:
+            stem, extension = os.path.splitext(name)
+            for copy in range(10):
+                shutil.copyfile(os.path.join(folder, name),
+                                os.path.join(target, relative, f"{stem}_{copy}{extension}"))
+
+
+def conversion(build, against, work):
+    launcher = os.path.join(build, "bench", "measure_process")
+    sources = {"shipped sources": SOURCE, "tenfold sources": os.path.join(work, "src10")}
+    tenfold_copy(SOURCE, sources["tenfold sources"])
+    programs = {"": os.path.join(build, "trotconv")}
+    if against:
+        programs[" (other)"] = os.path.join(against, "trotconv")
+    commands = {}
+    for suffix, program in programs.items():
+        for label, folder in sources.items():
+            output = os.path.join(work, "out" + str(len(commands)))
+            commands[label + suffix] = [program, "convertall", folder, output]
+    medians, _ = run_rounds(launcher, commands, CONVERT_RUNS, work)
+
+    print(f"\nConversion: trotconv convertall, medians of {CONVERT_RUNS} runs")
+    for name in commands:
+        print(f"{name:40} {medians[name] * 1000:10.1f} ms")
+    for suffix in programs:
+        ratio = medians["tenfold sources" + suffix] / medians["shipped sources" + suffix]
+        print(f"  tenfold / shipped{suffix}: {ratio:5.2f}   (linear: about 10)")
+    if against:
+        faster = 1 - medians["tenfold sources"] / medians["tenfold sources (other)"]
+        print(f"  tenfold sources, faster than the other build by {faster * 100:.0f}%   goal >= 40%   "
+              f"{verdict(faster >= 0.4)}")
+
+
+def main():
+    build, runs, against = parse_arguments()
+    work = tempfile.mkdtemp(prefix="trot-bench-")
+    try:
+        startup(build, runs, against, work)
+        conversion(build, against, work)
+    finally:
+        shutil.rmtree(work)
 
 
 if __name__ == "__main__":
