@@ -120,7 +120,8 @@ def startup(build, runs, against, work):
         random = medians["random pony, shipped" + suffix] / medians["cat (random picture)"]
         large = medians[f"random pony, 5000 ponies{suffix}"] / medians["cat (random picture)"]
         per_pony = (medians[f"random pony, 50000 ponies{suffix}"] - medians[f"random pony, 50 ponies{suffix}"]) / 49950
-        peak = max(peaks[name] for name in commands if not name.startswith("cat") and name.endswith(suffix))
+        peak = max(peaks[name] for name in commands
+                   if not name.startswith("cat") and name.endswith(" (other)") == bool(suffix))
         label = "this build" if not suffix else "other build"
         print(f"  [{label}]")
         print(f"  named pony and art, shipped:  {named:5.2f} x cat   goal <= 1.00   {verdict(named <= 1.0)}")
