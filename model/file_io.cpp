@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <system_error>
 
@@ -113,12 +114,24 @@ void removeLeftovers(const fs::path& folder, const std::string& hash) {
   entry->second.erase(first, last);
 }
 
+// Everything is put together in memory and leaves in one write: encoders
+// patch their position tables by seeking back, which costs a system call
+// each on a file and cannot be done at all on a pipe.
+void writeInOnePiece(std::ostream& file, const std::function<void(std::ostream&)>& write) {
+  std::ostringstream content(std::ios::out | std::ios::binary);
+  write(content);
+  // A failure while putting it together fails the write, as on the file.
+  if (!content) file.setstate(std::ios::badbit);
+  const std::string bytes = std::move(content).str();
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
 // A FIFO or a device is written in place (/dev/stdout, /dev/null, a pipe);
 // there is nothing to replace and no disk to flush.
 void writeThrough(const fs::path& path, const std::function<void(std::ostream&)>& write) {
   std::ofstream stream(path, std::ios::binary);
   if (!stream.is_open()) throw cannotOpenForWriting(path);
-  write(stream);
+  writeInOnePiece(stream, write);
   stream.close();
   if (stream.fail()) throw cannotWrite(path);
 }
@@ -142,7 +155,7 @@ void replaceFile(const fs::path& path, const fs::path& target, bool existed,
   std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
   try {
     if (!stream.is_open()) throw cannotOpenForWriting(path);
-    write(stream);
+    writeInOnePiece(stream, write);
   } catch (...) {
     stream.close();
     abandon();
