@@ -1,37 +1,35 @@
 #include "display/script_listings.hpp"
 
+#include <algorithm>
 #include <unordered_set>
+
+#include "render/terminal_safe_text.hpp"
 
 namespace trot {
 
 namespace {
 
-constexpr unsigned char kDelete = 0x7F;
-constexpr unsigned char kC1Lead = 0xC2;
-constexpr unsigned char kC1First = 0x80;
-constexpr unsigned char kC1Last = 0x9F;
+constexpr char kEscape = '\x1b';
 
-void writeLine(std::ostream& out, std::string_view text) { out << withoutControlBytes(text) << '\n'; }
+// Beyond characters, terminalSafeText keeps tabs, line feeds and colour
+// sequences (ESC [ ... m); none of them belongs in a plain line.
+std::string plainLine(std::string_view text) {
+  const std::string safe = terminalSafeText(text);
+  std::string plain;
+  plain.reserve(safe.size());
+  for (std::size_t i = 0; i < safe.size(); ++i) {
+    if (safe[i] == kEscape) {
+      i = std::min(safe.find('m', i), safe.size());
+      continue;
+    }
+    if (safe[i] != '\t' && safe[i] != '\n') plain += safe[i];
+  }
+  return plain;
+}
+
+void writeLine(std::ostream& out, std::string_view text) { out << plainLine(text) << '\n'; }
 
 }  // namespace
-
-std::string withoutControlBytes(std::string_view text) {
-  std::string kept;
-  kept.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c < 0x20 || c == kDelete) continue;
-    if (c == kC1Lead && i + 1 < text.size()) {
-      const auto next = static_cast<unsigned char>(text[i + 1]);
-      if (next >= kC1First && next <= kC1Last) {
-        ++i;
-        continue;
-      }
-    }
-    kept += text[i];
-  }
-  return kept;
-}
 
 std::string quoteAsLine(std::string_view text) {
   std::string line;

@@ -26,10 +26,6 @@ void listQuoteLines(PonySource& ponies, Character& pony, std::ostream& out);
 // The style names of the given bubble style files.
 void listBubbleNames(const std::vector<std::filesystem::path>& files, std::ostream& out);
 
-// `text` without control bytes: C0 controls, DEL and the UTF-8 forms of
-// the C1 controls.
-std::string withoutControlBytes(std::string_view text);
-
 // A quote as one line: \ becomes \\, each line break (CR LF, CR or LF) \n.
 std::string quoteAsLine(std::string_view text);
 
