@@ -10,6 +10,7 @@
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
 #include "model/skipped_inputs.hpp"
+#include "model/utf8_path.hpp"
 
 namespace trot {
 
@@ -70,7 +71,7 @@ void convertBubbles(const Path& inFolder, const Path& outFolder, std::ostream& o
     BubbleTypes& style = entry.second;
     if (!style.hasSay() && !style.hasThink()) continue;
     try {
-      const Path output = withSuffix(outFolder / name, ".bin");
+      const Path output = withSuffix(outFolder / pathFromUtf8(name), ".bin");
       style.encodeInit();
       writeOutputFile(
           output, [&](std::ostream& stream) { style.encode(stream); },

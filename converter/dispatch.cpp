@@ -13,6 +13,7 @@
 #include "converter/resource_commands.hpp"
 #include "model/skipped_inputs.hpp"
 #include "model/exception.hpp"
+#include "model/utf8_path.hpp"
 
 namespace trot {
 
@@ -21,7 +22,9 @@ namespace {
 using Path = std::filesystem::path;
 
 std::vector<Path> pathsBetween(const char* const* first, const char* const* last) {
-  return std::vector<Path>(first, last);
+  std::vector<Path> paths;
+  for (; first != last; ++first) paths.push_back(pathFromUtf8(*first));
+  return paths;
 }
 
 // The commands tried depend on the argument count first: each takes a fixed
@@ -29,9 +32,9 @@ std::vector<Path> pathsBetween(const char* const* first, const char* const* last
 // false when the command line names no command; `argc` is at least 4.
 bool runCommand(int argc, const char* const* argv, std::ostream& out) {
   const std::string_view command = argv[1];
-  const Path last = argv[argc - 1];
+  const Path last = pathFromUtf8(argv[argc - 1]);
   if (argc == 4) {
-    const Path first = argv[2];
+    const Path first = pathFromUtf8(argv[2]);
     if (command == "convertall") {
       convertAll(first, last, out);
     } else if (command == "convertbubbles") {
@@ -48,7 +51,7 @@ bool runCommand(int argc, const char* const* argv, std::ostream& out) {
     return true;
   }
   if (argc >= 5) {
-    const Path secondLast = argv[argc - 2];
+    const Path secondLast = pathFromUtf8(argv[argc - 2]);
     if (command == "convertponies") {
       convertPonies(pathsBetween(argv + 2, argv + argc - 2), secondLast, last, out);
     } else if (command == "merge") {

@@ -8,6 +8,7 @@
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
 #include "model/skipped_inputs.hpp"
+#include "model/utf8_path.hpp"
 #include "render/art_renderer.hpp"
 #include "render/color_format.hpp"
 
@@ -62,7 +63,7 @@ class PonySerialization {
         // Listed before writing, so quotes keep naming an art whose file
         // could not be written.
         artNames.push_back(meta.name);
-        writeTextFile(artFolder_ / (meta.name + ".pony"), artFileText(character, art, format_));
+        writeTextFile(artFolder_ / pathFromUtf8(meta.name + ".pony"), artFileText(character, art, format_));
         ++arts;
       } catch (const Exception& failure) {
         out_ << "Failed to process art: " << character.name << ':' << index << '\n';
@@ -76,7 +77,7 @@ class PonySerialization {
     for (std::uint16_t index = 0; index < character.quoteCount(); ++index) {
       try {
         const Quote& quote = character.getQuote(index, nullptr);
-        writeTextFile(quoteFolder_ / (stem + "." + std::to_string(index + 1)), artNameLine + "\n" + quote.text);
+        writeTextFile(quoteFolder_ / pathFromUtf8(stem + "." + std::to_string(index + 1)), artNameLine + "\n" + quote.text);
         ++quotes;
       } catch (const Exception& failure) {
         out_ << "Failed to process quote: " << character.name << ':' << index << '\n';

@@ -26,7 +26,9 @@ void mergeDatabases(const std::vector<Path>& inputs, const Path& output) {
 void convertAll(const Path& in, const Path& out, std::ostream& messages) {
   convertBubbles(in / "balloons", out / "bubbles", messages);
   for (const Path& folder : findSubfolders(in, "ttyponies", messages)) {
-    convertPonies({folder}, in / "quotes", out / (folder.filename().string() + ".bin"), messages);
+    Path database = out / folder.filename();
+    database += ".bin";
+    convertPonies({folder}, in / "quotes", database, messages);
   }
 }
 

@@ -21,7 +21,7 @@ FileReadBuffer::~FileReadBuffer() {
 }
 
 bool FileReadBuffer::open(const std::filesystem::path& path) {
-  file_ = std::fopen(path.c_str(), "rb");
+  file_ = openForReading(path);
   if (file_ == nullptr) return false;
   // Blocks are read whole into block_, so the C library's own buffer would
   // only copy everything twice.

@@ -44,6 +44,8 @@ class FileReadBuffer final : public std::streambuf {
   // Fills block_ with `length` bytes from `start`; false at the end or on an
   // error.
   bool readAt(off_type start, std::size_t length);
+  // The system's own open: file_read_buffer_<system>.cpp.
+  static std::FILE* openForReading(const std::filesystem::path& path);
   off_type position() const { return inBlock_ ? blockStart_ + (gptr() - eback()) : outside_; }
   // Charges the bytes taken from the block in hand since the last call.
   void settle();

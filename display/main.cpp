@@ -1,3 +1,7 @@
 #include "display/main_flow.hpp"
+#include "model/program_start.hpp"
 
-int main(int argc, char** argv) { return trot::runTrotspeak(argc, argv); }
+int main(int argc, char** argv) {
+  const trot::ProgramStart start(argc, argv);
+  return trot::runTrotspeak(start.argc(), start.argv());
+}

@@ -20,6 +20,7 @@
 #include "display/pony_choice.hpp"
 #include "display/random_source.hpp"
 #include "display/resource_lookup.hpp"
+#include "display/running_program.hpp"
 #include "display/script_listings.hpp"
 #include "display/search_path.hpp"
 #include "display/selection.hpp"
@@ -27,6 +28,7 @@
 #include "model/bubble.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
+#include "model/utf8_path.hpp"
 #include "render/art_renderer.hpp"
 #include "render/rainbow.hpp"
 #include "render/terminal_safe_text.hpp"
@@ -59,7 +61,6 @@ class Run {
   std::filesystem::path bubblePath() const;
   std::uint8_t bubbleWidth(const AsciiArt& art, const Bubble& bubble) const;
   const Bubble& chooseVariant(const BubbleTypes& styles) const;
-  bool calledAsThink() const;
   std::optional<int> listForScripts(PonySource& ponies) const;
   RandomSource randomSource() const;
 
@@ -71,13 +72,10 @@ class Run {
   std::optional<std::size_t> terminalColumns_;
 };
 
-bool Run::calledAsThink() const {
-  return argc_ > 0 && std::filesystem::path(argv_[0]).filename() == "trotthink";
-}
 
 std::filesystem::path Run::bubblePath() const {
   if (!args_.bubble) return findBubbleStyle(path_, "ascii");
-  if (std::filesystem::exists(args_.bubbleFile)) return args_.bubbleFile;
+  if (const auto named = pathFromUtf8(args_.bubbleFile); std::filesystem::exists(named)) return named;
   return findBubbleStyle(path_, args_.bubbleFile);
 }
 
@@ -154,7 +152,7 @@ int Run::operator()() {
   std::istream pipe(&input);
   args_ = parseArguments(argc_, argv_, std::cout, pipe);
   // The name asks for thinking unless the command line asks to say.
-  if (calledAsThink() && !args_.say) args_.think = true;
+  if (argc_ > 0 && calledAsThink(argv_[0]) && !args_.say) args_.think = true;
   const bool onTerminal = outputIsTerminal();
   if (onTerminal) terminalColumns_ = terminalColumns();
   const ColorChoice colors = chooseColors(args_.color, args_.colors, onTerminal);

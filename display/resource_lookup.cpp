@@ -6,6 +6,7 @@
 #include "display/pony_database.hpp"
 #include "display/source_folder_ponies.hpp"
 #include "model/exception.hpp"
+#include "model/utf8_path.hpp"
 
 namespace trot {
 
@@ -41,12 +42,12 @@ std::vector<std::unique_ptr<PonySource>> findPonySources(const SearchPath& path,
 
 std::vector<std::unique_ptr<PonySource>> openPonyDatabases(const std::vector<std::string>& files) {
   std::vector<std::unique_ptr<PonySource>> sources;
-  for (const auto& file : files) sources.push_back(std::make_unique<PonyDatabase>(file));
+  for (const auto& file : files) sources.push_back(std::make_unique<PonyDatabase>(pathFromUtf8(file)));
   return sources;
 }
 
 std::filesystem::path findBubbleStyle(const SearchPath& path, const std::string& name) {
-  const std::string file = name + ".bin";
+  const auto file = pathFromUtf8(name + ".bin");
   for (const auto& folder : path.folders())
     if (isFile(folder / "bubbles" / file)) return folder / "bubbles" / file;
   for (const auto& folder : path.folders())

@@ -48,7 +48,4 @@ class SearchPath {
   std::vector<std::filesystem::path> folders_;
 };
 
-// The folder of the running program, or empty when it cannot be told.
-std::filesystem::path programDirectory(const char* argv0);
-
 }  // namespace trot

@@ -4,11 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "render/console.hpp"
 #include "render/palette.hpp"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace trot {
 
@@ -53,15 +50,7 @@ std::int8_t ColorFormat::matchOne(Color color) const {
   return 0;
 }
 
-void ColorFormatANSI::init([[maybe_unused]] std::ostream& stream) {
-#ifdef _WIN32
-  SetConsoleOutputCP(65001);
-  HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-  DWORD mode = 0;
-  if (!GetConsoleMode(output, &mode)) return;
-  SetConsoleMode(output, mode | 0x0004);
-#endif
-}
+void ColorFormatANSI::init(std::ostream&) { prepareConsole(); }
 
 int ColorFormatANSI::paletteCode(Color color) {
   if (color.isDefault != 0) return -1;

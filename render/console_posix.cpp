@@ -1,0 +1,7 @@
+#include "render/console.hpp"
+
+namespace trot {
+
+void prepareConsole() {}
+
+}  // namespace trot
