@@ -2,6 +2,10 @@
 # the programs in bin/, the built resources where trotspeak looks for them
 # (<prefix>/share/trotspeak), the manual pages and the shell
 # completions where each shell looks for them.
+if(WIN32)
+  include(cmake/InstallWindows.cmake)
+  return()
+endif()
 include(GNUInstallDirs)
 
 # trotthink is trotspeak under another name; the link sits in the build

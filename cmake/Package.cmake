@@ -1,5 +1,12 @@
-# `make package`: a Debian package of everything `cmake --install` puts in place.
-set(CPACK_GENERATOR DEB)
+# `make package`: a Debian package of everything `cmake --install` puts in
+# place; for Windows (`make package-windows`) a zip of the same.
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+else()
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+endif()
 set(CPACK_PACKAGE_NAME trotspeak)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Trotspeak developers <trotspeak@localhost>")
@@ -9,6 +16,5 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -6,18 +6,24 @@
 #include "converter/dispatch.hpp"
 #include "model/bubble.hpp"
 #include "tests/converter/converter_test_support.hpp"
+#include "converter/source_files.hpp"
 #include "tests/support/golden.hpp"
+#include "tests/support/native_path.hpp"
 
 namespace trot {
 namespace {
 
 using test::describeDatabase;
+using test::nativePath;
 using test::readFile;
 using test::sortedLines;
 using test::TempDir;
 using test::trotconv;
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
+
+// A path in trotconv's quoted form.
+std::string quoted(std::string_view generic) { return quotedPath(nativePath(generic)); }
 
 // A one-cell art whose header holds `header`.
 std::string artWith(const std::string& header) { return "$$$\n" + header + "$$$\n^[]P1ff0000^[[31m\u2588\n"; }
@@ -158,9 +164,9 @@ TEST(TrotconvCli, ConvertPoniesGroupsArtsAndAttachesQuotes) {
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.err, "");
   const std::string out = result.out;
-  EXPECT_TRUE(out.ends_with("\"two/alder.pony\"\nProcessed 5 characters\n")) << out;
-  EXPECT_EQ(sortedLines(out), (Names{"\"one/alder.pony\"", "\"one/alder_up.pony\"", "\"one/dune.pony\"",
-                                     "\"one/nobody.pony\"", "\"one/shared.pony\"", "\"two/alder.pony\"",
+  EXPECT_TRUE(out.ends_with(quoted("two/alder.pony") + "\nProcessed 5 characters\n")) << out;
+  EXPECT_EQ(sortedLines(out), (Names{quoted("one/alder.pony"), quoted("one/alder_up.pony"), quoted("one/dune.pony"),
+                                     quoted("one/nobody.pony"), quoted("one/shared.pony"), quoted("two/alder.pony"),
                                      "Processed 5 characters"}));
   auto ponies = describeDatabase(dir / "out.bin");
   std::sort(ponies.begin(), ponies.end());
@@ -193,8 +199,8 @@ TEST(TrotconvCli, ConvertPoniesReportsFilesItCannotUse) {
     EXPECT_EQ(result.status, c.status);
     EXPECT_EQ(result.err, c.err);
     EXPECT_EQ(result.out,
-              "\"one/bad.pony\"\nFailed to process pony art '\"one/bad.pony\"': Pony Parser error: Invalid header, "
-              "no starting seperator: '$$$':\nProcessed 0 characters\n");
+              quoted("one/bad.pony") + "\nFailed to process pony art '" + quoted("one/bad.pony") +
+                  "': Pony Parser error: Invalid header, no starting seperator: '$$$':\nProcessed 0 characters\n");
   }
   EXPECT_EQ(describeDatabase(dir / "out.bin"), Names{});
   EXPECT_EQ(folderContents(dir.path()), (Names{"one", "out.bin", "quotes", "taken.bin"}));
@@ -206,7 +212,7 @@ TEST(TrotconvCli, BubblesBothWays) {
   test::copyFixtures("balloons", dir / "balloons");
   const std::string valid = readFile(dir / "balloons/ascii.say");
   dir.write("balloons/notes.txt", valid);
-  dir.write("balloons/ascii.SAY", valid);
+  dir.write("balloons/shout.SAY", valid);
   dir.write("balloons/broken.say", "nw:x\n");
   // Without its X item a style used to print NUL bytes for the connector.
   std::string noConnector = valid;
@@ -217,12 +223,12 @@ TEST(TrotconvCli, BubblesBothWays) {
   EXPECT_EQ(result.status, 1);
   std::string out = result.out;
   EXPECT_TRUE(out.ends_with("Processed 2 bubbles\n")) << out;
-  const std::string untyped = "Null error: Failed to determine say/think type of file: balloons/";
+  const std::string untyped = "Null error: Failed to determine say/think type of file: " + nativePath("balloons/");
   EXPECT_EQ(sortedLines(out),
-            (Names{"Failed to process bubble '\"balloons/ascii.SAY\"': " + untyped + "ascii.SAY:",
-                   "Failed to process bubble '\"balloons/broken.say\"': Bubble Parse error: Cant find key nww:",
-                   "Failed to process bubble '\"balloons/noconnector.say\"': Bubble Parse error: Cant find key X:",
-                   "Failed to process bubble '\"balloons/notes.txt\"': " + untyped + "notes.txt:",
+            (Names{"Failed to process bubble '" + quoted("balloons/broken.say") + "': Bubble Parse error: Cant find key nww:",
+                   "Failed to process bubble '" + quoted("balloons/noconnector.say") + "': Bubble Parse error: Cant find key X:",
+                   "Failed to process bubble '" + quoted("balloons/notes.txt") + "': " + untyped + "notes.txt:",
+                   "Failed to process bubble '" + quoted("balloons/shout.SAY") + "': " + untyped + "shout.SAY:",
                    "Processed 2 bubbles"}));
   EXPECT_EQ(folderContents(dir / "out/bubbles"), (Names{"ascii.bin", "rounded.bin"}));
 
@@ -256,7 +262,7 @@ TEST(TrotconvCli, SerializePoniesWritesArtAndQuoteFilesPerInput) {
   EXPECT_EQ(result.out,
             "Failed to process character: \"missing.bin\"\nFile error: Failed to open file 'missing.bin':\n"
             "### Serialized 0 characters\n### Serialized 0 arts\n### Serialized 0 quotes\n"
-            "Failed to process quote: Thistle:1\nFile error: Failed to open file for writing: quotes/Thistle.2:\n"
+            "Failed to process quote: Thistle:1\nFile error: Failed to open file for writing: " + nativePath("quotes/Thistle.2") + ":\n"
             "Failed to process art: What?:1\nNull error: Art name '../escape" + refused +
             "Failed to process art: What?:2\nNull error: Art name 'sub/dir" + refused +
             "Failed to process art: What?:3\nNull error: Art name '.." + refused +
@@ -345,7 +351,7 @@ TEST(TrotconvCli, AMissingInputFolderStopsTheRun) {
   // Only the bubble commands create their output first.
   const std::tuple<Names, std::string, bool> cases[] = {
       {{"convertponies", "one", "missing", "out"}, stop, false},
-      {{"convertponies", "one", "missing", "quotes", "out"}, "\"one/alder.pony\"\n" + stop, false},
+      {{"convertponies", "one", "missing", "quotes", "out"}, quoted("one/alder.pony") + "\n" + stop, false},
       {{"convertbubbles", "missing", "out"}, stop, true},
       {{"serializebubbles", "missing", "out"}, stop, true},
       {{"serializeall", "missing", "out"}, stop, false},

@@ -13,12 +13,14 @@
 #include "render/art_renderer.hpp"
 #include "tests/display/fixtures.hpp"
 #include "tests/support/golden.hpp"
+#include "tests/support/native_path.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/temp_dir.hpp"
 
 namespace trot {
 namespace {
 
+using test::nativePath;
 using test::PonyFixture;
 
 const std::vector<PonyFixture> kPonies = {
@@ -315,7 +317,7 @@ TEST_F(TrotspeakRun, BubbleStyleByNameOrPathAndVariants) {
 
   result = run({"-p", "yarrow", "-b", "nosuch"});
   EXPECT_EQ(result.status, 255);
-  EXPECT_EQ(result.err, ":( File error: Failed to open file './resources/bubbles/nosuch.bin':\n");
+  EXPECT_EQ(result.err, ":( File error: Failed to open file '" + nativePath("./resources/bubbles/nosuch.bin") + "':\n");
 }
 
 TEST_F(TrotspeakRun, BubbleListInNameOrderWinsOverEverything) {
@@ -329,7 +331,7 @@ TEST_F(TrotspeakRun, BubbleListFailures) {
   test::TempDir empty;
   auto result = test::runProgram(isolatedTrotspeak(empty), {"-bl"}, empty.path());
   EXPECT_EQ(result.status, 255);
-  EXPECT_EQ(result.err.rfind(":( File error: Failed to list bubble styles in './resources/bubbles'", 0), 0u)
+  EXPECT_EQ(result.err.rfind(":( File error: Failed to list bubble styles in '" + nativePath("./resources/bubbles") + "'", 0), 0u)
       << result.err;
 
   dir.write("resources/bubbles/junk.bin", "not a style");
@@ -507,12 +509,19 @@ TEST_F(TrotspeakRun, DebugTrace) {
 }
 
 TEST_F(TrotspeakRun, CalledAsTrotthinkThinksUnlessToldToSay) {
-  const auto link = dir / "trotthink";
-  std::filesystem::create_symlink(program, link);
-  auto result = test::runProgram(link, {"-p", "yarrow", "hm"}, dir.path(), "", "trotthink");
-  EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_BYTES(picture("Yarrow", 0, "hm", 't'), result.out);
-  result = test::runProgram(link, {"-p", "yarrow", "-s", "hm"}, dir.path(), "", "trotthink");
+  // On Windows the program file ends in ".exe" and a name is the same name
+  // in any case, so "TrotThink" starts it too.
+  const std::string suffix = program.extension().string();
+  const auto link = dir / ("trotthink" + suffix);
+  test::installUnderName(program, link);
+  std::vector<std::string> names{link.filename().string()};
+  if (!suffix.empty()) names.push_back("TrotThink");
+  for (const auto& name : names) {
+    const auto result = test::runProgram(link, {"-p", "yarrow", "hm"}, dir.path(), "", name);
+    EXPECT_EQ(result.status, 0) << name << result.err;
+    EXPECT_BYTES(picture("Yarrow", 0, "hm", 't'), result.out);
+  }
+  const auto result = test::runProgram(link, {"-p", "yarrow", "-s", "hm"}, dir.path(), "", names.back());
   EXPECT_BYTES(picture("Yarrow", 0, "hm", 's'), result.out);
 }
 

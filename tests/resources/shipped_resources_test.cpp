@@ -156,7 +156,8 @@ TEST(ShippedResources, ReadmeExamplesWorkFromTheBuildFolder) {
   EXPECT_EQ(piped.status, 0) << piped.err;
   EXPECT_NE(piped.out.find("spike is the bast"), std::string::npos);
 
-  const auto think = test::runProgram(fs::path(TROTSPEAK_PATH).parent_path() / "trotthink",
+  const fs::path trotspeak = TROTSPEAK_PATH;
+  const auto think = test::runProgram(trotspeak.parent_path() / ("trotthink" + trotspeak.extension().string()),
                                       {"-b", "cloud", "-r", "hmm"}, kBuildFolder, "", "trotthink");
   EXPECT_EQ(think.status, 0) << think.err;
 }

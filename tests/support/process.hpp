@@ -10,7 +10,7 @@ namespace trot::test {
 struct ProcessResult {
   std::string out;
   std::string err;
-  int status = 0;  // the exit status as the shell sees it (0..255)
+  int status = 0;  // the exit status as a POSIX shell sees it (0..255)
 };
 
 // Runs `program` with `args` in `workingDir`, feeding `input` on standard
@@ -20,5 +20,9 @@ struct ProcessResult {
 ProcessResult runProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                          const std::filesystem::path& workingDir, const std::string& input = "",
                          const std::string& argv0 = "", const std::vector<std::string>& environment = {});
+
+// Makes `program` answer to another file name, as an installation does:
+// a symbolic link, or a copy where links are not for everyone (Windows).
+void installUnderName(const std::filesystem::path& program, const std::filesystem::path& name);
 
 }  // namespace trot::test

@@ -68,4 +68,8 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
   return result;
 }
 
+void installUnderName(const std::filesystem::path& program, const std::filesystem::path& name) {
+  std::filesystem::create_symlink(program, name);
+}
+
 }  // namespace trot::test

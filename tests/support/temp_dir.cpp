@@ -2,17 +2,22 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <system_error>
-
-#include <stdlib.h>
 
 namespace trot::test {
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "trot-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
-  path_ = pattern;
+  // create_directory reports whether it made the folder, so a name that
+  // another test took at the same moment is simply passed over.
+  std::random_device random;
+  const auto base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path_ = base / ("trot-test-" + std::to_string(random()));
+    if (std::filesystem::create_directory(path_)) return;
+  }
+  throw std::runtime_error("cannot create a temporary folder");
 }
 
 TempDir::~TempDir() {
