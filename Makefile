@@ -1,10 +1,12 @@
 # Convenience wrapper around CMake. `make run` builds and shows a pony,
-# `make test` builds and runs every test.
+# `make test` builds and runs every test, `make package-windows` cross-builds
+# the Windows zip (MinGW-w64; the native build converts its resources).
 BUILD ?= build
+WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build run test install package clean
+.PHONY: all build run test install package windows package-windows clean
 
 all: build
 
@@ -31,5 +33,16 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+$(WINDOWS_BUILD)/CMakeCache.txt: | build
+	cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64.cmake \
+	  -DTROT_HOST_TROTCONV=$(abspath $(BUILD))/trotconv -DTROT_TESTS=OFF
+
+windows: build $(WINDOWS_BUILD)/CMakeCache.txt
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+package-windows: windows
+	cd $(WINDOWS_BUILD) && cpack -G ZIP
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(WINDOWS_BUILD)
