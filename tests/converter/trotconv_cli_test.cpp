@@ -5,8 +5,8 @@
 #include "converter/balloon_text.hpp"
 #include "converter/dispatch.hpp"
 #include "model/bubble.hpp"
+#include "model/source_files.hpp"
 #include "tests/converter/converter_test_support.hpp"
-#include "converter/source_files.hpp"
 #include "tests/support/golden.hpp"
 #include "tests/support/native_path.hpp"
 

@@ -8,19 +8,19 @@
 #include <sstream>
 
 #include "display/help_screen.hpp"
+#include "display/search_path.hpp"
 #include "fuzz/render/bubble_text_checks.hpp"
 #include "model/file_io.hpp"
+#include "model/source_files.hpp"
 #include "render/art_renderer.hpp"
 #include "tests/display/fixtures.hpp"
 #include "tests/support/golden.hpp"
-#include "tests/support/native_path.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/temp_dir.hpp"
 
 namespace trot {
 namespace {
 
-using test::nativePath;
 using test::PonyFixture;
 
 const std::vector<PonyFixture> kPonies = {
@@ -36,16 +36,17 @@ const std::vector<PonyFixture> kPonies = {
 std::filesystem::path isolatedTrotspeak(const test::TempDir& home) {
   const auto bin = home / "bin";
   std::filesystem::create_directories(bin);
-  std::filesystem::copy_file(TROTSPEAK_PATH, bin / "trotspeak");
-  return bin / "trotspeak";
+  const auto copy = bin / std::filesystem::path(TROTSPEAK_PATH).filename();
+  std::filesystem::copy_file(TROTSPEAK_PATH, copy);
+  return copy;
 }
 
 // No user or system data folder, no extra path and no seed: of the search
 // path only the working folder's ./resources is left.
 void isolateEnvironment(const test::TempDir& home) {
-  ::setenv("HOME", (home / "home").c_str(), 1);
-  ::setenv("XDG_DATA_DIRS", (home / "system").c_str(), 1);
-  for (const char* name : {"XDG_DATA_HOME", "TROTSPEAK_PATH", "TROTSPEAK_SEED"}) ::unsetenv(name);
+  test::setEnvironment("HOME", (home / "home").string());
+  test::setEnvironment("XDG_DATA_DIRS", (home / "system").string());
+  for (const char* name : {"XDG_DATA_HOME", "TROTSPEAK_PATH", "TROTSPEAK_SEED"}) test::unsetEnvironment(name);
 }
 
 class TrotspeakRun : public ::testing::Test {
@@ -317,7 +318,7 @@ TEST_F(TrotspeakRun, BubbleStyleByNameOrPathAndVariants) {
 
   result = run({"-p", "yarrow", "-b", "nosuch"});
   EXPECT_EQ(result.status, 255);
-  EXPECT_EQ(result.err, ":( File error: Failed to open file '" + nativePath("./resources/bubbles/nosuch.bin") + "':\n");
+  EXPECT_EQ(result.err, ":( File error: Failed to open file '" + (std::filesystem::path("./resources") / "bubbles" / "nosuch.bin").string() + "':\n");
 }
 
 TEST_F(TrotspeakRun, BubbleListInNameOrderWinsOverEverything) {
@@ -331,7 +332,7 @@ TEST_F(TrotspeakRun, BubbleListFailures) {
   test::TempDir empty;
   auto result = test::runProgram(isolatedTrotspeak(empty), {"-bl"}, empty.path());
   EXPECT_EQ(result.status, 255);
-  EXPECT_EQ(result.err.rfind(":( File error: Failed to list bubble styles in '" + nativePath("./resources/bubbles") + "'", 0), 0u)
+  EXPECT_EQ(result.err.rfind(":( File error: Failed to list bubble styles in '" + (std::filesystem::path("./resources") / "bubbles").string() + "'", 0), 0u)
       << result.err;
 
   dir.write("resources/bubbles/junk.bin", "not a style");
@@ -345,27 +346,27 @@ TEST_F(TrotspeakRun, SearchPathInOrderAndNothingFound) {
   std::filesystem::remove(dir / "resources/ponies.bin");
   const auto root = std::filesystem::canonical(dir.path());
   std::filesystem::create_directories(root / "second");
-  ::setenv("TROTSPEAK_PATH", ("extra::" + (root / "second").string()).c_str(), 1);
-  ::setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
-  ::setenv("XDG_DATA_DIRS", ("relative:" + (root / "system").string()).c_str(), 1);
+  const std::string separator(1, kPathListSeparator);
+  test::setEnvironment("TROTSPEAK_PATH", "extra" + separator + separator + (root / "second").string());
+  test::setEnvironment("XDG_DATA_HOME", (root / "data").string());
+  test::setEnvironment("XDG_DATA_DIRS", "relative" + separator + (root / "system").string());
   const std::filesystem::path built = TROT_INSTALL_DATA_FOLDER;
   auto result = run({"--paths"});
   EXPECT_EQ(result.status, 0);
   EXPECT_BYTES("found    ./resources\n"
                "missing  extra\n"
                "found    " + (root / "second").string() + "\n"
-               "missing  " + (root / "data/trotspeak").string() + "\n"
-               "missing  " + (root / "system/trotspeak").string() + "\n"
-               "missing  " + (root / "bin/resources").string() + "\n"
-               "missing  " + (root / "share/trotspeak").string() + "\n" +
+               "missing  " + (root / "data" / "trotspeak").string() + "\n"
+               "missing  " + (root / "system" / "trotspeak").string() + "\n"
+               "missing  " + (root / "bin" / "resources").string() + "\n"
+               "missing  " + (root / "share" / "trotspeak").string() + "\n" +
                (std::filesystem::is_directory(built) ? "found    " : "missing  ") + built.string() + "\n",
                result.out);
 
   result = run({"-p", "xena"});
   EXPECT_EQ(result.status, 255);
-  EXPECT_EQ(result.err,
-            ":( File error: Failed to open file './resources/ponies.bin' (nothing found in the folders that "
-            "trotspeak --paths lists):\n");
+  EXPECT_EQ(result.err, ":( File error: Failed to open file '" + (std::filesystem::path("./resources") / "ponies.bin").string() +
+                            "' (nothing found in the folders that trotspeak --paths lists):\n");
   EXPECT_EQ(run({"-c", "other.bin"}).err, ":( File error: Failed to open file 'other.bin':\n");
 
   // Resources next to the program are found from any folder.
@@ -382,15 +383,15 @@ TEST_F(TrotspeakRun, OwnPoniesFromSourceFilesJoinTheChoice) {
   dir.write("own/ponies/broken.pony", "no header\n");
   dir.write("own/quotes/tulip.1", "tulip_fern.\nFresh from the garden.");
   test::writeDatabase({{"Xena", {"other_xena"}, {}}, {"Quill", {"quill"}, {"hm"}}}, dir / "data/trotspeak/ponies.bin");
-  ::setenv("TROTSPEAK_PATH", (dir / "own").c_str(), 1);
-  ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+  test::setEnvironment("TROTSPEAK_PATH", (dir / "own").string());
+  test::setEnvironment("XDG_DATA_HOME", (dir / "data").string());
 
   const auto names = run({"--list-names"});
   EXPECT_EQ(names.status, 0);
   EXPECT_BYTES("Xena\nYarrow\nZed\nAbcdefghijkl\nTwentyBytesLongName!\nTulip Fern\nQuill\n", names.out);
   // The broken file is reported once and left out.
-  EXPECT_EQ(names.err, "Failed to process pony art '\"" + (dir / "own/ponies/broken.pony").string() +
-                           "\"': Pony Parser error: Invalid header, no starting seperator: '$$$':\n");
+  EXPECT_EQ(names.err, "Failed to process pony art '" + quotedPath(dir / "own" / "ponies" / "broken.pony") +
+                           "': Pony Parser error: Invalid header, no starting seperator: '$$$':\n");
 
   const auto shown = run({"-p", "tu", "-i"});
   EXPECT_EQ(shown.status, 0);
@@ -424,7 +425,7 @@ TEST_F(TrotspeakRun, SeedRepeatsThePickAcrossTwoDatabases) {
   // Each database has a pony that some seed picks.
   EXPECT_TRUE(shown.count("Xena") == 1 && shown.count("Quill") == 1);
 
-  ::setenv("TROTSPEAK_SEED", "7", 1);
+  test::setEnvironment("TROTSPEAK_SEED", "7");
   EXPECT_BYTES(run({"-i", "-r", "--seed", "7"}).out, run({"-i", "-r"}).out);
   const auto bad = run({"--seed", "-1"});
   EXPECT_EQ(bad.status, 255);
@@ -439,8 +440,9 @@ TEST_F(TrotspeakRun, FindsTheDataFolderFixedAtBuildTime) {
   test::writeDatabase(kPonies, data / "ponies.bin");
   test::writeBubbleStyle(data / "bubbles/ascii.bin", true, true);
   test::TempDir bare;
-  std::filesystem::copy_file(TROTSPEAK_ELSEWHERE_PATH, bare / "trotspeak");
-  const auto result = test::runProgram(bare / "trotspeak", {"-p", "yarrow", "hey"}, bare.path());
+  const auto copy = bare.path() / std::filesystem::path(TROTSPEAK_ELSEWHERE_PATH).filename();
+  std::filesystem::copy_file(TROTSPEAK_ELSEWHERE_PATH, copy);
+  const auto result = test::runProgram(copy, {"-p", "yarrow", "hey"}, bare.path());
   std::filesystem::remove_all(data);
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_BYTES(picture("Yarrow", 0, "hey"), result.out);

@@ -21,6 +21,11 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
                          const std::filesystem::path& workingDir, const std::string& input = "",
                          const std::string& argv0 = "", const std::vector<std::string>& environment = {});
 
+// Sets or removes a variable of this process's environment, which the
+// programs it starts inherit.
+void setEnvironment(const std::string& name, const std::string& value);
+void unsetEnvironment(const std::string& name);
+
 // Makes `program` answer to another file name, as an installation does:
 // a symbolic link, or a copy where links are not for everyone (Windows).
 void installUnderName(const std::filesystem::path& program, const std::filesystem::path& name);

@@ -68,6 +68,10 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
   return result;
 }
 
+void setEnvironment(const std::string& name, const std::string& value) { ::setenv(name.c_str(), value.c_str(), 1); }
+
+void unsetEnvironment(const std::string& name) { ::unsetenv(name.c_str()); }
+
 void installUnderName(const std::filesystem::path& program, const std::filesystem::path& name) {
   std::filesystem::create_symlink(program, name);
 }

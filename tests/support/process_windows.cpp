@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <cwchar>
+#include <cwctype>
 #include <stdexcept>
 
 #include "tests/support/process.hpp"
@@ -39,6 +43,34 @@ std::wstring wide(const std::string& utf8) {
   return text;
 }
 
+std::wstring upper(std::wstring text) {
+  for (auto& c : text) c = static_cast<wchar_t>(std::towupper(c));
+  return text;
+}
+
+std::wstring nameOf(const std::wstring& setting) { return upper(setting.substr(0, setting.find(L'=', 1))); }
+
+// This process's environment without NO_COLOR, with `settings` ("NAME=value")
+// added or replacing, as the block CreateProcessW takes: sorted by name, case
+// ignored, each entry ended by a NUL and the block by one more.
+std::wstring environmentBlock(const std::vector<std::string>& settings) {
+  std::vector<std::wstring> entries;
+  for (const auto& setting : settings) entries.push_back(wide(setting));
+  wchar_t* current = GetEnvironmentStringsW();
+  for (const wchar_t* entry = current; *entry != L'\0'; entry += std::wcslen(entry) + 1) {
+    const std::wstring setting(entry);
+    const auto name = nameOf(setting);
+    const bool replaced = std::any_of(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(settings.size()),
+                                      [&](const std::wstring& own) { return nameOf(own) == name; });
+    if (name != L"NO_COLOR" && !replaced) entries.push_back(setting);
+  }
+  FreeEnvironmentStringsW(current);
+  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return nameOf(a) < nameOf(b); });
+  std::wstring block;
+  for (const auto& entry : entries) block += entry + L'\0';
+  return block + L'\0';
+}
+
 class Handle {
  public:
   Handle(const std::filesystem::path& path, DWORD access, DWORD disposition) {
@@ -60,7 +92,7 @@ class Handle {
 
 ProcessResult runProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                          const std::filesystem::path& workingDir, const std::string& input,
-                         const std::string& argv0) {
+                         const std::string& argv0, const std::vector<std::string>& environment) {
   // Standard streams go through files so that large outputs cannot block.
   TempDir scratch;
   const auto inPath = scratch.write("stdin", input);
@@ -74,6 +106,8 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
     appendQuoted(commandLine, wide(arg));
   }
 
+  std::wstring variables = environmentBlock(environment);
+
   PROCESS_INFORMATION process{};
   {
     const Handle in(inPath, GENERIC_READ, OPEN_EXISTING);
@@ -85,8 +119,8 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
     startup.hStdInput = in.get();
     startup.hStdOutput = out.get();
     startup.hStdError = err.get();
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                        workingDir.c_str(), &startup, &process)) {
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
+                        variables.data(), workingDir.c_str(), &startup, &process)) {
       throw std::runtime_error("cannot start " + program.string());
     }
   }
@@ -103,6 +137,11 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
   result.status = static_cast<int>(code & 0xFF);
   return result;
 }
+
+void setEnvironment(const std::string& name, const std::string& value) { _putenv_s(name.c_str(), value.c_str()); }
+
+// An empty value removes the variable.
+void unsetEnvironment(const std::string& name) { _putenv_s(name.c_str(), ""); }
 
 void installUnderName(const std::filesystem::path& program, const std::filesystem::path& name) {
   std::filesystem::copy_file(program, name, std::filesystem::copy_options::overwrite_existing);
