@@ -7,12 +7,9 @@
 #include <set>
 #include <sstream>
 
-#include "display/help_screen.hpp"
 #include "display/search_path.hpp"
 #include "fuzz/render/bubble_text_checks.hpp"
-#include "model/file_io.hpp"
 #include "model/source_files.hpp"
-#include "render/art_renderer.hpp"
 #include "tests/display/fixtures.hpp"
 #include "tests/support/golden.hpp"
 #include "tests/support/process.hpp"
@@ -63,198 +60,147 @@ class TrotspeakRun : public ::testing::Test {
     return test::runProgram(program, args, dir.path(), input);
   }
 
-  // What trotspeak should print for one art of the fixture database.
-  std::string picture(const std::string& pony, std::uint16_t art, const std::string& text, char variant = 's') {
-    CharacterGroup group;
-    loadFromFile(group, dir / "resources/ponies.bin");
-    for (std::size_t i = 0; i < group.characterCount(); ++i) {
-      Character& character = group.getCharacter(i, nullptr);
-      if (character.name != pony) continue;
-      const AsciiArt& shown = character.getArt(art, nullptr).art.get();
-      ColorFormatANSI format;
-      std::ostringstream out;
-      composeOutput(shown, out, format, test::makeBubble(variant), text, true, !text.empty(),
-                    std::max<std::uint8_t>(shown.width, 32));
-      return out.str();
-    }
-    ADD_FAILURE() << "no pony " << pony;
-    return {};
-  }
-
   test::TempDir dir;
   std::filesystem::path program;
 };
 
-void expectNotFound(const test::ProcessResult& result, const std::string& text) {
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out, "");
-  EXPECT_EQ(result.err, text);
+struct Expected {
+  std::vector<std::string> args{};
+  std::string input{};
+  int status = 0;
+  std::string out{};              // the exact standard output, unless
+  const char* golden = nullptr;  // a golden file holds it
+  std::string err{};
+};
+
+std::string described(const Expected& c) {
+  std::string text;
+  for (const auto& arg : c.args) text += " " + arg;
+  return text;
 }
 
-TEST_F(TrotspeakRun, HelpWinsOverVersionAndVersionAloneIsTheBuildDate) {
-  auto result = run({"-h", "-v"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.err, "");
-  EXPECT_GOLDEN("display/help.txt", result.out);
-
-  // The stamp is made when the program is built: dd/mm/yyyy hh:mm.ss
-  result = run({"--version"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_TRUE(std::regex_match(result.out, std::regex(R"(Build date: \d\d/\d\d/\d{4} \d\d:\d\d\.\d\d\n)")))
-      << result.out;
-}
-
-TEST_F(TrotspeakRun, PonyListWithTabArithmetic) {
-  for (const auto& args : {std::vector<std::string>{"-l"}, {"-l", "-q"}, {"--list", "--rainbow"}}) {
-    const auto result = run(args);
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err, "");
-    EXPECT_BYTES(
-        "5 Ponies:\n"
-        "\t'Xena'  \t\tArts: 2 \tQuotes: 2\n"
-        "\t'Yarrow'  \t\tArts: 1 \tQuotes: 0\n"
-        "\t'Zed'  \t\t\tArts: 0 \tQuotes: 1\n"
-        "\t'Abcdefghijkl'  \tArts: 1 \tQuotes: 1\n"
-        "\t'TwentyBytesLongName!'  Arts: 0 \tQuotes: 0\n"
-        "\n",
-        result.out);
+TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
+  test::writeDatabase({}, dir / "empty.bin");
+  test::writeDatabase({{"Evil\x1b]0;owned\x07", {"art\x1b[2J"}, {"clip\x1b]52;c;aGk=\x07" "board\r\nbell\x07"}}},
+                      dir / "evil.bin");
+  test::writeDatabase({{"\x1b[31mRed\tRum\x7f", {"a\x1b]0;x\x07rt"}, {"say\tit\\now\xc2\x9b"}}}, dir / "odd.bin");
+  const std::string noPony = "NO PONNYYYY AHHHH\n";
+  const std::string tryList = noPony + "try trotspeak -l\n";
+  const std::string noArt = "NO FIND PONY ARRRTTT ;<\n";
+  const std::string xenaQuotes = "Pony 'Xena' 2 quotes:\n #0\t\"hi from xena\"\n #1\t\"\"\"A\n\t   B\"\"\"\n";
+  const Expected cases[] = {
+      {.args = {"-h", "-v"}, .golden = "display/help.txt"},  // help wins over version
+      {.args = {"-bl", "-h", "-l"}, .golden = "display/bubble_list.txt"},  // and the bubble list over everything
+      // The pony list, with its tab arithmetic; -q and -r change nothing.
+      {.args = {"-l"}, .golden = "display/pony_list.txt"},
+      {.args = {"-l", "-q"}, .golden = "display/pony_list.txt"},
+      {.args = {"--list", "--rainbow"}, .golden = "display/pony_list.txt"},
+      {.args = {"-c", "empty.bin", "-l"}, .out = "0 Ponies:\n\n"},
+      {.args = {"-c", "empty.bin"}, .status = 1, .err = noPony},
+      {.args = {"-l", "-p", "XE"}, .out = "Pony 'Xena' 2 art variants:\n\txena_a\n\txena_b\n"},
+      // With -p the quotes are listed whether or not the art is found;
+      // without it, those of the pony that owns the first matching art.
+      {.args = {"-l", "-p", "xena", "-a", "nothing"}, .out = xenaQuotes},
+      {.args = {"-l", "-a", "xena_b"}, .out = xenaQuotes},
+      {.args = {"-l", "-a", "yar"}, .out = "Pony 'Yarrow' 0 quotes:\n"},
+      {.args = {"-l", "-a", "nothing"}, .status = 1, .err = noPony},
+      // Listings for scripts: plain lines.
+      {.args = {"--list-arts"}, .out = "xena_a\nxena_b\nyarrow_a\nabc\n"},
+      {.args = {"--list-quotes", "XE"}, .out = "hi from xena\nA\\n\\nB\\n\n"},
+      {.args = {"--list-bubbles"}, .out = "ascii\nsayonly\n"},
+      // Control bytes from a database never reach the terminal; a backslash is doubled.
+      {.args = {"-c", "odd.bin", "--list-names"}, .out = "RedRum\n"},
+      {.args = {"-c", "odd.bin", "--list-arts", "-p", "\x1b"}, .out = "art\n"},
+      {.args = {"-c", "odd.bin", "--list-quotes", "\x1b"}, .out = "sayit\\\\now\n"},
+      {.args = {"-c", "evil.bin", "-l"}, .out = "1 Ponies:\n\t'Evil'  \t\tArts: 1 \tQuotes: 1\n\n"},
+      {.args = {"-c", "evil.bin", "-l", "-p", "evil"}, .out = "Pony 'Evil' 1 art variants:\n\tart\n"},
+      {.args = {"-c", "evil.bin", "-l", "-a", "art"}, .out = "Pony 'Evil' 1 quotes:\n #0\t\"\"\"clipboard\n\t   bell\"\"\"\n"},
+      // nor do those of a path in an error report.
+      {.args = {"-c", "bad\x1b]0;x\x07\n.bin"}, .status = 255,
+       .err = ":( File error: Failed to open file 'bad\\x1B]0;x\\x07\\x0A.bin':\n"},
+      // A name the user typed that matches nothing: the listing may help.
+      {.args = {"-p", "nobody"}, .status = 1, .err = tryList},
+      {.args = {"-p", ""}, .status = 1, .err = tryList},
+      {.args = {"--list-quotes", "nobody"}, .status = 1, .err = tryList},
+      {.args = {"-a", "nothing"}, .status = 1, .err = noPony},
+      {.args = {"-p", "xena", "-a", "nothing"}, .status = 1, .err = noArt},
+      {.args = {"-p", "zed"}, .status = 1, .err = noArt},  // a pony without arts has nothing to show
+      // -q draws among ponies with quotes (only Xena has arts too); the art
+      // is then searched in that pony alone.
+      {.args = {"-q", "-a", "yarrow_a"}, .status = 1, .err = noArt},
+      // The message, typed or piped, wins over the quotes.
+      {.args = {"-p", "xena", "-a", "xena_b", "hello there"}, .golden = "display/xena_b_hello.txt"},
+      {.args = {"-p", "xena", "-a", "xena_b", "-"}, .input = "piped words\n", .golden = "display/xena_b_piped.txt"},
+      {.args = {"-p", "abc", "-i"}, .golden = "display/abc_quote_info.txt"},
+      {.args = {"-p", "abc", "-i", "hi"}, .golden = "display/abc_message_info.txt"},
+      // Text as people write it: line breaks and tabs as typed, every word,
+      // long words, escape sequences and controls that must not reach the
+      // terminal, broken UTF-8 and zero-width characters.
+      {.args = {"-p", "yarrow", "-"}, .input = "The best way to predict the future\n\tis to invent it.\n\t\t-- A. Person\n",
+       .golden = "display/text_lines_and_tabs.txt"},
+      {.args = {"-p", "yarrow", "every", "word", "kept", "-"}, .input = "and the piped\r\ntext after them\n",
+       .golden = "display/text_words_and_pipe.txt"},
+      {.args = {"-p", "yarrow", std::string(60, 'a')}, .golden = "display/text_long_word.txt"},
+      {.args = {"-p", "yarrow", "-"},
+       .input = "x\x1b[2Jy and more text, \x1b]8;;http://a.b/\x1b\\a link\x1b]8;;\x1b\\, \x1b(0lines\x1b(B;\n"
+                "bell\x07 back\x08 del\x7f csi\xc2\x9b" "2J clip\x1b]52;c;aGk=\x07" "board\n"
+                "broken \xe2\x82\xff\xc3 zero\xe2\x80\x8bwidth\xef\xbb\xbf joined\xe1\x84\x80\xe1\x85\xa1 soft\xc2\xad\n",
+       .golden = "display/text_escapes_and_widths.txt"},
+      // Empty text draws no bubble, except in rainbow, which turns it into a
+      // reset sequence.
+      {.args = {"-p", "yarrow", "-"}, .golden = "display/yarrow_no_text.txt"},
+      {.args = {"-p", "yarrow", "-r", "-"}, .golden = "display/yarrow_rainbow_no_text.txt"},
+      // Bubble styles by name or path, and their variants.
+      {.args = {"-p", "yarrow", "-b", "ascii", "hey"}, .golden = "display/yarrow_say_hey.txt"},
+      {.args = {"-p", "yarrow", "-b", "resources/bubbles/sayonly.bin", "hey"}, .golden = "display/yarrow_say_hey.txt"},
+      {.args = {"-p", "yarrow", "-s", "hey"}, .golden = "display/yarrow_say_hey.txt"},
+      {.args = {"-p", "yarrow", "-t", "hey"}, .golden = "display/yarrow_think_hey.txt"},
+      {.args = {"-p", "yarrow", "-o", "-t", "-b", "sayonly"}, .status = 255,
+       .err = ":( Null error: Bubble doesnt have think:\n"},
+      {.args = {"-p", "yarrow", "-b", "nosuch"}, .status = 255,
+       .err = ":( File error: Failed to open file '" +
+              (std::filesystem::path("./resources") / "bubbles" / "nosuch.bin").string() + "':\n"},
+      {.args = {"--seed", "-1"}, .status = 255,
+       .err = ":( Argument error: --seed takes a whole number from 0 to 18446744073709551615:\n"},
+  };
+  for (const Expected& c : cases) {
+    const auto result = run(c.args, c.input);
+    EXPECT_EQ(result.status, c.status) << described(c);
+    EXPECT_EQ(result.err, c.err) << described(c);
+    if (c.golden != nullptr) {
+      EXPECT_GOLDEN(c.golden, result.out) << described(c);
+    } else {
+      EXPECT_BYTES(c.out, result.out) << described(c);
+    }
   }
 }
 
-TEST_F(TrotspeakRun, ArtAndQuoteListings) {
-  auto arts = run({"-l", "-p", "XE"});
-  EXPECT_EQ(arts.status, 0);
-  EXPECT_BYTES("Pony 'Xena' 2 art variants:\n\txena_a\n\txena_b\n", arts.out);
-
-  const std::string xenaQuotes = "Pony 'Xena' 2 quotes:\n #0\t\"hi from xena\"\n #1\t\"\"\"A\n\t   B\"\"\"\n";
-  // With -p the quotes are listed whether or not the art is found.
-  EXPECT_BYTES(xenaQuotes, run({"-l", "-p", "xena", "-a", "nothing"}).out);
-  // Without -p, the pony that owns the first matching art.
-  EXPECT_BYTES(xenaQuotes, run({"-l", "-a", "xena_b"}).out);
-  EXPECT_BYTES("Pony 'Yarrow' 0 quotes:\n", run({"-l", "-a", "yar"}).out);
-  expectNotFound(run({"-l", "-a", "nothing"}), "NO PONNYYYY AHHHH\n");
-}
-
-TEST_F(TrotspeakRun, MissingPonyOrArt) {
-  const std::string noPony = "NO PONNYYYY AHHHH\n";
-  const std::string noArt = "NO FIND PONY ARRRTTT ;<\n";
-  // A name the user typed that matches nothing: the listing may help.
-  expectNotFound(run({"-p", "nobody"}), noPony + "try trotspeak -l\n");
-  expectNotFound(run({"-p", ""}), noPony + "try trotspeak -l\n");
-  expectNotFound(run({"--list-quotes", "nobody"}), noPony + "try trotspeak -l\n");
-  expectNotFound(run({"-a", "nothing"}), noPony);
-  expectNotFound(run({"-p", "xena", "-a", "nothing"}), noArt);
-  // A pony without arts chosen by name has nothing to show.
-  expectNotFound(run({"-p", "zed"}), noArt);
-  // -q draws among ponies with quotes (only Xena has arts too); the art is
-  // then searched in that pony alone.
-  expectNotFound(run({"-q", "-a", "yarrow_a"}), noArt);
-}
-
-TEST_F(TrotspeakRun, EmptyDatabaseHasNoPony) {
-  test::writeDatabase({}, dir / "resources/ponies.bin");
-  expectNotFound(run({}), "NO PONNYYYY AHHHH\n");
-  EXPECT_BYTES("0 Ponies:\n\n", run({"-l"}).out);
+// The stamp is made when the program is built: dd/mm/yyyy hh:mm.ss. With a
+// pony it is the message, and may be broken between date and time.
+TEST_F(TrotspeakRun, VersionWithPonyShowsTheBuildDate) {
+  const std::regex date(R"(\d\d/\d\d/\d{4})"), time(R"(\d\d:\d\d\.\d\d)");
+  const std::string version = run({"--version"}).out;
+  EXPECT_TRUE(std::regex_match(version, std::regex(R"(Build date: \d\d/\d\d/\d{4} \d\d:\d\d\.\d\d\n)"))) << version;
+  const auto result = run({"-v", "-p", "yarrow"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_GOLDEN("display/yarrow_version.txt",
+                std::regex_replace(std::regex_replace(result.out, date, "dd/mm/yyyy"), time, "hh:mm.ss"));
 }
 
 TEST_F(TrotspeakRun, RandomChoiceNeverDrawsAPonyWithoutArts) {
-  test::writeDatabase({{"Bare", {}, {"q"}}, {"Drawn", {"drawn"}, {}}, {"AlsoBare", {}, {}}},
-                      dir / "resources/ponies.bin");
+  test::writeDatabase({{"Bare", {}, {"q"}}, {"Drawn", {"drawn"}, {}}, {"AlsoBare", {}, {}}}, dir / "bare.bin");
   for (int i = 0; i < 5; ++i) {
-    const auto result = run({"-i", "-o"});
-    EXPECT_EQ(result.status, 0);
+    const auto result = run({"-c", "bare.bin", "-i", "-o"});
     EXPECT_EQ(result.out.substr(0, result.out.find('\n')), "Drawn: art drawn, message");
   }
 }
 
-TEST_F(TrotspeakRun, MessageWinsOverQuotes) {
-  auto result = run({"-p", "xena", "-a", "xena_b", "hello there"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.err, "");
-  EXPECT_BYTES(picture("Xena", 1, "hello there"), result.out);
-
-  result = run({"-p", "xena", "-a", "xena_b", "-"}, "piped words\n");
-  EXPECT_BYTES(picture("Xena", 1, "piped words\n"), result.out);
-}
-
-// Text as people write it: line breaks and tabs as typed, every word, long
-// words, escape sequences and controls that must not reach the terminal,
-// broken UTF-8 and zero-width characters.
-TEST_F(TrotspeakRun, TextAsPeopleWriteIt) {
-  struct Case {
-    std::vector<std::string> args;
-    std::string input;
-    const char* golden;
-  };
-  const Case cases[] = {
-      {{"-p", "yarrow", "-"},
-       "The best way to predict the future\n\tis to invent it.\n\t\t-- A. Person\n",
-       "display/text_lines_and_tabs.txt"},
-      {{"-p", "yarrow", "every", "word", "kept", "-"}, "and the piped\r\ntext after them\n",
-       "display/text_words_and_pipe.txt"},
-      {{"-p", "yarrow", std::string(60, 'a')}, "", "display/text_long_word.txt"},
-      {{"-p", "yarrow", "-"},
-       "x\x1b[2Jy and more text, \x1b]8;;http://a.b/\x1b\\a link\x1b]8;;\x1b\\, \x1b(0lines\x1b(B;\n"
-       "bell\x07 back\x08 del\x7f csi\xc2\x9b" "2J clip\x1b]52;c;aGk=\x07" "board\n"
-       "broken \xe2\x82\xff\xc3 zero\xe2\x80\x8bwidth\xef\xbb\xbf joined\xe1\x84\x80\xe1\x85\xa1 soft\xc2\xad\n",
-       "display/text_escapes_and_widths.txt"},
-  };
-  for (const Case& c : cases) {
-    const auto result = run(c.args, c.input);
-    EXPECT_EQ(result.status, 0) << c.golden;
-    EXPECT_EQ(result.err, "") << c.golden;
-    EXPECT_GOLDEN(c.golden, result.out);
-  }
-
-  // Rainbow colours what is shown, never an escape of the text, and lets no
-  // control through.
-  const auto rainbow = run({"-r", "-p", "yarrow", "-"}, "red\x1b[31m, \x1b]0;title\x07so\x0e\x07\x08 \xc2\x9b" "2J\x7f ok\n");
-  EXPECT_EQ(rainbow.status, 0);
-  std::istringstream rows(rainbow.out);
-  std::string shown;
-  for (std::string row; std::getline(rows, row);) {
-    std::size_t columns = 0;
-    EXPECT_EQ(fuzz::rowColumns(row, columns), "") << row;
-    for (std::string_view rest = row; !rest.empty();) {
-      const std::size_t escape = rest.find('\x1b');
-      shown += rest.substr(0, escape);
-      rest = escape == std::string_view::npos ? "" : rest.substr(rest.find('m', escape) + 1);
-    }
-  }
-  EXPECT_NE(shown.find("|red, so 2J ok|"), std::string::npos) << shown;
-}
-
-// Names, art names and quotes from a shared database, and inputs quoted in
-// error reports, cannot steer the terminal.
-TEST_F(TrotspeakRun, NothingFromFilesOrInputSteersTheTerminal) {
-  test::writeDatabase({{"Evil\x1b]0;owned\x07", {"art\x1b[2J"}, {"clip\x1b]52;c;aGk=\x07" "board\r\nbell\x07"}}},
-                      dir / "evil.bin");
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{"-c", "evil.bin", "-l"}, "1 Ponies:\n\t'Evil'  \t\tArts: 1 \tQuotes: 1\n\n"},
-      {{"-c", "evil.bin", "-l", "-p", "evil"}, "Pony 'Evil' 1 art variants:\n\tart\n"},
-      {{"-c", "evil.bin", "-l", "-a", "art"}, "Pony 'Evil' 1 quotes:\n #0\t\"\"\"clipboard\n\t   bell\"\"\"\n"},
-  };
-  for (const auto& [args, out] : cases) EXPECT_BYTES(out, run(args).out);
-
-  const auto info = run({"-c", "evil.bin", "-i", "-d", "-p", "evil"});
-  EXPECT_EQ(info.out.substr(0, info.out.find("DEBUG: 2")), "DEBUG: 7 Arg Count\nDEBUG: 1   -c\n");
-  EXPECT_NE(info.out.find("\nDEBUG: QUOTE: clipboard\nbell\n"), std::string::npos) << info.out;
-  EXPECT_NE(info.out.find("\nEvil: art art, quote 1/1\n"), std::string::npos) << info.out;
-
-  const auto missing = run({"-c", "bad\x1b]0;x\x07\n.bin"});
-  EXPECT_EQ(missing.err, ":( File error: Failed to open file 'bad\\x1B]0;x\\x07\\x0A.bin':\n");
-}
-
-TEST_F(TrotspeakRun, HugeOrBrokenInputIsHarmless) {
+TEST_F(TrotspeakRun, HugeInputIsHarmless) {
   std::string huge;
   for (int i = 0; huge.size() < 2'000'000; ++i) huge += "word" + std::to_string(i) + (i % 7 == 0 ? "\n" : " ");
-  auto result = run({"-p", "yarrow", "-"}, huge);
+  const auto result = run({"-p", "yarrow", "-"}, huge);
   EXPECT_EQ(result.status, 0);
   EXPECT_GT(result.out.size(), huge.size());
-
-  result = run({"-p", "yarrow", "", "\xff\xfe\xC3"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.err, "");
 }
 
 // Output that never arrives, and input that cannot be read, are failures;
@@ -277,55 +223,52 @@ TEST_F(TrotspeakRun, WriteAndReadErrorsAreReportedButAClosedPipeIsNot) {
   }
 }
 
-TEST_F(TrotspeakRun, QuoteOfThePonyIsShown) {
-  const auto result = run({"-p", "abc", "-i"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_BYTES("Abcdefghijkl: art abc, quote 1/1\n" + picture("Abcdefghijkl", 0, "one"), result.out);
-  EXPECT_BYTES("Abcdefghijkl: art abc, message\n" + picture("Abcdefghijkl", 0, "hi"), run({"-p", "abc", "-i", "hi"}).out);
+// Rainbow colours what is shown, never an escape of the text, and lets no
+// control through.
+TEST_F(TrotspeakRun, RainbowColoursOnlyTheTextShown) {
+  const auto rainbow = run({"-r", "-p", "yarrow", "-"}, "red\x1b[31m, \x1b]0;title\x07so\x0e\x07\x08 \xc2\x9b" "2J\x7f ok\n");
+  EXPECT_EQ(rainbow.status, 0);
+  std::istringstream rows(rainbow.out);
+  std::string shown;
+  for (std::string row; std::getline(rows, row);) {
+    std::size_t columns = 0;
+    EXPECT_EQ(fuzz::rowColumns(row, columns), "") << row;
+    for (std::string_view rest = row; !rest.empty();) {
+      const std::size_t escape = rest.find('\x1b');
+      shown += rest.substr(0, escape);
+      rest = escape == std::string_view::npos ? "" : rest.substr(rest.find('m', escape) + 1);
+    }
+  }
+  EXPECT_NE(shown.find("|red, so 2J ok|"), std::string::npos) << shown;
 }
 
-TEST_F(TrotspeakRun, EmptyTextDrawsNoBubbleExceptInRainbow) {
-  auto result = run({"-p", "yarrow", "-"}, "");
-  EXPECT_EQ(result.status, 0);
-  EXPECT_BYTES(picture("Yarrow", 0, ""), result.out);
-
-  // Rainbow turns the empty text into a reset sequence, which is drawn.
-  result = run({"-p", "yarrow", "-r", "-"}, "");
-  EXPECT_EQ(result.status, 0);
-  const std::string reset = "\x1b[49m\x1b[39m\x1b[0m";
-  EXPECT_EQ(result.out.rfind("+ss+\n| " + reset + reset + " |\n+ss+\n", 0), 0u) << result.out;
+// The -i line and the debug trace of a shared database's pony cannot steer
+// the terminal either.
+TEST_F(TrotspeakRun, InfoAndDebugTraceOfAStrangePonyAreSafe) {
+  test::writeDatabase({{"Evil\x1b]0;owned\x07", {"art\x1b[2J"}, {"clip\x1b]52;c;aGk=\x07" "board\r\nbell\x07"}}},
+                      dir / "evil.bin");
+  const auto info = run({"-c", "evil.bin", "-i", "-d", "-p", "evil"});
+  EXPECT_EQ(info.out.substr(0, info.out.find("DEBUG: 2")), "DEBUG: 7 Arg Count\nDEBUG: 1   -c\n");
+  EXPECT_NE(info.out.find("\nDEBUG: QUOTE: clipboard\nbell\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("\nEvil: art art, quote 1/1\n"), std::string::npos) << info.out;
 }
 
-TEST_F(TrotspeakRun, VersionWithPonySaysTheBuildDate) {
-  const auto version = run({"-v"}).out;  // "Build date: <stamp>\n"
-  const std::string stamp = version.substr(12, version.size() - 13);
-  const auto result = run({"-v", "-p", "yarrow"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_BYTES(picture("Yarrow", 0, "PonySaddledDate: " + stamp), result.out);
-}
-
-TEST_F(TrotspeakRun, BubbleStyleByNameOrPathAndVariants) {
-  const std::string text = "hey";
-  EXPECT_BYTES(picture("Yarrow", 0, text), run({"-p", "yarrow", "-b", "ascii", text}).out);
-  EXPECT_BYTES(picture("Yarrow", 0, text), run({"-p", "yarrow", "-b", "resources/bubbles/sayonly.bin", text}).out);
-  EXPECT_BYTES(picture("Yarrow", 0, text, 't'), run({"-p", "yarrow", "-t", text}).out);
-  EXPECT_BYTES(picture("Yarrow", 0, text, 's'), run({"-p", "yarrow", "-s", text}).out);
-
-  auto result = run({"-p", "yarrow", "-o", "-t", "-b", "sayonly"});
-  EXPECT_EQ(result.status, 255);
-  EXPECT_EQ(result.out, "");
-  EXPECT_EQ(result.err, ":( Null error: Bubble doesnt have think:\n");
-
-  result = run({"-p", "yarrow", "-b", "nosuch"});
-  EXPECT_EQ(result.status, 255);
-  EXPECT_EQ(result.err, ":( File error: Failed to open file '" + (std::filesystem::path("./resources") / "bubbles" / "nosuch.bin").string() + "':\n");
-}
-
-TEST_F(TrotspeakRun, BubbleListInNameOrderWinsOverEverything) {
-  const auto result = run({"-bl", "-h", "-l"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.err, "");
-  EXPECT_GOLDEN("display/bubble_list.txt", result.out);
+// A database that cannot seek, such as a pipe, is read whole and serves as
+// the file itself does.
+TEST_F(TrotspeakRun, DatabaseThroughAPipe) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"-l"}, {"-p", "xena", "-a", "xena_b", "hello"}, {"-l", "-a", "xena_a"}, {"-p", "nobody"}};
+  for (const auto& args : cases) {
+    std::vector<std::string> fromFile = {"-c", "resources/ponies.bin"};
+    fromFile.insert(fromFile.end(), args.begin(), args.end());
+    std::vector<std::string> piped = {"-c", "cat resources/ponies.bin | \"$0\" -c /dev/stdin \"$@\"", TROTSPEAK_PATH};
+    piped.insert(piped.end(), args.begin(), args.end());
+    const auto expected = run(fromFile);
+    const auto got = test::runProgram("/bin/sh", piped, dir.path());
+    EXPECT_EQ(got.out, expected.out) << args[0];
+    EXPECT_EQ(got.err, expected.err) << args[0];
+    EXPECT_EQ(got.status, expected.status) << args[0];
+  }
 }
 
 TEST_F(TrotspeakRun, BubbleListFailures) {
@@ -427,9 +370,6 @@ TEST_F(TrotspeakRun, SeedRepeatsThePickAcrossTwoDatabases) {
 
   test::setEnvironment("TROTSPEAK_SEED", "7");
   EXPECT_BYTES(run({"-i", "-r", "--seed", "7"}).out, run({"-i", "-r"}).out);
-  const auto bad = run({"--seed", "-1"});
-  EXPECT_EQ(bad.status, 255);
-  EXPECT_EQ(bad.err, ":( Argument error: --seed takes a whole number from 0 to 18446744073709551615:\n");
 }
 
 // A trotspeak built with its data folder in the build tree and copied to a
@@ -445,23 +385,16 @@ TEST_F(TrotspeakRun, FindsTheDataFolderFixedAtBuildTime) {
   const auto result = test::runProgram(copy, {"-p", "yarrow", "hey"}, bare.path());
   std::filesystem::remove_all(data);
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_BYTES(picture("Yarrow", 0, "hey"), result.out);
+  EXPECT_GOLDEN("display/yarrow_say_hey.txt", result.out);
 }
 
 // Flips the tag of every art and quote record of the ponies other than the
 // first, so that reading any of them fails.
 void damageOtherPonies(const std::filesystem::path& path) {
   std::string bytes = test::readFile(path);
-  bool first = true;
-  for (std::size_t at = bytes.find("char2"); at != std::string::npos; at = bytes.find("char2", at + 1)) {
-    if (first) {
-      first = false;
-      continue;
-    }
-    const auto next = bytes.find("char2", at + 1);
-    for (const std::string tag : {"pony14", "qte"}) {
-      for (auto t = bytes.find(tag, at); t != std::string::npos && t < next; t = bytes.find(tag, t + 1)) bytes[t] = 'X';
-    }
+  const auto second = bytes.find("char2", bytes.find("char2") + 1);
+  for (const std::string tag : {"pony14", "qte"}) {
+    for (auto t = bytes.find(tag, second); t != std::string::npos; t = bytes.find(tag, t + 1)) bytes[t] = 'X';
   }
   std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
@@ -477,24 +410,6 @@ TEST_F(TrotspeakRun, ReadsOnlyWhatIsShown) {
   EXPECT_EQ(run({"-l", "-p", "abc"}).status, 0);
   // The damage is real: showing another pony's art fails.
   EXPECT_EQ(run({"-p", "yarrow"}).status, 255);
-}
-
-// A database that cannot seek, such as a pipe, is read whole and serves as
-// the file itself does.
-TEST_F(TrotspeakRun, DatabaseThroughAPipe) {
-  const std::vector<std::vector<std::string>> cases = {
-      {"-l"}, {"-p", "xena", "-a", "xena_b", "hello"}, {"-l", "-a", "xena_a"}, {"-p", "nobody"}};
-  for (const auto& args : cases) {
-    std::vector<std::string> fromFile = {"-c", "resources/ponies.bin"};
-    fromFile.insert(fromFile.end(), args.begin(), args.end());
-    std::vector<std::string> piped = {"-c", "cat resources/ponies.bin | \"$0\" -c /dev/stdin \"$@\"", TROTSPEAK_PATH};
-    piped.insert(piped.end(), args.begin(), args.end());
-    const auto expected = run(fromFile);
-    const auto got = test::runProgram("/bin/sh", piped, dir.path());
-    EXPECT_EQ(got.out, expected.out) << args[0];
-    EXPECT_EQ(got.err, expected.err) << args[0];
-    EXPECT_EQ(got.status, expected.status) << args[0];
-  }
 }
 
 TEST_F(TrotspeakRun, DebugTrace) {
@@ -519,12 +434,12 @@ TEST_F(TrotspeakRun, CalledAsTrotthinkThinksUnlessToldToSay) {
   std::vector<std::string> names{link.filename().string()};
   if (!suffix.empty()) names.push_back("TrotThink");
   for (const auto& name : names) {
-    const auto result = test::runProgram(link, {"-p", "yarrow", "hm"}, dir.path(), "", name);
+    const auto result = test::runProgram(link, {"-p", "yarrow", "hey"}, dir.path(), "", name);
     EXPECT_EQ(result.status, 0) << name << result.err;
-    EXPECT_BYTES(picture("Yarrow", 0, "hm", 't'), result.out);
+    EXPECT_GOLDEN("display/yarrow_think_hey.txt", result.out);
   }
-  const auto result = test::runProgram(link, {"-p", "yarrow", "-s", "hm"}, dir.path(), "", names.back());
-  EXPECT_BYTES(picture("Yarrow", 0, "hm", 's'), result.out);
+  const auto result = test::runProgram(link, {"-p", "yarrow", "-s", "hey"}, dir.path(), "", names.back());
+  EXPECT_GOLDEN("display/yarrow_say_hey.txt", result.out);
 }
 
 }  // namespace
