@@ -1,8 +1,11 @@
+// trotspeak's command line: every case is read and what came of it is
+// written out (each field that differs from a bare "trotspeak", then the
+// debug trace, or why the line was refused); tests/golden/display/arguments.txt
+// holds the whole transcript.
 #include "display/arguments.hpp"
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <sstream>
 #include <vector>
 
@@ -11,170 +14,99 @@
 namespace trot {
 namespace {
 
-struct Parsed {
-  Arguments args;
-  std::string debug;
+std::string describe(const Arguments& a) {
+  const Arguments bare;
+  std::ostringstream out;
+  const std::pair<const char*, std::string Arguments::*> texts[] = {
+      {"pony", &Arguments::ponyName}, {"art", &Arguments::artName},           {"bubble", &Arguments::bubbleFile},
+      {"message", &Arguments::message}, {"listed pony", &Arguments::listPony}};
+  for (const auto& [name, field] : texts) {
+    if (a.*field != bare.*field) out << name << " \"" << a.*field << "\"\n";
+  }
+  for (const auto& file : a.charactersFiles) out << "database \"" << file << "\"\n";
+  const std::pair<const char*, bool Arguments::*> flags[] = {
+      {"help", &Arguments::help},       {"list", &Arguments::list},         {"art", &Arguments::art},
+      {"characters", &Arguments::characters}, {"pony", &Arguments::pony}, {"version", &Arguments::version},
+      {"only", &Arguments::only},       {"quote", &Arguments::quote},       {"bubble list", &Arguments::bubbleList},
+      {"bubble", &Arguments::bubble},   {"think", &Arguments::think},       {"say", &Arguments::say},
+      {"info", &Arguments::info},       {"debug", &Arguments::debug},       {"rainbow", &Arguments::rainbow},
+      {"paths", &Arguments::paths},     {"list names", &Arguments::listNames}, {"list arts", &Arguments::listArts},
+      {"list quotes", &Arguments::listQuotes}, {"list bubbles", &Arguments::listBubbles}};
+  std::string set;
+  for (const auto& [name, flag] : flags) {
+    if (a.*flag) set += std::string(set.empty() ? "" : ", ") + name;
+  }
+  if (!set.empty()) out << "set: " << set << "\n";
+  if (a.color != bare.color) out << "colour " << (a.color == ColorWhen::Always ? "always" : "never") << "\n";
+  const char* const depths[] = {"none", "16", "256", "truecolor"};
+  if (a.colors) out << "depth " << depths[static_cast<int>(*a.colors)] << "\n";
+  if (a.textWidth) out << "width " << int{*a.textWidth} << "\n";
+  if (a.seed) out << "seed " << *a.seed << "\n";
+  return out.str();
+}
+
+struct Case {
+  std::vector<const char*> entries;
+  std::string input;
 };
 
-Parsed parse(std::vector<const char*> entries, const std::string& input = "") {
-  entries.insert(entries.begin(), "trotspeak");
+std::string transcript(const Case& c) {
+  std::vector<const char*> argv = c.entries;
+  argv.insert(argv.begin(), "trotspeak");
+  std::string text = "$";
+  for (const char* entry : argv) text += std::string(" ") + entry;
+  text += c.input.empty() ? "\n" : "\n< " + c.input + "\n";
   std::ostringstream debug;
-  std::istringstream in(input);
-  Parsed parsed{parseArguments(static_cast<int>(entries.size()), entries.data(), debug, in), {}};
-  parsed.debug = debug.str();
-  return parsed;
-}
-
-TEST(ParseArguments, NoArgumentsGiveDefaultsAndNoOutput) {
-  const auto p = parse({});
-  EXPECT_EQ(p.debug, "");
-  EXPECT_FALSE(p.args.help || p.args.list || p.args.pony || p.args.debug || p.args.version);
-  EXPECT_EQ(p.args.message, "");
-}
-
-TEST(ParseArguments, DebugTraceOfAllEntriesAndEchoedValues) {
-  const auto p = parse({"-d", "-p", "Clo", "-a", "sad", "-c", "x.bin", "-b", "round", "hi"});
-  EXPECT_BYTES(
-      "DEBUG: 11 Arg Count\n"
-      "DEBUG: 1   -d\n"
-      "DEBUG: 2   -p\nDEBUG: 3   Clo\n"
-      "DEBUG: 4   -a\n"  // the art name is never echoed
-      "DEBUG: 6   -c\nDEBUG: 7   x.bin\n"
-      "DEBUG: 8   -b\nDEBUG: 9   round\n"
-      "DEBUG: 10   hi\n",
-      p.debug);
-  EXPECT_EQ(p.args.ponyName, "Clo");
-  EXPECT_EQ(p.args.artName, "sad");
-  EXPECT_EQ(p.args.charactersFiles, std::vector<std::string>{"x.bin"});
-  EXPECT_EQ(p.args.bubbleFile, "round");
-  EXPECT_EQ(p.args.message, "hi");
-}
-
-TEST(ParseArguments, MissingValueLeavesFlagSetAndFieldEmpty) {
-  const auto p = parse({"-d", "-p"});
-  EXPECT_BYTES("DEBUG: 3 Arg Count\nDEBUG: 1   -d\nDEBUG: 2   -p\n", p.debug);
-  EXPECT_TRUE(p.args.pony);
-  EXPECT_EQ(p.args.ponyName, "");
-}
-
-TEST(ParseArguments, ValuesAreTakenWhateverTheyLookLike) {
-  const auto a = parse({"-p", "-a"});
-  EXPECT_EQ(a.args.ponyName, "-a");
-  EXPECT_FALSE(a.args.art);
-
-  // The pre-scan still sees -d, though the main pass takes it as the value.
-  const auto d = parse({"-p", "-d"});
-  EXPECT_TRUE(d.args.debug);
-  EXPECT_EQ(d.args.ponyName, "-d");
-}
-
-TEST(ParseArguments, ShortAndLongFormsSetTheirFlag) {
-  const std::tuple<const char*, const char*, bool Arguments::*> options[] = {
-      {"-h", "--help", &Arguments::help},          {"-l", "--list", &Arguments::list},
-      {"-r", "--rainbow", &Arguments::rainbow},    {"-v", "--version", &Arguments::version},
-      {"-o", "--only", &Arguments::only},          {"-bl", "--bubblelist", &Arguments::bubbleList},
-      {"-i", "--info", &Arguments::info},          {"-t", "--think", &Arguments::think},
-      {"-s", "--say", &Arguments::say},            {"-q", "--quote", &Arguments::quote},
-      {"-d", "--debug", &Arguments::debug},        {"-c", "--characters", &Arguments::characters},
-      {"-a", "--art", &Arguments::art},            {"-p", "--pony", &Arguments::pony},
-      {"-b", "--bubble", &Arguments::bubble}};
-  for (const auto& [shortForm, longForm, flag] : options) {
-    // Options with a value take the next entry; the others leave it as the message.
-    const bool takesValue = flag == &Arguments::characters || flag == &Arguments::art ||
-                            flag == &Arguments::pony || flag == &Arguments::bubble;
-    for (const char* form : {shortForm, longForm}) {
-      const auto p = parse({form, "value"});
-      EXPECT_TRUE(p.args.*flag) << form;
-      EXPECT_EQ(p.args.message, takesValue ? "" : "value") << form;
-    }
+  std::istringstream in(c.input);
+  try {
+    text += describe(parseArguments(static_cast<int>(argv.size()), argv.data(), debug, in));
+  } catch (const ArgumentException& e) {
+    text += "refused: " + e.message() + "\n";
   }
+  return text + debug.str() + "\n";
 }
 
-TEST(ParseArguments, MatchingIsExact) {
-  for (const char* entry : {"--verion", "-H", "-help", "--Pony", "-pClover", "--pony=Clover", "--", "--colorful",
-                            "-W30", "-W=30"}) {
-    const auto p = parse({entry});
-    EXPECT_EQ(p.args.message, entry) << entry;
-    EXPECT_FALSE(p.args.version || p.args.help || p.args.pony) << entry;
-  }
-}
-
-TEST(ParseArguments, ColourAndWidthSettingsTakeTheirValueJoinedOrNext) {
-  struct Case {
-    std::vector<const char*> entries;
-    ColorWhen color;
-    std::optional<ColorDepth> colors;
-    std::optional<std::uint8_t> width;
+TEST(ParseArguments, EveryCaseReadsAsTheTranscriptShows) {
+  std::vector<Case> cases = {
+      {{}, ""},
+      {{"-d", "-p", "Clo", "-a", "sad", "-c", "x.bin", "-b", "round", "hi"}, ""},  // the art name is never echoed
+      {{"-d", "-p"}, ""},                                         // a missing value leaves the field empty
+      {{"-p", "-a"}, ""},                                         // values are taken whatever they look like
+      {{"-p", "-d"}, ""},                                         // though the pre-scan still sees -d
+      {{"--verion", "-H", "-help", "--Pony"}, ""},                // matching is exact
+      {{"-pClover", "--pony=Clover", "--", "--colorful", "-W30", "-W=30"}, ""},
+      {{"--color=never"}, ""},
+      {{"--colour", "always"}, ""},
+      {{"--color", "never", "--colour=auto"}, ""},
+      {{"--colors=256"}, ""},
+      {{"--colours", "16"}, ""},
+      {{"--colors", "truecolor", "-W", "1"}, ""},
+      {{"--width=255"}, ""},
+      {{"-c", "a.bin,b.bin", "-c", "c.bin"}, ""},                 // every database is kept, commas and all
+      {{"-c"}, ""},
+      {{"--list-arts", "-p", "Tulip Fern", "--seed", "42", "--paths", "--list-names"}, ""},
+      {{"--seed=18446744073709551615", "--list-arts", "tu"}, ""},
+      {{"--list-quotes", "-x", "--list-bubbles"}, ""},            // the pony of --list-quotes is not optional
+      {{"-p", "\"Bramble\"", "\"a b\"", "c"}, ""},                // one pair of enclosing quotes is dropped
+      {{"hello", "-p", "a", "world", "-p", "b"}, ""},             // every word is kept, the last value wins
+      {{"", "\xff\xfe", "-p", "\xC3"}, ""},
+      {{"-d", "-"}, "line one\nline \"two\"\x1b]0;title\x07\n"},  // piped text is kept as read, traced safely
+      {{"--pipe", "--pipe"}, "abc"},                              // the second reads nothing more
+      {{"-", "later", "on"}, "abc\n"},
   };
-  const Case cases[] = {
-      {{"--color=never"}, ColorWhen::Never, {}, {}},
-      {{"--colour", "always"}, ColorWhen::Always, {}, {}},
-      {{"--color", "never", "--colour=auto"}, ColorWhen::Auto, {}, {}},
-      {{"--colors=256"}, ColorWhen::Auto, ColorDepth::Palette256, {}},
-      {{"--colours", "16"}, ColorWhen::Auto, ColorDepth::Basic16, {}},
-      {{"--colors", "truecolor"}, ColorWhen::Auto, ColorDepth::TrueColor, {}},
-      {{"-W", "1"}, ColorWhen::Auto, {}, 1},
-      {{"--width=255"}, ColorWhen::Auto, {}, 255},
-  };
-  for (const Case& c : cases) {
-    const auto p = parse(c.entries);
-    EXPECT_EQ(p.args.color, c.color) << c.entries[0];
-    EXPECT_EQ(p.args.colors, c.colors) << c.entries[0];
-    EXPECT_EQ(p.args.textWidth, c.width) << c.entries[0];
-    EXPECT_EQ(p.args.message, "") << c.entries[0];
-  }
-
   const std::vector<const char*> unusable[] = {{"--color=purple"}, {"--color"},      {"--colour="},
                                                {"--colors=8"},     {"--width", "0"}, {"-W", "256"},
                                                {"--width=12x"},    {"-W", "-3"},     {"-W"},
                                                {"--seed", "-1"},   {"--seed=1e3"},   {"--seed", "18446744073709551616"}};
-  for (const auto& entries : unusable) EXPECT_THROW(parse(entries), ArgumentException) << entries[0];
-}
-
-TEST(ParseArguments, EveryWordIsKeptAndPipedTextFollowsThem) {
-  struct Case {
-    std::vector<const char*> entries;
-    std::string input;
-    std::string message;
-  };
-  const Case cases[] = {
-      {{"hello", "-p", "a", "world", "-p", "b"}, "", "hello world"},
-      {{"\"a b\"", "c"}, "", "a b c"},
-      {{"", "\xff\xfe", "-p", "\xC3"}, "", " \xff\xfe"},
-      {{"-"}, "line one\n", "line one\n"},
-      {{"--pipe", "--pipe"}, "abc", "abc"},  // the second reads nothing more
-      {{"-", "later", "on"}, "abc\n", "later on\nabc\n"},
-  };
-  for (const Case& c : cases) {
-    const auto p = parse(c.entries, c.input);
-    EXPECT_EQ(p.args.message, c.message) << c.entries.front();
+  for (const auto& entries : unusable) cases.push_back({entries, ""});
+  for (const char* option : {"-h", "--help", "-l", "--list", "-r", "--rainbow", "-v", "--version", "-o", "--only",
+                             "-bl", "--bubblelist", "-i", "--info", "-t", "--think", "-s", "--say", "-q", "--quote",
+                             "-d", "--debug", "-c", "--characters", "-a", "--art", "-p", "--pony", "-b", "--bubble"}) {
+    cases.push_back({{option, "value"}, ""});  // options with a value take it; the others leave it as the message
   }
-  EXPECT_EQ(parse({"-p", "a", "-p", "b"}).args.ponyName, "b");
-}
-
-TEST(ParseArguments, EveryDatabaseIsKeptAndCommasStayInOnePath) {
-  EXPECT_EQ(parse({"-c", "a.bin,b.bin", "-c", "c.bin"}).args.charactersFiles,
-            (std::vector<std::string>{"a.bin,b.bin", "c.bin"}));
-  EXPECT_EQ(parse({"-c"}).args.charactersFiles, std::vector<std::string>{""});
-}
-
-TEST(ParseArguments, ListingsForScriptsAndSeed) {
-  const auto p = parse({"--list-arts", "-p", "Tulip Fern", "--seed", "42", "--paths", "--list-names"});
-  EXPECT_TRUE(p.args.listArts && p.args.pony && p.args.paths && p.args.listNames);
-  EXPECT_EQ(p.args.listPony, "");  // the pony of --list-arts is optional
-  EXPECT_EQ(p.args.seed, 42u);
-  EXPECT_EQ(parse({"--seed=18446744073709551615"}).args.seed, 18446744073709551615u);
-  EXPECT_EQ(parse({"--list-arts", "tu"}).args.listPony, "tu");
-  const auto q = parse({"--list-quotes", "-x", "--list-bubbles"});
-  EXPECT_EQ(q.args.listPony, "-x");  // that of --list-quotes is not
-  EXPECT_TRUE(q.args.listQuotes && q.args.listBubbles);
-}
-
-TEST(ParseArguments, PipedTextIsStoredAsReadAndTracedSafely) {
-  const std::string input = "line one\nline \"two\"\x1b]0;title\x07\n";
-  const auto p = parse({"-d", "-"}, input);
-  EXPECT_EQ(p.args.message, input);  // stored as read, quotes and all
-  EXPECT_BYTES("DEBUG: 3 Arg Count\nDEBUG: 1   -d\nDEBUG: 2   -\nDEBUG: 2   line one\nline \"two\"\n\n", p.debug);
+  std::string all;
+  for (const Case& c : cases) all += transcript(c);
+  EXPECT_GOLDEN("display/arguments.txt", all);
 }
 
 TEST(StripQuotes, RemovesOnePairOfEnclosingQuotes) {
@@ -183,7 +115,6 @@ TEST(StripQuotes, RemovesOnePairOfEnclosingQuotes) {
       {"Clo\"ver", "Clo\"ver"}, {"\"half", "\"half"},          {"", ""},
   };
   for (const auto& [input, expected] : cases) EXPECT_EQ(stripQuotes(input), expected) << input;
-  EXPECT_EQ(parse({"-p", "\"Bramble\""}).args.ponyName, "Bramble");
 }
 
 }  // namespace
