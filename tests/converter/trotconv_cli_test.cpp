@@ -1,12 +1,12 @@
 // trotconv run as a process on folders written into a temporary directory.
 #include <gtest/gtest.h>
 
-#include "model/art_text_reader.hpp"
 #include "converter/balloon_text.hpp"
 #include "converter/dispatch.hpp"
 #include "model/bubble.hpp"
 #include "model/source_files.hpp"
 #include "tests/converter/converter_test_support.hpp"
+#include "tests/support/fixtures.hpp"
 #include "tests/support/golden.hpp"
 #include "tests/support/native_path.hpp"
 
@@ -33,34 +33,6 @@ Names folderContents(const fs::path& folder) {
   for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
-}
-
-struct Pony {
-  std::string name;
-  Names arts;
-  Names quotes;
-};
-
-// Each art is one red cell with the bubble below.
-void writeDatabase(const fs::path& file, const std::vector<Pony>& ponies) {
-  CharacterGroup group;
-  for (const auto& pony : ponies) {
-    Character& character = group.addCharacter();
-    character.name = pony.name;
-    for (const auto& name : pony.arts) {
-      auto meta = std::make_unique<AsciiArtMeta>();
-      meta->name = name;
-      meta->art.set(std::make_unique<AsciiArt>());
-      parseArtText(meta->art.get(), "$$$\n$$$\n^[]P1ff0000^[[31m\u2580\n$balloon$", nullptr);
-      character.addArt(std::make_shared<ArtHook>(std::move(meta)));
-    }
-    for (const auto& text : pony.quotes) {
-      auto quote = std::make_unique<Quote>();
-      quote->text = text;
-      character.addQuote(std::make_shared<QuoteHook>(std::move(quote)));
-    }
-  }
-  saveToFile(group, file);
 }
 
 TEST(TrotconvCli, UsageScreenForEveryUnrecognisedCommandLine) {
@@ -106,8 +78,8 @@ std::string codecMerge(const std::vector<fs::path>& inputs) {
 
 TEST(TrotconvCli, MergeAppendsDatabasesInOrderAndWritesNothingWhenAnInputIsMissing) {
   TempDir dir;
-  writeDatabase(dir / "a.bin", {{"Thistle", {"thistle"}, {"Hello"}}, {"Burdock", {}, {"Hm"}}});
-  writeDatabase(dir / "b.bin", {{"Thistle", {}, {}}});
+  test::writeDatabase({{"Thistle", {"thistle"}, {"Hello"}}, {"Burdock", {}, {"Hm"}}}, dir / "a.bin");
+  test::writeDatabase({{"Thistle", {}, {}}}, dir / "b.bin");
 
   auto result = trotconv(dir, {"merge", "a.bin", "one.bin"});
   EXPECT_EQ(result.status, 0);
@@ -251,9 +223,9 @@ TEST(TrotconvCli, BubblesBothWays) {
 
 TEST(TrotconvCli, SerializePoniesWritesArtAndQuoteFilesPerInput) {
   TempDir dir;
-  writeDatabase(dir / "ponies.bin", {{"Thistle", {"thistle", "thistle_sad"}, {"One", "Two"}},
+  test::writeDatabase({{"Thistle", {"thistle", "thistle_sad"}, {"One", "Two"}},
                                      {"What?", {"what", "../escape", "sub/dir", ".."}, {"What"}},
-                                     {"A:B", {}, {"a", "b", "c"}}});
+                                     {"A:B", {}, {"a", "b", "c"}}}, dir / "ponies.bin");
   fs::create_directories(dir / "quotes/Thistle.2");  // a quote file that cannot be written
 
   const auto result = trotconv(dir, {"serializeponies", "missing.bin", "ponies.bin", "art", "quotes"});
@@ -272,7 +244,7 @@ TEST(TrotconvCli, SerializePoniesWritesArtAndQuoteFilesPerInput) {
   EXPECT_EQ(folderContents(dir / "art"), (Names{"thistle.pony", "thistle_sad.pony", "what.pony"}));
   EXPECT_EQ(folderContents(dir / "quotes"), (Names{"AB.1", "AB.2", "AB.3", "Thistle.1", "Thistle.2", "What.1"}));
   EXPECT_TRUE(readFile(dir / "art/what.pony")
-                  .starts_with("$$$\nNAME: What?\nBALLOON: bottom\nWIDTH: 1\nHEIGHT: 1\n$$$\n$bubble0$\n"));
+                  .starts_with("$$$\nNAME: What?\nBALLOON: top\nWIDTH: 3\nHEIGHT: 2\n$$$\n$bubble0$\n"));
   EXPECT_EQ(readFile(dir / "quotes/Thistle.1"), "thistle+thistle_sad.\nOne");
   EXPECT_EQ(readFile(dir / "quotes/What.1"), "what.\nWhat");
   EXPECT_EQ(readFile(dir / "quotes/AB.3"), ".\nc");

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "fuzz/display/display_inputs.hpp"
-#include "tests/display/fixtures.hpp"
+#include "tests/support/fixtures.hpp"
 #include "tests/support/temp_dir.hpp"
 
 namespace trot {

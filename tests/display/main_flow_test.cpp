@@ -10,7 +10,7 @@
 #include "display/search_path.hpp"
 #include "fuzz/render/bubble_text_checks.hpp"
 #include "model/source_files.hpp"
-#include "tests/display/fixtures.hpp"
+#include "tests/support/fixtures.hpp"
 #include "tests/support/golden.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/temp_dir.hpp"

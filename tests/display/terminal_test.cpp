@@ -7,7 +7,7 @@
 
 #include "render/column_width.hpp"
 #include "render/text_piece.hpp"
-#include "tests/display/fixtures.hpp"
+#include "tests/support/fixtures.hpp"
 #include "tests/support/golden.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/temp_dir.hpp"

@@ -1,4 +1,4 @@
-#include "tests/display/fixtures.hpp"
+#include "tests/support/fixtures.hpp"
 
 #include <fstream>
 
