@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "render/column_width.hpp"
 #include "tests/support/golden.hpp"
 
 namespace trot {
@@ -103,26 +102,6 @@ TEST(BubbleRenderer, RefusesBorderPiecesWithoutColumns) {
     } catch (const NullException& e) {
       EXPECT_EQ(e.message(), message);
     }
-  }
-}
-
-// Whatever the text and width, every row is as wide as every other.
-TEST(BubbleRenderer, NeverTearsTheFrame) {
-  const std::string wide = "\xe6\xbc\xa2";
-  const std::pair<std::string, std::uint8_t> cases[] = {
-      {std::string(300, 'x'), 102},          {wide + wide + " ab " + wide, 7},  {wide, 3},
-      {"a", 100},                            {std::string(50, 'y'), 2},          {std::string(50, 'y'), 1},
-      {"e\xcc\x81" "e\xcc\x81 zz", 4},      {"tiny", 0},
-      {"a\tb\n\tc\r\nd\x07" "e\x1b[2Jf\x1b(0", 20}, {"\t\t\t" + wide + "\t", 5}, {"x\t", 1},
-  };
-  for (const auto& [text, width] : cases) {
-    std::istringstream rows(render(plainStyle(), text, width));
-    std::size_t expected = 0;
-    for (std::string row; std::getline(rows, row);) {
-      if (expected == 0) expected = displayColumns(row);
-      EXPECT_EQ(displayColumns(row), expected) << "width " << int{width} << ": " << row;
-    }
-    EXPECT_LE(expected, std::max<std::size_t>(width, 42)) << text;
   }
 }
 
