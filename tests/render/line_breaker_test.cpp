@@ -37,8 +37,8 @@ TEST(LineBreaker, BreaksLines) {
   };
   const std::string x300(300, 'x');
   const Case cases[] = {
-      {"words too wide to share a line", "Hello there, little pony", 10,
-       {{"Hello ", 6}, {"there, ", 7}, {"little ", 7}, {"pony", 4}}},
+      {"words fill each line to the width", "Rain in Meadowlark, apples in the orchards", 12,
+       {{"Rain in ", 8}, {"Meadowlark, ", 12}, {"apples in ", 10}, {"the orchards", 12}}},
       {"long word cut, no empty line first", "abcdefghijkl", 5, {{"abcde", 5}, {"fghij", 5}, {"kl", 2}}},
       {"word of 300 columns", x300, 100,
        {{x300.substr(0, 100), 100}, {x300.substr(0, 100), 100}, {x300.substr(0, 100), 100}}},
