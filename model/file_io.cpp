@@ -178,7 +178,7 @@ void replaceFile(const fs::path& path, const fs::path& target, bool existed,
     if (!error && !syncToDisk(target)) error = std::make_error_code(std::errc::io_error);
     abandon();
   } else {
-    fs::rename(temporary, target, error);
+    if (!moveIntoPlace(temporary, target)) error = std::make_error_code(std::errc::io_error);
     if (error) abandon();
     else releaseTemporaryFile();
   }

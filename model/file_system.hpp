@@ -23,6 +23,10 @@ void giveNewFileMode(const std::filesystem::path& path);
 // false when anything already has that name or it cannot be created.
 bool createNewFile(const std::filesystem::path& path);
 
+// Puts the finished file `from` in the place of `to`, replacing what is there
+// in one step; false when that failed.
+bool moveIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to);
+
 long currentProcessId();
 // True only when it is sure that no process with this id runs any longer.
 bool processIsGone(long processId);

@@ -1,6 +1,7 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
@@ -72,6 +73,10 @@ bool createNewFile(const std::filesystem::path& path) {
   if (descriptor < 0) return false;
   ::close(descriptor);
   return true;
+}
+
+bool moveIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
 long currentProcessId() { return static_cast<long>(::getpid()); }

@@ -1,0 +1,99 @@
+#include <windows.h>
+
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <cwchar>
+
+#include "model/file_system.hpp"
+
+namespace trot {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The signal handler may only read plain memory: the path is kept as wide
+// characters, and an empty first one means no file is being written.
+std::array<wchar_t, 4096> guardedPath{};
+volatile std::sig_atomic_t guarding = 0;
+
+// Windows raises no SIGHUP; a closed console window arrives as SIGTERM.
+constexpr std::array kInterruptions{SIGINT, SIGTERM};
+
+extern "C" void removeAndEnd(int signal) {
+  if (guarding != 0) ::DeleteFileW(guardedPath.data());
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
+void installHandlersOnce() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  for (const int signal : kInterruptions) std::signal(signal, removeAndEnd);
+}
+
+}  // namespace
+
+bool syncToDisk(const fs::path& path) {
+  std::error_code ignored;
+  // Folders cannot be flushed here; the rename itself is written through.
+  if (fs::is_directory(path, ignored)) return true;
+  const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    errno = EACCES;
+    return false;
+  }
+  const bool synced = ::FlushFileBuffers(file) != 0;
+  ::CloseHandle(file);
+  if (!synced) errno = EIO;
+  return synced;
+}
+
+void copyModeAndOwner(const fs::path& original, const fs::path& copy) {
+  std::error_code ignored;
+  const fs::perms permissions = fs::status(original, ignored).permissions();
+  if (permissions != fs::perms::unknown) fs::permissions(copy, permissions, ignored);
+}
+
+// New files get the folder's inherited access rules: nothing to change.
+void giveNewFileMode(const fs::path&) {}
+
+bool createNewFile(const fs::path& path) {
+  const HANDLE file =
+      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  ::CloseHandle(file);
+  return true;
+}
+
+bool moveIntoPlace(const fs::path& from, const fs::path& to) {
+  return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+long currentProcessId() { return static_cast<long>(::GetCurrentProcessId()); }
+
+bool processIsGone(long processId) {
+  if (processId <= 0) return false;
+  const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
+  if (process == nullptr) return ::GetLastError() == ERROR_INVALID_PARAMETER;
+  DWORD exitCode = 0;
+  const bool ended = ::GetExitCodeProcess(process, &exitCode) != 0 && exitCode != STILL_ACTIVE;
+  ::CloseHandle(process);
+  return ended;
+}
+
+void guardTemporaryFile(const fs::path& path) {
+  installHandlersOnce();
+  const std::wstring& text = path.native();
+  if (text.size() >= guardedPath.size()) return;
+  guarding = 0;
+  std::wmemcpy(guardedPath.data(), text.c_str(), text.size() + 1);
+  guarding = 1;
+}
+
+void releaseTemporaryFile() { guarding = 0; }
+
+}  // namespace trot
