@@ -36,8 +36,23 @@ Span joined(const Span& first, const Span& second) {
   return Span{first.width + second.width, std::string_view(first.text.data(), first.text.size() + second.text.size())};
 }
 
-// What is left of a token after a cut, measured for the start of a line.
-Span remeasured(std::string_view rest) { return nextToken(rest, 0); }
+// What is left of a token, measured for the start of a line. Past the
+// line's width only "too wide" matters, so counting stops there: a word of
+// any length is cut into lines in time linear in its length.
+Span remeasured(std::string_view rest, std::size_t width) {
+  std::size_t columns = 0;
+  for (std::string_view bytes = rest; !bytes.empty() && columns <= width;) {
+    if (isPlainAscii(bytes.front())) {
+      bytes.remove_prefix(1);
+      ++columns;
+      continue;
+    }
+    const TextPiece piece = nextPiece(bytes);
+    if (takesNoPlace(piece.kind)) continue;
+    columns += piece.kind == PieceKind::Tab ? kTabStop - columns % kTabStop : columnWidth(piece.codePoint);
+  }
+  return Span{columns, rest};
+}
 
 }  // namespace
 
@@ -114,7 +129,7 @@ bool pushToken(Span& line, Span& token, std::size_t width) {
     rest = ahead;
   }
 
-  Span left = remeasured(rest);
+  Span left = remeasured(rest, width);
   // Nothing visible left (trailing escapes or marks): it stays on this line
   // rather than making a line of its own.
   if (left.width == 0) rest = rest.substr(rest.size());
@@ -165,7 +180,7 @@ std::vector<Span> breakLines(std::string_view text, std::size_t width) {
     }
     if (line.width > 0 && line.width + token.width > width) {
       closeLine(true);
-      token = remeasured(token.text);
+      token = remeasured(token.text, width);
     }
     while (pushToken(line, token, width)) closeLine(true);
     if (!line.text.empty()) lineWasFull = false;
