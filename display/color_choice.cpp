@@ -14,12 +14,23 @@ std::string_view environment(const char* name) {
 
 }  // namespace
 
+#ifdef _WIN32
+constexpr ColorDepth kConsoleWithoutTerm = ColorDepth::TrueColor;
+#else
+constexpr ColorDepth kConsoleWithoutTerm = ColorDepth::None;
+#endif
+
 ColorDepth detectColorDepth() {
   const std::string_view colorTerm = environment("COLORTERM");
   if (colorTerm == "truecolor" || colorTerm == "24bit") return ColorDepth::TrueColor;
+  // Windows Terminal names its session rather than its colours.
+  if (!environment("WT_SESSION").empty()) return ColorDepth::TrueColor;
   const std::string_view term = environment("TERM");
   if (term.find("256color") != std::string_view::npos) return ColorDepth::Palette256;
-  if (term.empty() || term == "dumb") return ColorDepth::None;
+  if (term == "dumb") return ColorDepth::None;
+  // A Windows console sets no TERM; once switched to escape sequences, as
+  // every run does, it shows 24-bit colour.
+  if (term.empty()) return kConsoleWithoutTerm;
   return ColorDepth::Basic16;
 }
 

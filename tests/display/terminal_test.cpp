@@ -59,6 +59,7 @@ TEST_F(TerminalRun, ColourDepthFromTheEnvironmentAndTheOptions) {
   const Case cases[] = {
       {truecolor, {}, "display/depth_truecolor.txt"},
       {{"TERM=screen", "COLORTERM=24bit"}, {}, "display/depth_truecolor.txt"},
+      {{"TERM=xterm", "WT_SESSION=0b1c"}, {}, "display/depth_truecolor.txt"},
       {{"TERM=xterm-256color"}, {}, "display/depth_256.txt"},
       {{"TERM=xterm"}, {}, "display/depth_16.txt"},
       {{"TERM=xterm-256color"}, {"--colors", "16"}, "display/depth_16.txt"},
