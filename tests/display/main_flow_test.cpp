@@ -84,8 +84,8 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
   test::writeDatabase({{"Evil\x1b]0;owned\x07", {"art\x1b[2J"}, {"clip\x1b]52;c;aGk=\x07" "board\r\nbell\x07"}}},
                       dir / "evil.bin");
   test::writeDatabase({{"\x1b[31mRed\tRum\x7f", {"a\x1b]0;x\x07rt"}, {"say\tit\\now\xc2\x9b"}}}, dir / "odd.bin");
-  const std::string noPony = "NO PONNYYYY AHHHH\n";
-  const std::string tryList = noPony + "try trotspeak -l\n";
+  const std::string ponyNotFound = "NO PONNYYYY AHHHH\n";
+  const std::string tryList = ponyNotFound + "try trotspeak -l\n";
   const std::string noArt = "NO FIND PONY ARRRTTT ;<\n";
   const std::string xenaQuotes = "Pony 'Xena' 2 quotes:\n #0\t\"hi from xena\"\n #1\t\"\"\"A\n\t   B\"\"\"\n";
   const Expected cases[] = {
@@ -96,14 +96,14 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
       {.args = {"-l", "-q"}, .golden = "display/pony_list.txt"},
       {.args = {"--list", "--rainbow"}, .golden = "display/pony_list.txt"},
       {.args = {"-c", "empty.bin", "-l"}, .out = "0 Ponies:\n\n"},
-      {.args = {"-c", "empty.bin"}, .status = 1, .err = noPony},
+      {.args = {"-c", "empty.bin"}, .status = 1, .err = ponyNotFound},
       {.args = {"-l", "-p", "XE"}, .out = "Pony 'Xena' 2 art variants:\n\txena_a\n\txena_b\n"},
       // With -p the quotes are listed whether or not the art is found;
       // without it, those of the pony that owns the first matching art.
       {.args = {"-l", "-p", "xena", "-a", "nothing"}, .out = xenaQuotes},
       {.args = {"-l", "-a", "xena_b"}, .out = xenaQuotes},
       {.args = {"-l", "-a", "yar"}, .out = "Pony 'Yarrow' 0 quotes:\n"},
-      {.args = {"-l", "-a", "nothing"}, .status = 1, .err = noPony},
+      {.args = {"-l", "-a", "nothing"}, .status = 1, .err = ponyNotFound},
       // Listings for scripts: plain lines.
       {.args = {"--list-arts"}, .out = "xena_a\nxena_b\nyarrow_a\nabc\n"},
       {.args = {"--list-quotes", "XE"}, .out = "hi from xena\nA\\n\\nB\\n\n"},
@@ -122,7 +122,7 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
       {.args = {"-p", "nobody"}, .status = 1, .err = tryList},
       {.args = {"-p", ""}, .status = 1, .err = tryList},
       {.args = {"--list-quotes", "nobody"}, .status = 1, .err = tryList},
-      {.args = {"-a", "nothing"}, .status = 1, .err = noPony},
+      {.args = {"-a", "nothing"}, .status = 1, .err = ponyNotFound},
       {.args = {"-p", "xena", "-a", "nothing"}, .status = 1, .err = noArt},
       {.args = {"-p", "zed"}, .status = 1, .err = noArt},  // a pony without arts has nothing to show
       // -q draws among ponies with quotes (only Xena has arts too); the art
