@@ -206,6 +206,7 @@ TEST_F(TrotspeakRun, HugeInputIsHarmless) {
 // Output that never arrives, and input that cannot be read, are failures;
 // a reader that went away early is not worth a word.
 TEST_F(TrotspeakRun, WriteAndReadErrorsAreReportedButAClosedPipeIsNot) {
+  TROT_SKIP_WITHOUT_POSIX_SHELL();
   const std::string speak = "\"$0\" -p yarrow";
   const std::tuple<std::string, int, std::string> cases[] = {
       {"exec " + speak + " hi >/dev/full", 255, "trotspeak: write error: No space left on device\n"},
@@ -256,6 +257,7 @@ TEST_F(TrotspeakRun, InfoAndDebugTraceOfAStrangePonyAreSafe) {
 // A database that cannot seek, such as a pipe, is read whole and serves as
 // the file itself does.
 TEST_F(TrotspeakRun, DatabaseThroughAPipe) {
+  TROT_SKIP_WITHOUT_POSIX_SHELL();
   const std::vector<std::vector<std::string>> cases = {
       {"-l"}, {"-p", "xena", "-a", "xena_b", "hello"}, {"-l", "-a", "xena_a"}, {"-p", "nobody"}};
   for (const auto& args : cases) {

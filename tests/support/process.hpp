@@ -5,6 +5,14 @@
 #include <string>
 #include <vector>
 
+// Cases that drive the programs through /bin/sh, /dev/full or symbolic links
+// have nothing to run on Windows.
+#ifdef _WIN32
+#define TROT_SKIP_WITHOUT_POSIX_SHELL() GTEST_SKIP() << "needs a POSIX shell and file system"
+#else
+#define TROT_SKIP_WITHOUT_POSIX_SHELL() static_cast<void>(0)
+#endif
+
 namespace trot::test {
 
 struct ProcessResult {
