@@ -16,4 +16,9 @@ int writeAll(int descriptor, const char* bytes, std::size_t size);
 // the count read (0 at the end), or -1 with the error number in `error`.
 long readSome(int descriptor, char* bytes, std::size_t size, int& error);
 
+// One system write or read, as the platform does it: the count, or -1 with
+// the reason in errno.
+long writeOnce(int descriptor, const char* bytes, std::size_t size);
+long readOnce(int descriptor, char* bytes, std::size_t size);
+
 }  // namespace trot
