@@ -72,22 +72,5 @@ TEST(AsciiArt, HeaderThenRowsPointingAtTheirCellsByAbsolutePosition) {
   EXPECT_TRUE(back.bubbleAbove);
 }
 
-TEST(AsciiArtMeta, ArtFollowsTheNameAndIsReadFromRightAfterIt) {
-  auto hook = makeArt("clover", {ArtCell{}});
-  std::stringstream out;
-  out << "xx";
-  hook->get().encodeInit();
-  hook->get().encode(out);
-  EXPECT_BYTES("xx" + text("clover") + kTag + bytes({0, 0, 1, 0}) + u32(25) + bytes({0, 1, 0x06}), out.str());
-
-  auto in = streamOf(out.str());
-  in.seekg(2);
-  AsciiArtMeta back;
-  back.load(in);
-  EXPECT_EQ(back.name, "clover");
-  EXPECT_EQ(back.art.decodeOffset, 9u);
-  EXPECT_EQ(back.art.get().rows, hook->get().art.get().rows);
-}
-
 }  // namespace
 }  // namespace trot

@@ -34,8 +34,7 @@ TEST(FileIo, SavedFilesLoadBackWholeAndLazily) {
   EXPECT_EQ(lazy.characters[0].value, nullptr);
   EXPECT_EQ(lazy.getCharacter(0, &stream).name, "clover");
 
-  const auto missing = dir / "missing.bin";
-  EXPECT_EQ(failureOf([&] { loadFromFile(group, missing); }), "File: Failed to open file '" + missing.string() + "'");
+  // trotconv's session shows a missing file and a folder refused by loadFromFile.
   const auto nowhere = dir / "no" / "ponies.bin";
   EXPECT_EQ(failureOf([&] { saveToFile(group, nowhere); }),
             "File: Failed to open file for writing '" + nowhere.string() + "'");
@@ -43,7 +42,6 @@ TEST(FileIo, SavedFilesLoadBackWholeAndLazily) {
   EXPECT_THROW(openForLazyLoad(group, bad, dir.write("bad.bin", "characterGroup9")), NullException);
   EXPECT_FALSE(bad.is_open());
   // A folder opens as a stream on some systems and then fails to read.
-  EXPECT_EQ(failureOf([&] { loadFromFile(group, dir.path()); }), "File: Failed to open file '" + dir.path().string() + "'");
   EXPECT_THROW(openForLazyLoad(group, bad, dir.path()), FileException);
 }
 
@@ -61,7 +59,8 @@ TEST(FileIo, FailedWritesLeaveThePreviousFileAndNoTemporary) {
   EXPECT_EQ(failureOf([&] { writeFileAtomically(path, [](std::ostream& out) { out.setstate(std::ios::badbit); }); }),
             "File: Failed to write file '" + path.string() + "'");
   std::filesystem::create_directories(dir / "taken" / "inside");
-  EXPECT_THROW(writeFileAtomically(dir / "taken", [](std::ostream& out) { out << "x"; }), FileException);
+  EXPECT_EQ(failureOf([&] { writeFileAtomically(dir / "taken", [](std::ostream& out) { out << "x"; }); }),
+            "File: Failed to open file for writing '" + (dir / "taken").string() + "': it is a folder");
   EXPECT_EQ(readFile(path), "previous");
   EXPECT_EQ(entriesIn(dir.path()), 2u);
 

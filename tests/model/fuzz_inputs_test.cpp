@@ -1,5 +1,6 @@
-// Every saved input of the fuzz targets, the seeds (written by the encoder in
-// the codec tests) and the inputs that once failed, is replayed here.
+// Every saved input of the fuzz targets, the seeds (most written by the
+// encoder in the codec tests; each must be accepted) and the inputs that once
+// failed, is replayed here.
 #include <gtest/gtest.h>
 
 #include "fuzz/model/model_inputs.hpp"

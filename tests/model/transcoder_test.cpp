@@ -10,30 +10,10 @@ namespace {
 
 using namespace test;
 
-TEST(Primitives, TagsStopAtTheFirstDifferenceAndShortValuesKeepWhatWasRead) {
-  struct Case {
-    std::string input;
-    bool matches;
-    std::streamoff position;  // -1: the stream ended and reports none
-  };
-  for (const auto& c : {Case{"qtex", true, 3}, Case{"qtx", false, 3}, Case{"xte", false, 1}, Case{"qt", false, -1}}) {
-    auto in = streamOf(c.input);
-    EXPECT_EQ(Transcoder::expectTag(in, "qte"), c.matches) << c.input;
-    EXPECT_EQ(static_cast<std::streamoff>(in.tellg()), c.position) << c.input;
-  }
-  auto in = streamOf(bytes({0x11, 0x22}));
-  std::uint32_t cut = 0xFFFFFFFF;
-  EXPECT_EQ(failureOf([&] { Transcoder::readRaw(in, cut); }), "Null: Failed to parse input file, invalid format? at #");
-  EXPECT_EQ(cut, 0xFFFF2211u);
-}
-
-TEST(Exceptions, ReportFormatAndOffsetsAsSigned32Bits) {
+TEST(Exceptions, ReportOffsetsAsSigned32Bits) {
   EXPECT_EQ(FileException(-1, "m").message(), "m");
   EXPECT_EQ(FileException(0, "m").message(), "m at offset #0");
   EXPECT_EQ(FileException(0xFFFFFFFE, "m").message(), "m at offset #-2");
-  std::ostringstream out;
-  NullException("abc").print(out);
-  EXPECT_EQ(out.str(), "Null error: abc:\n");
 }
 
 TEST(TranscoderHook, ReadsFromItsPositionOrRemembersTheCurrentOne) {
