@@ -11,7 +11,6 @@
 #include "tests/support/golden.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/temp_dir.hpp"
-#include "tests/support/terminal.hpp"
 
 namespace trot {
 namespace {
