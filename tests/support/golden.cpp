@@ -10,22 +10,18 @@
 
 namespace trot::test {
 
-namespace {
-
-std::string printable(std::string_view bytes) {
+std::string visible(std::string_view bytes, bool keepLineEnds) {
   std::ostringstream out;
   for (const char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte == '\\') out << "\\\\";
-    else if (byte == '\n') out << "\\n";
+    else if (byte == '\n') out << (keepLineEnds ? "\n" : "\\n");
     else if (byte == 0x1B) out << "\\e";
-    else if (byte < 0x20 || byte == 0x7F) out << "\\x" << std::hex << static_cast<int>(byte) << std::dec;
+    else if (byte < 0x20 || byte == 0x7F) out << "\\x" << "0123456789abcdef"[byte >> 4] << "0123456789abcdef"[byte & 15];
     else out << c;
   }
   return out.str();
 }
-
-}  // namespace
 
 ::testing::AssertionResult sameBytes(std::string_view expected, std::string_view actual) {
   if (expected == actual) return ::testing::AssertionSuccess();
@@ -34,8 +30,8 @@ std::string printable(std::string_view bytes) {
   const std::size_t from = at > 20 ? at - 20 : 0;
   return ::testing::AssertionFailure() << "first difference at byte " << at << " (expected " << expected.size()
                                        << " bytes, got " << actual.size() << ")\n  expected: ..."
-                                       << printable(expected.substr(from, 60)) << "\n  actual:   ..."
-                                       << printable(actual.substr(std::min(from, actual.size()), 60));
+                                       << visible(expected.substr(from, 60)) << "\n  actual:   ..."
+                                       << visible(actual.substr(std::min(from, actual.size()), 60));
 }
 
 ::testing::AssertionResult matchesGolden(const std::string& name, std::string_view actual) {

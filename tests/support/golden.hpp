@@ -11,6 +11,11 @@ namespace trot::test {
 
 ::testing::AssertionResult sameBytes(std::string_view expected, std::string_view actual);
 
+// The bytes with escapes and controls written out (\e, \xhh, \n unless
+// line ends are kept, and a doubled backslash), for transcripts a reader
+// can check.
+std::string visible(std::string_view bytes, bool keepLineEnds = false);
+
 // Compares with tests/golden/<name>. With TROT_UPDATE_GOLDEN=1 in the
 // environment the file is rewritten instead (review the diff afterwards).
 ::testing::AssertionResult matchesGolden(const std::string& name, std::string_view actual);
