@@ -76,29 +76,5 @@ TEST(ColorFormatANSI, EachDepthWritesOnlyTheChangesInItsOwnEscapes) {
   }
 }
 
-TEST(ColorFormat, MatchPairAndMatchOne) {
-  ColorFormatANSI format;
-  std::ostringstream out;
-  EXPECT_EQ(format.matchPair(kDefault, kDefault), 1);
-  EXPECT_EQ(format.matchPair(kRed, kDefault), 0);
-  EXPECT_EQ(format.matchOne(kDefault), -1);  // never 1 for a default colour
-
-  format.setForeground(out, kRed);
-  format.setBackground(out, kBlue);
-  EXPECT_EQ(format.matchPair(kRed, kBlue), 1);
-  EXPECT_EQ(format.matchPair(kBlue, kRed), -1);
-  EXPECT_EQ(format.matchPair(kRed, kRed), 0);
-  EXPECT_EQ(format.matchOne(kRed), 1);
-  EXPECT_EQ(format.matchOne(kBlue), -1);
-  EXPECT_EQ(format.matchOne(Color(1, 2, 3)), 0);
-
-  // A default foreground never yields -1, even for the swapped pair.
-  format.setForeground(out, kDefault);
-  EXPECT_EQ(format.matchPair(kBlue, kDefault), 0);
-  // With both alike the foreground is tested first.
-  format.setForeground(out, kBlue);
-  EXPECT_EQ(format.matchOne(kBlue), 1);
-}
-
 }  // namespace
 }  // namespace trot
