@@ -1,12 +1,20 @@
 // The few file-system services that the standard library does not offer and
 // that safe replacement of an output file needs: flushing to the disk,
 // carrying a file's permissions over, telling whether a process still runs,
-// and removing a half-written file when the program is interrupted.
+// and removing a half-written file when the program is interrupted; and
+// reading a source file whole at the cost of a few system calls.
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace trot {
+
+enum class ReadOutcome { kRead, kCannotOpen, kCannotRead };
+
+// Reads the whole file into `bytes`: the size it has now in one read, and on
+// to its end should it have grown. A folder cannot be read.
+ReadOutcome readFileContent(const std::filesystem::path& path, std::string& bytes);
 
 // Flushes the file's (or folder's) content to the disk. False when that
 // failed; the reason is left in errno.

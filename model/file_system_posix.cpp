@@ -1,12 +1,13 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "model/file_system.hpp"
 
@@ -20,6 +21,9 @@ std::array<char, 4096> guardedPath{};
 volatile std::sig_atomic_t guarding = 0;
 
 constexpr std::array kInterruptions{SIGINT, SIGTERM, SIGHUP};
+
+// How much more is asked for once a file has outgrown the size it had.
+constexpr std::size_t kReadChunk = 64 * 1024;
 
 extern "C" void removeAndEnd(int signal) {
   if (guarding != 0) ::unlink(guardedPath.data());
@@ -41,6 +45,30 @@ void installHandlersOnce() {
 }
 
 }  // namespace
+
+ReadOutcome readFileContent(const std::filesystem::path& path, std::string& bytes) {
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return ReadOutcome::kCannotOpen;
+  struct stat status {};
+  const bool regular = ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
+  const std::size_t expected = regular ? static_cast<std::size_t>(status.st_size) : 0;
+  bytes.clear();
+  ReadOutcome outcome = ReadOutcome::kRead;
+  for (;;) {
+    const std::size_t had = bytes.size();
+    // One byte more than expected, so that the read that gives the last
+    // byte also shows the end: a regular file falls short only there.
+    const std::size_t wanted = had < expected ? expected - had + 1 : kReadChunk;
+    bytes.resize(had + wanted);
+    const ssize_t got = ::read(descriptor, bytes.data() + had, wanted);
+    bytes.resize(had + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) outcome = ReadOutcome::kCannotRead;
+    if (got <= 0 || (regular && bytes.size() >= expected && static_cast<std::size_t>(got) < wanted)) break;
+  }
+  ::close(descriptor);
+  return outcome;
+}
 
 bool syncToDisk(const std::filesystem::path& path) {
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cwchar>
+#include <fstream>
 
 #include "model/file_system.hpp"
 
@@ -21,6 +22,9 @@ volatile std::sig_atomic_t guarding = 0;
 // Windows raises no SIGHUP; a closed console window arrives as SIGTERM.
 constexpr std::array kInterruptions{SIGINT, SIGTERM};
 
+// How much more is asked for when a file's size is unknown or has changed.
+constexpr std::size_t kReadChunk = 64 * 1024;
+
 extern "C" void removeAndEnd(int signal) {
   if (guarding != 0) ::DeleteFileW(guardedPath.data());
   std::signal(signal, SIG_DFL);
@@ -35,6 +39,31 @@ void installHandlersOnce() {
 }
 
 }  // namespace
+
+ReadOutcome readFileContent(const fs::path& path, std::string& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return ReadOutcome::kCannotOpen;
+  // The size it has now is asked for in one go, and one byte more to meet
+  // the end; a file that grows meanwhile is read on until its end.
+  std::error_code unknown;
+  const std::uintmax_t size = fs::file_size(path, unknown);
+  std::size_t wanted = unknown ? kReadChunk : static_cast<std::size_t>(size) + 1;
+  bytes.clear();
+  try {
+    for (;;) {
+      const std::size_t had = bytes.size();
+      bytes.resize(had + wanted);
+      const auto got =
+          static_cast<std::size_t>(in.rdbuf()->sgetn(bytes.data() + had, static_cast<std::streamsize>(wanted)));
+      bytes.resize(had + got);
+      if (got < wanted) return ReadOutcome::kRead;
+      wanted = kReadChunk;
+    }
+  } catch (const std::ios_base::failure&) {
+    // The standard file buffer throws on a read error.
+    return ReadOutcome::kCannotRead;
+  }
+}
 
 bool syncToDisk(const fs::path& path) {
   std::error_code ignored;

@@ -1,12 +1,11 @@
 #include "model/source_files.hpp"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
-#include "model/skipped_inputs.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
+#include "model/file_system.hpp"
+#include "model/skipped_inputs.hpp"
 
 namespace trot {
 
@@ -29,32 +28,44 @@ void FolderEntry::checkReadable() const {
   if (problem) throw FileException(FileException::kNoOffset, "Failed to open file: " + problem.message());
 }
 
+namespace {
+
+// Regular files and folders are known from the listing itself, which saves a
+// look-up per entry; links and other kinds of entry are looked up.
+std::filesystem::file_type typeOf(const std::filesystem::directory_entry& entry, std::error_code& problem) {
+  if (entry.is_regular_file(problem)) return std::filesystem::file_type::regular;
+  if (entry.is_directory(problem)) return std::filesystem::file_type::directory;
+  return entry.status(problem).type();
+}
+
+}  // namespace
+
 std::vector<FolderEntry> listFolder(const std::filesystem::path& folder) {
   std::vector<FolderEntry> entries;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     FolderEntry listed;
     listed.path = entry.path();
-    listed.type = entry.status(listed.problem).type();
+    listed.type = typeOf(entry, listed.problem);
     if (listed.type == std::filesystem::file_type::not_found) continue;
     entries.push_back(std::move(listed));
   }
-  std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
-    return a.path.filename().native() < b.path.filename().native();
-  });
+  // Every path is the folder's followed by the name, so whole paths sort as
+  // their names do.
+  std::sort(entries.begin(), entries.end(),
+            [](const FolderEntry& a, const FolderEntry& b) { return a.path.native() < b.path.native(); });
   return entries;
 }
 
 bool isDirectory(const std::filesystem::path& path) { return std::filesystem::is_directory(path); }
 
 std::string readWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw FileException(FileException::kNoOffset, "Failed to open file");
-  try {
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } catch (const std::ios_base::failure&) {
-    // The standard file buffer throws on a read error (a folder, a bad disk).
-    throw FileException(FileException::kNoOffset, "Failed to read file");
+  std::string bytes;
+  switch (readFileContent(path, bytes)) {
+    case ReadOutcome::kRead: return bytes;
+    case ReadOutcome::kCannotOpen: throw FileException(FileException::kNoOffset, "Failed to open file");
+    case ReadOutcome::kCannotRead: break;
   }
+  throw FileException(FileException::kNoOffset, "Failed to read file");
 }
 
 std::vector<std::filesystem::path> findSubfolders(const std::filesystem::path& folder, std::string_view suffix,
