@@ -152,7 +152,13 @@ class BodyReader {
   void read(std::string_view body) {
     while (!body.empty()) {
       const std::string_view before = body;
-      const std::uint32_t c = decodeNext(body);
+      // Pictures are mostly escape sequences: ASCII needs no decoding.
+      std::uint32_t c = static_cast<unsigned char>(body.front());
+      if (c < 0x80) {
+        body.remove_prefix(1);
+      } else {
+        c = decodeNext(body);
+      }
       const auto bytes = before.substr(0, before.size() - body.size());
       if (c == 0 || c == '\n') {
         endLine();
@@ -278,11 +284,12 @@ class BodyReader {
   // Called after every byte added in escape mode; ends escape mode once the
   // sequence is complete.
   void interpretEscape() {
-    if (std::string_view(buffer_).starts_with("]P")) {
+    // Runs for every byte of every colour in a picture: plain byte tests.
+    if (buffer_.size() >= 2 && buffer_[0] == ']' && buffer_[1] == 'P') {
       paletteByte();
       return;
     }
-    if (buffer_ == "[0m") {
+    if (buffer_.size() == 3 && buffer_[0] == '[' && buffer_[1] == '0' && buffer_[2] == 'm') {
       resetColors();
       escapeMode_ = false;
       return;
@@ -356,7 +363,8 @@ class BodyReader {
     width = std::max(width, indent_ + cells_.size());
     ArtRow row;
     row.indent = static_cast<std::uint8_t>(indent_);
-    row.cells = std::move(cells_);
+    // A copy of exactly the row's size; the line's vector keeps its room for the next line.
+    row.cells.assign(cells_.begin(), cells_.end());
     rows.push_back(std::move(row));
   }
 
