@@ -9,9 +9,12 @@ namespace {
 constexpr std::string_view kArtTag = "pony14";
 // Per row: u32 position of its cells, u8 indent, u8 cell count.
 constexpr std::size_t kRowEntrySize = 6;
+// Per cell: u8 flags, then the colours of the halves that are not transparent.
+constexpr std::size_t kMostCellBytes = 7;
 
-void writeColor(std::ostream& stream, const std::array<std::uint8_t, 3>& color) {
-  for (const std::uint8_t component : color) Transcoder::writeRaw(stream, component);
+char* putColor(char* at, const std::array<std::uint8_t, 3>& color) {
+  for (const std::uint8_t component : color) *at++ = static_cast<char>(component);
+  return at;
 }
 
 void readColor(std::istream& stream, std::array<std::uint8_t, 3>& color) {
@@ -45,25 +48,28 @@ void AsciiArt::encode(std::ostream& stream) {
   writeRaw(stream, rowCount);
   writeRaw(stream, bubbleSize);
 
-  const std::uint64_t table = putPosition(stream);
-  reserveTable(stream, kRowEntrySize * rowCount);
-  streamPosition data = putPosition(stream);
+  // The row table and the cells are put together in memory and written in
+  // one piece; each row's entry holds the position where its cells start.
+  const streamPosition table = putPosition(stream);
+  std::size_t size = kRowEntrySize * rowCount;
+  for (std::size_t i = 0; i < rowCount; ++i) size += kMostCellBytes * rows[i].cells.size();
+  std::string bytes(size, '\0');
+  char* data = bytes.data() + kRowEntrySize * rowCount;
   for (std::size_t i = 0; i < rowCount; ++i) {
     const ArtRow& row = rows[i];
     const auto cellCount = static_cast<std::uint8_t>(row.cells.size());
-    stream.seekp(static_cast<std::streamoff>(table + kRowEntrySize * i));
-    writeRaw(stream, data);
-    writeRaw(stream, row.indent);
-    writeRaw(stream, cellCount);
-    stream.seekp(static_cast<std::streamoff>(data));
+    char* entry = bytes.data() + kRowEntrySize * i;
+    storeRaw(entry, static_cast<streamPosition>(table + (data - bytes.data())));
+    storeRaw(entry + 4, row.indent);
+    storeRaw(entry + 5, cellCount);
     for (std::size_t c = 0; c < cellCount; ++c) {
       const ArtCell& cell = row.cells[c];
-      writeRaw(stream, cell.flags());
-      if (!cell.upperTransparent) writeColor(stream, cell.upper);
-      if (!cell.lowerTransparent) writeColor(stream, cell.lower);
+      *data++ = static_cast<char>(cell.flags());
+      if (!cell.upperTransparent) data = putColor(data, cell.upper);
+      if (!cell.lowerTransparent) data = putColor(data, cell.lower);
     }
-    data = putPosition(stream);
   }
+  stream.write(bytes.data(), data - bytes.data());
 }
 
 void AsciiArt::decode(std::istream& stream) {

@@ -39,7 +39,16 @@ class Transcoder {
 
   template <std::unsigned_integral T>
   static void writeRaw(std::ostream& stream, T value) {
-    for (std::size_t i = 0; i < sizeof(T); ++i) stream.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+    char bytes[sizeof(T)];
+    storeRaw(bytes, value);
+    stream.write(bytes, sizeof(T));
+  }
+
+  // Puts `value` in its stored byte order at `bytes`, for records that are
+  // put together in memory and written in one piece.
+  template <std::unsigned_integral T>
+  static void storeRaw(char* bytes, T value) {
+    for (std::size_t i = 0; i < sizeof(T); ++i) bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
   }
 
   // Throws NullException on a premature end; bytes read so far stay in `value`.
