@@ -8,8 +8,14 @@ namespace trot {
 
 void convertPonies(const std::vector<std::filesystem::path>& artFolders, const std::filesystem::path& quoteFolder,
                    const std::filesystem::path& output, std::ostream& out) {
-  if (!isDirectory(quoteFolder)) {
-    reportNotADirectory(out, quoteFolder);
+  QuoteFolder quotes(quoteFolder);
+  convertPonies(artFolders, quotes, output, out);
+}
+
+void convertPonies(const std::vector<std::filesystem::path>& artFolders, QuoteFolder& quotes,
+                   const std::filesystem::path& output, std::ostream& out) {
+  if (!isDirectory(quotes.path())) {
+    reportNotADirectory(out, quotes.path());
     return;
   }
   PonySourceReader reader(out, &out);
@@ -20,7 +26,7 @@ void convertPonies(const std::vector<std::filesystem::path>& artFolders, const s
     }
     reader.readArtFolder(folder);
   }
-  reader.readQuoteFolder(quoteFolder);
+  reader.readQuoteFolder(quotes);
 
   CharacterGroup& group = reader.group;
   // Checked before the count is printed: a group too large for the file is

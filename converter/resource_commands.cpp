@@ -3,11 +3,11 @@
 #include "converter/bubble_conversion.hpp"
 #include "converter/pony_conversion.hpp"
 #include "converter/pony_serialization.hpp"
-#include "model/source_files.hpp"
 #include "model/character_group.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
 #include "model/skipped_inputs.hpp"
+#include "model/source_files.hpp"
 
 namespace trot {
 
@@ -25,10 +25,11 @@ void mergeDatabases(const std::vector<Path>& inputs, const Path& output) {
 
 void convertAll(const Path& in, const Path& out, std::ostream& messages) {
   convertBubbles(in / "balloons", out / "bubbles", messages);
+  QuoteFolder quotes(in / "quotes");
   for (const Path& folder : findSubfolders(in, "ttyponies", messages)) {
     Path database = out / folder.filename();
     database += ".bin";
-    convertPonies({folder}, in / "quotes", database, messages);
+    convertPonies({folder}, quotes, database, messages);
   }
 }
 

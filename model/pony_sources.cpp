@@ -1,6 +1,7 @@
 #include "model/pony_sources.hpp"
 
 #include <memory>
+#include <sstream>
 #include <unordered_set>
 
 #include "model/art_text_reader.hpp"
@@ -47,17 +48,38 @@ void PonySourceReader::readArtFolder(const Path& folder) {
   }
 }
 
-void PonySourceReader::readQuoteFolder(const Path& folder) {
-  for (const FolderEntry& entry : listFolder(folder)) {
+const std::vector<QuoteFolder::File>& QuoteFolder::files() {
+  if (files_) return *files_;
+  std::vector<File> files;
+  for (const FolderEntry& entry : listFolder(folder_)) {
     if (!entry.isRegularFile() && !entry.problem) continue;
+    File& file = files.emplace_back();
+    file.path = entry.path;
     try {
       entry.checkReadable();
-      readQuote(entry.path);
+      file.contents = readWholeFile(entry.path);
     } catch (const Exception& failure) {
-      messages_ << "Failed to process pony quote '" << quotedPath(entry.path) << "': ";
-      failure.print(messages_);
-      recordSkippedInput();
+      std::ostringstream report;
+      failure.print(report);
+      file.failure = report.str();
     }
+  }
+  return files_.emplace(std::move(files));
+}
+
+void PonySourceReader::readQuoteFolder(const Path& folder) {
+  QuoteFolder quotes(folder);
+  readQuoteFolder(quotes);
+}
+
+void PonySourceReader::readQuoteFolder(QuoteFolder& folder) {
+  for (const QuoteFolder::File& file : folder.files()) {
+    if (!file.failure) {
+      addQuote(file.contents);
+      continue;
+    }
+    messages_ << "Failed to process pony quote '" << quotedPath(file.path) << "': " << *file.failure;
+    recordSkippedInput();
   }
 }
 
@@ -85,8 +107,7 @@ void PonySourceReader::readArt(const Path& path, std::unordered_map<std::string,
   }
 }
 
-void PonySourceReader::readQuote(const Path& path) {
-  const std::string contents = readWholeFile(path);
+void PonySourceReader::addQuote(std::string_view contents) {
   const QuoteFile file = splitQuoteFile(contents);
   auto quote = std::make_unique<Quote>();
   quote->text = std::string(file.text);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -29,6 +30,28 @@ QuoteFile splitQuoteFile(std::string_view contents);
 // text after the last terminator is no name.
 std::vector<std::string_view> artNameTokens(std::string_view line);
 
+// A quote folder's files, listed and read the first time a reader takes
+// them, so that the databases built from one folder in a run read it once:
+// each file's contents, or the report of why it could not be read.
+class QuoteFolder {
+ public:
+  explicit QuoteFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+  const std::filesystem::path& path() const { return folder_; }
+
+ private:
+  friend class PonySourceReader;
+  struct File {
+    std::filesystem::path path;
+    std::string contents;
+    std::optional<std::string> failure;
+  };
+  const std::vector<File>& files();
+
+  std::filesystem::path folder_;
+  std::optional<std::vector<File>> files_;
+};
+
 // Builds the characters of one run. Art names are matched across all art
 // folders, the first art of a name winning; character names only within
 // the folder being read. A file that cannot be read is reported on
@@ -40,12 +63,13 @@ class PonySourceReader {
 
   void readArtFolder(const std::filesystem::path& folder);
   void readQuoteFolder(const std::filesystem::path& folder);
+  void readQuoteFolder(QuoteFolder& folder);
 
   CharacterGroup group;
 
  private:
   void readArt(const std::filesystem::path& path, std::unordered_map<std::string, Character*>& charactersByName);
-  void readQuote(const std::filesystem::path& path);
+  void addQuote(std::string_view contents);
 
   std::ostream& messages_;
   std::ostream* progress_;
