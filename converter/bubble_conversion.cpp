@@ -66,6 +66,7 @@ void convertBubbles(const Path& inFolder, const Path& outFolder, std::ostream& o
   }
 
   unsigned written = 0;
+  const FolderFlushBatch flushOnce;
   for (auto& entry : styles) {
     const std::string& name = entry.first;
     BubbleTypes& style = entry.second;

@@ -114,6 +114,26 @@ void removeLeftovers(const fs::path& folder, const std::string& hash) {
   entry->second.erase(first, last);
 }
 
+// Folders waiting for their flush while a FolderFlushBatch lives.
+struct PendingFlushes {
+  int batches = 0;
+  std::set<fs::path> folders;
+};
+
+PendingFlushes& pendingFlushes() {
+  static PendingFlushes pending;
+  return pending;
+}
+
+void flushFolder(const fs::path& folder) {
+  PendingFlushes& pending = pendingFlushes();
+  if (pending.batches > 0) {
+    pending.folders.insert(folder);
+    return;
+  }
+  syncToDisk(folder);
+}
+
 // Everything is put together in memory and leaves in one write: encoders
 // patch their position tables by seeking back, which costs a system call
 // each on a file and cannot be done at all on a pipe.
@@ -183,7 +203,7 @@ void replaceFile(const fs::path& path, const fs::path& target, bool existed,
     else releaseTemporaryFile();
   }
   if (error) throw cannotWrite(path);
-  syncToDisk(folder);
+  flushFolder(folder);
 }
 
 }  // namespace
@@ -231,6 +251,15 @@ void writeFileAtomically(const fs::path& path, const std::function<void(std::ost
     default:
       throw cannotOpenForWriting(path);
   }
+}
+
+FolderFlushBatch::FolderFlushBatch() { ++pendingFlushes().batches; }
+
+FolderFlushBatch::~FolderFlushBatch() {
+  PendingFlushes& pending = pendingFlushes();
+  if (--pending.batches > 0) return;
+  for (const fs::path& folder : pending.folders) syncToDisk(folder);
+  pending.folders.clear();
 }
 
 }  // namespace trot

@@ -31,4 +31,17 @@ void openForLazyLoad(Transcoder& object, std::ifstream& stream, const std::files
 // folder or socket is refused: none of them is ever replaced.
 void writeFileAtomically(const std::filesystem::path& path, const std::function<void(std::ostream&)>& write);
 
+// While one lives, the folders that writeFileAtomically moves finished files
+// into are flushed to the disk once, when the outermost one ends, instead of
+// after every file: a command that writes many files into one folder pays
+// for one folder flush. Every file's own content still reaches the disk
+// before it replaces the old one.
+class FolderFlushBatch {
+ public:
+  FolderFlushBatch();
+  ~FolderFlushBatch();
+  FolderFlushBatch(const FolderFlushBatch&) = delete;
+  FolderFlushBatch& operator=(const FolderFlushBatch&) = delete;
+};
+
 }  // namespace trot
