@@ -31,23 +31,8 @@ test::ProcessResult trotconv(const TempDir& dir, const std::vector<std::string>&
   return test::runProgram(TROTCONV_PATH, args, dir.path(), "", "./trotconv");
 }
 
-// Copies a folder of tests/converter/fixtures into `to`.
-void copyFixtures(const std::string& name, const fs::path& to) {
-  fs::create_directories(to);
-  fs::copy(fs::path(TROT_CONVERTER_FIXTURES) / name, to, fs::copy_options::recursive);
-}
-
-std::string escaped(std::string_view bytes) {
-  std::ostringstream out;
-  for (const char c : bytes) {
-    if (c == '\\') out << "\\\\";
-    else if (c == '\n') out << "\\n";
-    else if (c == '\r') out << "\\r";
-    else if (c == '\x1b') out << "\\e";
-    else if (static_cast<unsigned char>(c) < 0x20) out << "\\x" << std::hex << int{c} << std::dec;
-    else out << c;
-  }
-  return out.str();
+void copyFixtures(const TempDir& dir) {
+  fs::copy(TROT_CONVERTER_FIXTURES, dir.path(), fs::copy_options::recursive);
 }
 
 std::string checksum(std::string_view bytes) {
@@ -79,7 +64,7 @@ std::string describe(const std::string& bytes) {
         out << " " << hook->get().name << " (" << int{art.width} << "x" << int{art.rowCount()} << ", bubble "
             << int{art.bubbleSize} << (art.bubbleAbove ? " above, " : " below, ") << checksum(encoded.str()) << ")";
       }
-      for (const auto& quote : pony.quotes) out << " | " << escaped(quote->get().text);
+      for (const auto& quote : pony.quotes) out << " | " << test::visible(quote->get().text);
       out << "\n";
     }
     return out.str();
@@ -93,7 +78,7 @@ std::string describe(const std::string& bytes) {
   } catch (const Exception&) {
   }
   std::istringstream lines(bytes);
-  for (std::string line; std::getline(lines, line);) out << "  " << escaped(line) << (lines.eof() ? "\n" : "\\n\n");
+  for (std::string line; std::getline(lines, line);) out << "  " << test::visible(line) << (lines.eof() ? "\n" : "\\n\n");
   return out.str();
 }
 
@@ -151,7 +136,7 @@ std::string session(const TempDir& dir, const std::string& script) {
 
 TEST(TrotconvCli, EachCommandLineGivesTheOutputAndFilesTheSessionShows) {
   TempDir dir;
-  copyFixtures("", dir.path());
+  copyFixtures(dir);
   test::writeDatabase({{"Thistle", {"thistle", "thistle_sad"}, {"One", "Two"}},
                        {"What?", {"what", "../escape", "sub/dir", ".."}, {"What"}},
                        {"A:B", {}, {"a", "b", "c"}}},
@@ -175,7 +160,7 @@ TEST(TrotconvCli, WithoutEvenAProgramNameNothingIsWritten) {
 TEST(TrotconvCli, LinkLoopsAreSkippedAndFileSystemErrorsEndTheRunWithOneLine) {
   TROT_SKIP_WITHOUT_POSIX_SHELL();
   TempDir dir;
-  copyFixtures("src", dir / "src");
+  copyFixtures(dir);
   fs::create_symlink("loop.pony", dir / "src/myttyponies/loop.pony");
   const auto looped = trotconv(dir, {"convertall", "src", "out"});
   EXPECT_EQ(looped.status, 1);

@@ -71,10 +71,8 @@ TEST(Bubble, DamagedStylesAreReportedButMissingTextsReadAsEmpty) {
   const std::string premature = "Null: Failed to parse input file, invalid format? at #";
   const std::string say = "bubbleTypes5" + bytes({1});
   const std::pair<std::string, std::string> cases[] = {{"bubbleTypes4" + bytes({1}), badTag},
-                                                       {"bubble", badTag},
                                                        {"bubbleTypes5", premature},
                                                        {say + "bubble1", badTag},
-                                                       {say + "bubble0" + bytes({'/', 0}), premature},
                                                        {say + frameRecord('/').substr(0, 21), premature},
                                                        {"bubbleTypes5" + bytes({3}) + frameRecord('/'), badTag}};
   for (const auto& [input, failure] : cases) {

@@ -10,9 +10,8 @@ namespace {
 
 using namespace test;
 
+// Messages without an offset and with one are in the damaged-database table.
 TEST(Exceptions, ReportOffsetsAsSigned32Bits) {
-  EXPECT_EQ(FileException(-1, "m").message(), "m");
-  EXPECT_EQ(FileException(0, "m").message(), "m at offset #0");
   EXPECT_EQ(FileException(0xFFFFFFFE, "m").message(), "m at offset #-2");
 }
 
