@@ -29,7 +29,7 @@ bool isFolder(const std::filesystem::path& path) {
 
 std::vector<std::unique_ptr<PonySource>> findPonySources(const SearchPath& path, std::ostream& messages) {
   std::vector<std::unique_ptr<PonySource>> sources;
-  for (const auto& folder : path.folders()) {
+  for (const auto& folder : path.existingFolders()) {
     if (isFolder(folder / "ponies")) sources.push_back(std::make_unique<SourceFolderPonies>(folder, messages));
     if (isFile(folder / "ponies.bin")) sources.push_back(std::make_unique<PonyDatabase>(folder / "ponies.bin"));
   }
@@ -48,9 +48,9 @@ std::vector<std::unique_ptr<PonySource>> openPonyDatabases(const std::vector<std
 
 std::filesystem::path findBubbleStyle(const SearchPath& path, const std::string& name) {
   const auto file = pathFromUtf8(name + ".bin");
-  for (const auto& folder : path.folders())
+  for (const auto& folder : path.existingFolders())
     if (isFile(folder / "bubbles" / file)) return folder / "bubbles" / file;
-  for (const auto& folder : path.folders())
+  for (const auto& folder : path.existingFolders())
     if (isFolder(folder / "bubbles")) return folder / "bubbles" / file;
   return kDefaultFolder / "bubbles" / file;
 }
@@ -58,7 +58,7 @@ std::filesystem::path findBubbleStyle(const SearchPath& path, const std::string&
 std::vector<std::filesystem::path> bubbleStyleFiles(const SearchPath& path) {
   std::map<std::filesystem::path, std::filesystem::path> byName;
   bool anyFolder = false;
-  for (const auto& folder : path.folders()) {
+  for (const auto& folder : path.existingFolders()) {
     std::error_code error;
     std::filesystem::directory_iterator entries(folder / "bubbles", error);
     if (error) continue;

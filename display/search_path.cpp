@@ -1,5 +1,6 @@
 #include "display/search_path.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <system_error>
 
@@ -57,10 +58,12 @@ std::optional<std::string> processEnvironment(const char* name) {
 SearchPath::SearchPath(std::vector<std::filesystem::path> folders) {
   // A folder reached twice (an install that is both the build-time folder
   // and an XDG entry) is searched once, where it first appears.
+  std::vector<std::filesystem::path> normalForms;
   for (auto& folder : folders) {
-    bool seen = false;
-    for (const auto& kept : folders_) seen = seen || kept.lexically_normal() == folder.lexically_normal();
-    if (!seen) folders_.push_back(std::move(folder));
+    auto normal = folder.lexically_normal();
+    if (std::find(normalForms.begin(), normalForms.end(), normal) != normalForms.end()) continue;
+    normalForms.push_back(std::move(normal));
+    folders_.push_back(std::move(folder));
   }
 }
 
@@ -77,6 +80,19 @@ SearchPath SearchPath::fromEnvironment(const EnvironmentLookup& lookup, const st
   }
   folders.push_back(installDataFolder());
   return SearchPath(std::move(folders));
+}
+
+const std::vector<std::filesystem::path>& SearchPath::existingFolders() const {
+  if (existing_) return *existing_;
+  std::vector<std::filesystem::path> existing;
+  for (const auto& folder : folders_) {
+    if (!isFolder(folder)) continue;
+    bool seen = false;
+    std::error_code ignored;
+    for (const auto& kept : existing) seen = seen || std::filesystem::equivalent(kept, folder, ignored);
+    if (!seen) existing.push_back(folder);
+  }
+  return existing_.emplace(std::move(existing));
 }
 
 void SearchPath::print(std::ostream& out) const {

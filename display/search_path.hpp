@@ -41,11 +41,17 @@ class SearchPath {
 
   const std::vector<std::filesystem::path>& folders() const { return folders_; }
 
+  // The folders that exist, each looked up once for the whole run, and each
+  // kept only where it first appears when two of them are the same folder
+  // (./resources in the build folder is also the one beside the program).
+  const std::vector<std::filesystem::path>& existingFolders() const;
+
   // One folder per line, each marked as found or missing.
   void print(std::ostream& out) const;
 
  private:
   std::vector<std::filesystem::path> folders_;
+  mutable std::optional<std::vector<std::filesystem::path>> existing_;
 };
 
 }  // namespace trot
