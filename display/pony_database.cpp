@@ -15,6 +15,9 @@ constexpr std::size_t kPositionSize = 4;
 // What each read fetches: the head of a pony's record (its tag and four
 // counts), a whole pony's record with its tables and name (also enough for
 // an art's name or a quote), or a picture.
+// The first read: the head with the position table of any database up to
+// a thousand ponies, and the first records behind it.
+constexpr std::size_t kFirstBlock = 4096;
 constexpr std::size_t kRecordHead = 13;
 constexpr std::size_t kRecordBlock = 256;
 constexpr std::size_t kPictureBlock = 16 * 1024;
@@ -28,6 +31,7 @@ PonyDatabase::PonyDatabase(const std::filesystem::path& path) {
     throw FileException(FileException::kNoOffset, "Failed to open file '" + path.string() + "'");
   }
   Transcoder::leaveReadBudgetToBuffer(stream_);
+  file_.readAhead(kFirstBlock);
   // The count tells how long the position table is, so that the table is
   // read in one piece; decoding then checks everything as usual.
   const std::string_view head = file_.fetch(kTableAt);

@@ -209,6 +209,20 @@ void replaceFile(const fs::path& path, const fs::path& target, bool existed,
 }  // namespace
 
 void loadFromFile(Transcoder& object, const fs::path& path) {
+  std::error_code ignored;
+  if (fs::is_regular_file(path, ignored)) {
+    // One read, and decoding from memory: a stream on the file would seek
+    // to learn its size and read again for every record it jumps to.
+    std::string bytes;
+    switch (readFileContent(path, bytes)) {
+      case ReadOutcome::kRead: break;
+      case ReadOutcome::kCannotOpen: throw FileException(FileException::kNoOffset, "Failed to open file " + quoted(path));
+      case ReadOutcome::kCannotRead: throw FileException(FileException::kNoOffset, "Failed to read file " + quoted(path));
+    }
+    std::istringstream stream(std::move(bytes), std::ios::binary);
+    object.load(stream);
+    return;
+  }
   std::ifstream stream;
   if (!opensForReading(stream, path)) throw FileException(FileException::kNoOffset, "Failed to open file " + quoted(path));
   readReporting(path, [&] { object.load(stream); });
