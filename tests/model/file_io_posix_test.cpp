@@ -2,7 +2,9 @@
 // other processes' leftovers and signals.
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,6 +58,18 @@ TEST(FileIo, ReplacesOnlyRegularFilesAndKeepsWhatTheyWere) {
   EXPECT_TRUE(std::filesystem::is_fifo(fifo));
   writeFileAtomically("/dev/null", write);
   EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+
+  // A socket is refused and stays a socket.
+  const auto socketPath = dir / "socket";
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  socketPath.string().copy(address.sun_path, sizeof address.sun_path - 1);
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  EXPECT_EQ(failureOf([&] { writeFileAtomically(socketPath, write); }),
+            "File: Failed to open file for writing '" + socketPath.string() + "': it is a socket");
+  EXPECT_TRUE(std::filesystem::is_socket(socketPath));
+  ::close(socket);
 
   EXPECT_EQ(temporaryOf(dir.path()), "");
 }
