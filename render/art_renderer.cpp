@@ -133,11 +133,17 @@ void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, c
 }
 
 void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
-                   std::string_view text, bool plainBubble, bool drawBubble, std::uint8_t bubbleWidth) {
+                   TextSource& text, bool plainBubble, bool drawBubble, std::uint8_t bubbleWidth) {
   ColorFormat* bubbleFormat = plainBubble ? nullptr : &format;
   if (drawBubble && art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, bubbleFormat);
   renderArt(art, output, format, bubble, drawBubble);
   if (drawBubble && !art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, bubbleFormat);
+}
+
+void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
+                   std::string_view text, bool plainBubble, bool drawBubble, std::uint8_t bubbleWidth) {
+  WholeText source(text);
+  composeOutput(art, output, format, bubble, source, plainBubble, drawBubble, bubbleWidth);
 }
 
 void writeArtText(const AsciiArt& art, std::ostream& output, ColorFormat& format) {

@@ -11,6 +11,7 @@
 #include "model/ascii_art.hpp"
 #include "model/bubble.hpp"
 #include "render/color_format.hpp"
+#include "render/text_source.hpp"
 
 namespace trot {
 
@@ -23,6 +24,8 @@ void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, c
 // The art and its bubble, the bubble above or below as the art says. The
 // bubble gets `format` unless `plainBubble` is set (it is cleared only for a
 // rainbow-coloured text); without `drawBubble` only the art is drawn.
+void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
+                   TextSource& text, bool plainBubble, bool drawBubble, std::uint8_t bubbleWidth);
 void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
                    std::string_view text, bool plainBubble, bool drawBubble, std::uint8_t bubbleWidth);
 

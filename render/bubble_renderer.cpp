@@ -14,6 +14,7 @@ namespace trot {
 namespace {
 
 constexpr std::size_t kFallbackTextWidth = 40;
+constexpr std::size_t kWidestCharacter = 2;
 // Side elements are stored cut to this many bytes; longer ones are drawn cut
 // the same way.
 constexpr std::size_t kSidePieceBytes = 33;
@@ -119,7 +120,7 @@ Bubble terminalSafePieces(const Bubble& bubble) {
 
 }  // namespace
 
-void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, std::uint8_t width,
+void renderBubble(const Bubble& style, std::ostream& output, TextSource& text, std::uint8_t width,
                   ColorFormat* format) {
   const Bubble bubble = terminalSafePieces(style);
   const Border top{bubble.nw, bubble.nnw, bubble.n, bubble.nne, bubble.ne, bubble.topHeight, "Top element"};
@@ -129,33 +130,45 @@ void renderBubble(const Bubble& style, std::ostream& output, std::string_view te
   const std::size_t overhead = std::size_t{bubble.leftWidth} + bubble.rightWidth;
   const std::size_t available = width > overhead ? width - overhead : kFallbackTextWidth;
   const std::size_t breakWidth = measureWidth(text, available);
-  std::vector<Span> lines = breakLines(text, breakWidth);
-  if (lines.empty()) lines.emplace_back();
 
   // Keep every row equally wide: a single character wider than the room
-  // widens the bubble, and so do border corners wider than the text.
+  // widens the bubble (no line is wider than it was broken for otherwise),
+  // and so do border corners wider than the text.
   std::size_t lineWidth = breakWidth;
-  for (const Span& line : lines) lineWidth = std::max(lineWidth, line.width);
+  if (breakWidth < kWidestCharacter) {
+    breakLines(text, breakWidth, [&](const Span& line, std::uint64_t, bool) {
+      lineWidth = std::max(lineWidth, line.width);
+    });
+  }
   const std::size_t corners = std::max(widestCorners(top), widestCorners(bottom));
   if (corners > overhead) lineWidth = std::max(lineWidth, corners - overhead);
   const std::size_t inner = overhead + lineWidth;
 
   writeBorder(output, top, inner);
-  for (std::size_t index = 0; index < lines.size(); ++index) {
-    const bool first = index == 0;
-    const bool last = index + 1 == lines.size();
-    const std::string& left = lines.size() == 1 ? bubble.ww : first ? bubble.nww : last ? bubble.sww : bubble.w;
-    const std::string& right = lines.size() == 1 ? bubble.ee : first ? bubble.nee : last ? bubble.see : bubble.e;
+  bool first = true;
+  const auto writeRow = [&](const Span& line, bool last) {
+    const std::string& left = first && last ? bubble.ww : first ? bubble.nww : last ? bubble.sww : bubble.w;
+    const std::string& right = first && last ? bubble.ee : first ? bubble.nee : last ? bubble.see : bubble.e;
 
-    const std::size_t pad = lineWidth - lines[index].width;
+    const std::size_t pad = lineWidth - line.width;
     output << left;
     writeSpaces(output, pad / 2);
-    writeVisible(output, lines[index].text, format != nullptr, breakWidth);
+    writeVisible(output, line.text, format != nullptr, breakWidth);
     if (format != nullptr) format->reset(output);
     writeSpaces(output, pad - pad / 2);
     output << right << '\n';
-  }
+    first = false;
+  };
+  breakLines(text, breakWidth, [&](const Span& line, std::uint64_t, bool last) { writeRow(line, last); });
+  // A text without any line is drawn as one empty row.
+  if (first) writeRow(Span{}, true);
   writeBorder(output, bottom, inner);
+}
+
+void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, std::uint8_t width,
+                  ColorFormat* format) {
+  WholeText source(text);
+  renderBubble(style, output, source, width, format);
 }
 
 }  // namespace trot

@@ -9,6 +9,7 @@
 
 #include "model/bubble.hpp"
 #include "render/color_format.hpp"
+#include "render/text_source.hpp"
 
 namespace trot {
 
@@ -19,11 +20,16 @@ namespace trot {
 // control and no escape sequence but colours reaches the output, from the
 // text or from the style's pieces.
 //
-// `format` is given only for a text coloured by rainbowText: its colours are
+// `format` is given only for a text coloured by RainbowText: its colours are
 // then kept and every text row ends its text with a colour reset. Without it,
 // colours are left out of the rows too.
 //
+// The text is read a few times over (to measure it, then to draw it) and
+// drawn row by row as it is read, never held whole.
+//
 // Throws NullException when a border row's middle piece has no columns.
+void renderBubble(const Bubble& bubble, std::ostream& output, TextSource& text, std::uint8_t width,
+                  ColorFormat* format);
 void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view text, std::uint8_t width,
                   ColorFormat* format);
 

@@ -5,6 +5,7 @@
 
 #include "render/column_width.hpp"
 #include "render/text_piece.hpp"
+#include "render/token_scan.hpp"
 
 namespace trot {
 
@@ -36,6 +37,8 @@ Span joined(const Span& first, const Span& second) {
   return Span{first.width + second.width, std::string_view(first.text.data(), first.text.size() + second.text.size())};
 }
 
+}  // namespace
+
 // What is left of a token, measured for the start of a line. Past the
 // line's width only "too wide" matters, so counting stops there: a word of
 // any length is cut into lines in time linear in its length.
@@ -54,7 +57,44 @@ Span remeasured(std::string_view rest, std::size_t width) {
   return Span{columns, rest};
 }
 
-}  // namespace
+bool scanToken(std::string_view& bytes, TokenScan& scan, std::size_t column, std::size_t lookahead) {
+  while (!bytes.empty()) {
+    if (startsWithNul(bytes)) return true;
+    if (isPlainAscii(bytes.front())) {
+      const bool breaks = kIsBreak[static_cast<unsigned char>(bytes.front())];
+      if (scan.seenBreak && !breaks) return true;
+      bytes.remove_prefix(1);
+      ++scan.width;
+      scan.seenBreak = scan.seenBreak || breaks;
+      scan.started = true;
+      continue;
+    }
+    const std::string_view beforePiece = bytes;
+    const TextPiece piece = nextPiece(bytes);
+    if (bytes.size() < lookahead) {
+      bytes = beforePiece;
+      return false;
+    }
+    if (takesNoPlace(piece.kind)) {
+      scan.started = true;
+      continue;
+    }
+    if (piece.kind == PieceKind::LineBreak) {
+      if (scan.started) bytes = beforePiece;
+      return true;
+    }
+    const bool breaks = piece.kind == PieceKind::Tab || isBreak(piece.codePoint);
+    if (scan.seenBreak && !breaks) {
+      bytes = beforePiece;
+      return true;
+    }
+    const std::size_t at = column + scan.width;
+    scan.width += piece.kind == PieceKind::Tab ? kTabStop - at % kTabStop : columnWidth(piece.codePoint);
+    scan.seenBreak = scan.seenBreak || breaks;
+    scan.started = true;
+  }
+  return lookahead == 0;
+}
 
 LineBreakException::LineBreakException(std::uint64_t offset, const std::string& message)
     : Exception(withOffset(offset, message)), offset_(offset) {}
@@ -68,34 +108,9 @@ bool isLineBreak(const Span& token) { return token.text == "\n" || token.text ==
 
 Span nextToken(std::string_view& bytes, std::size_t column) {
   const std::string_view start = bytes;
-  std::size_t width = 0;
-  bool seenBreak = false;
-  while (!bytes.empty() && !startsWithNul(bytes)) {
-    if (isPlainAscii(bytes.front())) {
-      const bool breaks = kIsBreak[static_cast<unsigned char>(bytes.front())];
-      if (seenBreak && !breaks) break;
-      bytes.remove_prefix(1);
-      ++width;
-      seenBreak = seenBreak || breaks;
-      continue;
-    }
-    const std::string_view beforePiece = bytes;
-    const TextPiece piece = nextPiece(bytes);
-    if (takesNoPlace(piece.kind)) continue;
-    if (piece.kind == PieceKind::LineBreak) {
-      if (beforePiece.size() != start.size()) bytes = beforePiece;
-      break;
-    }
-    const bool breaks = piece.kind == PieceKind::Tab || isBreak(piece.codePoint);
-    if (seenBreak && !breaks) {
-      bytes = beforePiece;
-      break;
-    }
-    const std::size_t at = column + width;
-    width += piece.kind == PieceKind::Tab ? kTabStop - at % kTabStop : columnWidth(piece.codePoint);
-    seenBreak = seenBreak || breaks;
-  }
-  return Span{width, start.substr(0, start.size() - bytes.size())};
+  TokenScan scan;
+  scanToken(bytes, scan, column, 0);
+  return Span{scan.width, start.substr(0, start.size() - bytes.size())};
 }
 
 bool pushToken(Span& line, Span& token, std::size_t width) {
@@ -140,59 +155,16 @@ bool pushToken(Span& line, Span& token, std::size_t width) {
 }
 
 std::size_t measureWidth(std::string_view text, std::size_t maxWidth) {
-  std::size_t widest = 0;
-  std::size_t width = 0;
-  while (!text.empty() && !startsWithNul(text)) {
-    const Span token = nextToken(text, width);
-    if (isLineBreak(token)) {
-      widest = std::max(widest, width);
-      width = 0;
-      continue;
-    }
-    if (width + token.width > maxWidth) return maxWidth;
-    width += token.width;
-  }
-  return std::max(widest, width);
+  WholeText source(text);
+  return measureWidth(source, maxWidth);
 }
 
 std::vector<Span> breakLines(std::string_view text, std::size_t width) {
+  WholeText source(text);
   std::vector<Span> lines;
-  Span line;
-  // A line just closed because it was full: a line break right after it
-  // ends that line instead of drawing an empty one.
-  bool lineWasFull = false;
-  auto closeLine = [&](bool full) {
-    lines.push_back(line);
-    line = Span{};
-    lineWasFull = full;
-  };
-  while (!text.empty() && !startsWithNul(text)) {
-    Span token = nextToken(text, line.width);
-    if (isLineBreak(token)) {
-      if (line.text.empty() && lineWasFull) {
-        lines.back() = joined(lines.back(), token);
-        lineWasFull = false;
-      } else {
-        line = joined(line, token);
-        closeLine(false);
-      }
-      continue;
-    }
-    if (line.width > 0 && line.width + token.width > width) {
-      closeLine(true);
-      token = remeasured(token.text, width);
-    }
-    while (pushToken(line, token, width)) closeLine(true);
-    if (!line.text.empty()) lineWasFull = false;
-  }
-  if (line.text.empty()) return lines;
-  // Escapes after the last line break, such as the reset that ends a
-  // coloured text, belong to the last line rather than making a new one.
-  if (line.width == 0 && !lines.empty()) {
-    lines.back() = joined(lines.back(), line);
-  } else {
-    lines.push_back(line);
-  }
+  breakLines(source, width, [&](const Span& line, std::uint64_t position, bool) {
+    lines.push_back(Span{line.width, text.substr(static_cast<std::size_t>(position), line.text.size())});
+  });
   return lines;
 }
 

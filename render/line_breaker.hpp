@@ -5,11 +5,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/exception.hpp"
+#include "render/text_source.hpp"
 
 namespace trot {
 
@@ -61,6 +63,7 @@ bool pushToken(Span& line, Span& token, std::size_t width);
 // The width the lines need: the widest line of the text when every line fits
 // into `maxWidth`, else `maxWidth`.
 std::size_t measureWidth(std::string_view text, std::size_t maxWidth);
+std::size_t measureWidth(TextSource& text, std::size_t maxWidth);
 
 // The text's lines. Every line break starts a new line, so an empty line of
 // the text is an empty line here; a break at the very end adds none. A word
@@ -68,5 +71,16 @@ std::size_t measureWidth(std::string_view text, std::size_t maxWidth);
 // line is wider than `width` only when `width` is narrower than a single
 // character.
 std::vector<Span> breakLines(std::string_view text, std::size_t width);
+
+// A line of breakLines, given while the text is read: its bytes are valid
+// only during the call. `position` is where they start in the text; `last`
+// marks the text's last line.
+using LineTaker = std::function<void(const Span& line, std::uint64_t position, bool last)>;
+
+// The lines breakLines gives, one by one, reading the text a window at a
+// time: only the line being broken and the one before it are held, however
+// long the text. Only a run of characters that take no columns (escapes,
+// combining marks) as long as the text makes the window grow as long.
+void breakLines(TextSource& text, std::size_t width, const LineTaker& take);
 
 }  // namespace trot
