@@ -5,7 +5,8 @@
 // the text counts as coloured (high bit); the rest is the text, escape
 // sequences and all. The check gives an empty text when the bubble came out
 // whole, else a description of what went wrong: every row must be as wide as
-// the others, and nothing may reach the terminal that could steer it.
+// the others, nothing may reach the terminal that could steer it, and the
+// text read a few bytes at a time must give the same bubble.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,7 @@
 #include "render/bubble_renderer.hpp"
 #include "render/color_format.hpp"
 #include "render/column_width.hpp"
+#include "render/text_source.hpp"
 
 namespace trot::fuzz {
 
@@ -59,6 +61,26 @@ inline std::string rowColumns(std::string_view row, std::size_t& columns) {
   return "";
 }
 
+// Hands its text out a few bytes at a time, so that pieces and tokens
+// straddle the end of what has been read.
+class TrickleText final : public TextSource {
+ public:
+  explicit TrickleText(std::string_view text) : text_(text) {}
+
+  void rewind() override { read_ = 0; }
+  bool readMore(std::string& into) override {
+    if (read_ == text_.size()) return false;
+    const std::string_view bytes = text_.substr(read_, 1 + read_ % 5);
+    into += bytes;
+    read_ += bytes.size();
+    return true;
+  }
+
+ private:
+  std::string_view text_;
+  std::size_t read_ = 0;
+};
+
 inline std::string checkBubbleText(std::string_view input) {
   if (input.empty()) return "";
   const auto width = static_cast<std::uint8_t>(input[0] & 0x7F);
@@ -68,11 +90,15 @@ inline std::string checkBubbleText(std::string_view input) {
   static const Bubble bubble = frame();
   ColorFormatANSI format;
   std::ostringstream out;
+  std::ostringstream trickled;
   try {
     renderBubble(bubble, out, text, width, coloured ? &format : nullptr);
+    TrickleText trickle(text);
+    renderBubble(bubble, trickled, trickle, width, coloured ? &format : nullptr);
   } catch (const Exception& failure) {
     return std::string("refused: ") + failure.message();
   }
+  if (trickled.str() != out.str()) return "another bubble from the text read a few bytes at a time";
 
   std::istringstream rows(out.str());
   std::size_t expected = 0;
