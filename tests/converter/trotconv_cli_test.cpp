@@ -143,7 +143,7 @@ TEST(TrotconvCli, EachCommandLineGivesTheOutputAndFilesTheSessionShows) {
                       dir / "ponies.bin");
   // Counts are 16 bits wide in the file: twice this many characters are too many.
   CharacterGroup big;
-  for (int i = 0; i < 40000; ++i) big.addCharacter().name = "p";
+  for (int i = 0; i < 40000; ++i) big.addCharacter().name.push_back('p');
   saveToFile(big, dir / "big.bin");
   const std::string name = "converter/trotconv.txt";
   EXPECT_GOLDEN(name, session(dir, readFile(fs::path(TROT_GOLDEN_DIR) / name)));

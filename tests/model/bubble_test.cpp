@@ -18,7 +18,7 @@ Bubble frame(std::uint32_t slash) {
   b.topHeight = b.bottomHeight = b.leftWidth = b.rightWidth = 1;
   b.nw = b.ne = b.sw = b.se = {"+"};
   b.nnw = b.n = b.nne = b.ssw = b.s = b.sse = {"-"};
-  b.nww = b.w = b.sww = b.ww = b.nee = b.e = b.see = b.ee = "|";
+  b.nww = b.w = b.sww = b.ww = b.nee = b.e = b.see = b.ee = std::string(1, '|');
   return b;
 }
 
