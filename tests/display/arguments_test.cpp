@@ -88,6 +88,7 @@ TEST(ParseArguments, EveryCaseReadsAsTheTranscriptShows) {
       {{"--seed=18446744073709551615", "--list-arts", "tu"}, ""},
       {{"--list-quotes", "-x", "--list-bubbles"}, ""},            // the pony of --list-quotes is not optional
       {{"-p", "\"Bramble\"", "\"a b\"", "c"}, ""},                // one pair of enclosing quotes is dropped
+      {{"\"Clover\"", "\"\"", "\"\"\"", "\"", "Clo\"ver", "\"half", "", "end"}, ""},  // but no more, and nothing else
       {{"hello", "-p", "a", "world", "-p", "b"}, ""},             // every word is kept, the last value wins
       {{"", "\xff\xfe", "-p", "\xC3"}, ""},
       {{"-d", "-"}, "line one\nline \"two\"\x1b]0;title\x07\n"},  // piped text is kept as read, traced safely
@@ -107,14 +108,6 @@ TEST(ParseArguments, EveryCaseReadsAsTheTranscriptShows) {
   std::string all;
   for (const Case& c : cases) all += transcript(c);
   EXPECT_GOLDEN("display/arguments.txt", all);
-}
-
-TEST(StripQuotes, RemovesOnePairOfEnclosingQuotes) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"\"Clover\"", "Clover"}, {"\"\"", ""}, {"\"\"\"", "\""}, {"\"", ""},
-      {"Clo\"ver", "Clo\"ver"}, {"\"half", "\"half"},          {"", ""},
-  };
-  for (const auto& [input, expected] : cases) EXPECT_EQ(stripQuotes(input), expected) << input;
 }
 
 }  // namespace
