@@ -3,7 +3,6 @@
 // message, is then never held whole.
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
