@@ -40,40 +40,40 @@ PonyDatabase::PonyDatabase(const std::filesystem::path& path) {
                                                  static_cast<unsigned char>(head[kCountAt + 1]) << 8);
     file_.fetch(kTableAt + kPositionSize * count);
   }
-  group_.decode(stream_);
+  positions_ = CharacterGroup::decodePositions(stream_);
 }
 
 std::istream& PonyDatabase::recordAt(std::size_t index, std::size_t blockSize) {
   file_.readAhead(blockSize);
   stream_.clear();
-  stream_.seekg(static_cast<std::streamoff>(group_.characters.at(index).decodeOffset));
+  stream_.seekg(static_cast<std::streamoff>(positions_.at(index)));
   return stream_;
 }
 
 CharacterSummary PonyDatabase::summary(std::size_t index) {
-  const auto& hook = group_.characters.at(index);
-  if (hook.value) {
-    const Character& pony = *hook.value;
+  if (const auto found = loaded_.find(index); found != loaded_.end()) {
+    const Character& pony = found->second.get();
     return {pony.name, static_cast<std::uint16_t>(pony.artCount()), static_cast<std::uint16_t>(pony.quoteCount())};
   }
   return Character::peek(recordAt(index, kRecordBlock));
 }
 
 CharacterSummary PonyDatabase::counts(std::size_t index) {
-  if (group_.characters.at(index).value) return summary(index);
+  if (loaded_.contains(index)) return summary(index);
   return Character::peekCounts(recordAt(index, kRecordHead));
 }
 
 Character& PonyDatabase::character(std::size_t index) {
-  auto& hook = group_.characters.at(index);
-  if (!hook.value) {
-    file_.readAhead(kRecordBlock);
-    hook.decode(stream_);
-  }
-  return *hook.value;
+  const streamPosition position = positions_.at(index);
+  if (const auto found = loaded_.find(index); found != loaded_.end()) return found->second.get();
+  TranscoderHook<Character> hook;
+  hook.decodeOffset = position;
+  file_.readAhead(kRecordBlock);
+  hook.decode(stream_);
+  return loaded_.emplace(index, std::move(hook)).first->second.get();
 }
 
-void PonyDatabase::release(std::size_t index) { group_.characters.at(index).value.reset(); }
+void PonyDatabase::release(std::size_t index) { loaded_.erase(index); }
 
 AsciiArtMeta& PonyDatabase::artMeta(Character& pony, std::uint16_t index) {
   auto& hook = *pony.arts.at(index);

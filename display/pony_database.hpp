@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <istream>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "display/file_read_buffer.hpp"
 #include "display/pony_source.hpp"
@@ -26,7 +28,7 @@ class PonyDatabase final : public PonySource {
   // Throws FileException when the file cannot be opened.
   explicit PonyDatabase(const std::filesystem::path& path);
 
-  std::size_t size() const override { return group_.characterCount(); }
+  std::size_t size() const override { return positions_.size(); }
 
   // Reads the pony's own record and keeps nothing of it, so that a walk
   // over a large database stays small.
@@ -53,7 +55,10 @@ class PonyDatabase final : public PonySource {
 
   FileReadBuffer file_;
   std::istream stream_{&file_};
-  CharacterGroup group_;
+  // Where each pony's record lies; only the ponies being shown get a slot,
+  // so that a database of tens of thousands stays small in memory.
+  std::vector<streamPosition> positions_;
+  std::unordered_map<std::size_t, TranscoderHook<Character>> loaded_;
 };
 
 }  // namespace trot

@@ -58,13 +58,20 @@ void CharacterGroup::encode(std::ostream& stream) {
   }
 }
 
-void CharacterGroup::decode(std::istream& stream) {
+std::vector<streamPosition> CharacterGroup::decodePositions(std::istream& stream) {
   if (!expectTag(stream, kGroupTag)) throw NullException("Failed to decode character group, invalid input format");
   std::uint16_t count = 0;
   readRaw(stream, count);
   requireBytes(stream, kEntrySize * std::uint64_t{count});
-  characters.resize(count);
-  for (auto& character : characters) readRaw(stream, character.decodeOffset);
+  std::vector<streamPosition> positions(count, 0);
+  for (auto& position : positions) readRaw(stream, position);
+  return positions;
+}
+
+void CharacterGroup::decode(std::istream& stream) {
+  const std::vector<streamPosition> positions = decodePositions(stream);
+  characters.resize(positions.size());
+  for (std::size_t i = 0; i < positions.size(); ++i) characters[i].decodeOffset = positions[i];
 }
 
 void CharacterGroup::load(std::istream& stream) {

@@ -43,6 +43,9 @@ class CharacterGroup final : public Transcoder {
   void load(std::istream& stream) override;
   // Reads the tag, the count and the position table only.
   void decode(std::istream& stream) override;
+  // The same, giving the positions alone: a reader that loads only a few
+  // characters needs no slot for each of them.
+  static std::vector<streamPosition> decodePositions(std::istream& stream);
 };
 
 }  // namespace trot
