@@ -1,11 +1,14 @@
 #include "model/pony_sources.hpp"
 
+#include <exception>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <unordered_set>
 
 #include "model/art_text_reader.hpp"
 #include "model/exception.hpp"
+#include "model/parallel_for.hpp"
 #include "model/skipped_inputs.hpp"
 #include "model/source_files.hpp"
 
@@ -30,21 +33,63 @@ std::vector<std::string> characterNames(const ArtHeader& header) {
   return names;
 }
 
+// One art file as read and parsed, perhaps on another thread: what is to be
+// reported about it is kept, to be written in file order.
+struct ParsedArt {
+  bool opened = false;
+  std::unique_ptr<AsciiArtMeta> meta;
+  ArtHeader header;
+  std::string messages;
+  std::optional<std::string> failure;
+  std::exception_ptr crash;
+};
+
+void parseArtFile(const FolderEntry& entry, ParsedArt& parsed) {
+  std::ostringstream messages;
+  try {
+    entry.checkReadable();
+    parsed.opened = true;
+    const std::string text = readWholeFile(entry.path);
+    parsed.meta = std::make_unique<AsciiArtMeta>();
+    parsed.meta->name = entry.path.stem().string();
+    parsed.meta->art.set(std::make_unique<AsciiArt>());
+    parseArtText(parsed.meta->art.get(), text, &parsed.header, messages);
+  } catch (const Exception& failure) {
+    std::ostringstream report;
+    failure.print(report);
+    parsed.failure = report.str();
+  } catch (...) {
+    parsed.crash = std::current_exception();
+  }
+  parsed.messages = messages.str();
+}
+
 }  // namespace
 
 void PonySourceReader::readArtFolder(const Path& folder) {
-  std::unordered_map<std::string, Character*> charactersByName;
-  for (const FolderEntry& entry : listFolder(folder)) {
+  std::vector<FolderEntry> entries;
+  for (FolderEntry& entry : listFolder(folder)) {
     if (!entry.isRegularFile() && !entry.problem) continue;
     if (!entry.path.string().ends_with(".pony")) continue;
-    try {
-      entry.checkReadable();
-      readArt(entry.path, charactersByName);
-    } catch (const Exception& failure) {
-      messages_ << "Failed to process pony art '" << quotedPath(entry.path) << "': ";
-      failure.print(messages_);
+    entries.push_back(std::move(entry));
+  }
+  // Reading and parsing, most of the work, is shared among the processors;
+  // the results are then taken in file order, as if read one by one.
+  std::vector<ParsedArt> parsed(entries.size());
+  forEachIndexInParallel(entries.size(), [&](std::size_t i) { parseArtFile(entries[i], parsed[i]); });
+
+  std::unordered_map<std::string, Character*> charactersByName;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    ParsedArt& art = parsed[i];
+    if (progress_ != nullptr && art.opened) *progress_ << quotedPath(entries[i].path) << '\n';
+    messages_ << art.messages;
+    if (art.crash) std::rethrow_exception(art.crash);
+    if (art.failure) {
+      messages_ << "Failed to process pony art '" << quotedPath(entries[i].path) << "': " << *art.failure;
       recordSkippedInput();
+      continue;
     }
+    addArt(std::move(art.meta), art.header, charactersByName);
   }
 }
 
@@ -83,15 +128,8 @@ void PonySourceReader::readQuoteFolder(QuoteFolder& folder) {
   }
 }
 
-void PonySourceReader::readArt(const Path& path, std::unordered_map<std::string, Character*>& charactersByName) {
-  if (progress_ != nullptr) *progress_ << quotedPath(path) << '\n';
-  const std::string text = readWholeFile(path);
-
-  auto meta = std::make_unique<AsciiArtMeta>();
-  meta->name = path.stem().string();
-  meta->art.set(std::make_unique<AsciiArt>());
-  ArtHeader header;
-  parseArtText(meta->art.get(), text, &header, messages_);
+void PonySourceReader::addArt(std::unique_ptr<AsciiArtMeta> meta, const ArtHeader& header,
+                              std::unordered_map<std::string, Character*>& charactersByName) {
   const auto hook = std::make_shared<ArtHook>(std::move(meta));
   const std::string& artName = hook->get().name;
 

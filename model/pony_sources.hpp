@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -13,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/art_text_reader.hpp"
 #include "model/character_group.hpp"
 
 namespace trot {
@@ -68,7 +70,8 @@ class PonySourceReader {
   CharacterGroup group;
 
  private:
-  void readArt(const std::filesystem::path& path, std::unordered_map<std::string, Character*>& charactersByName);
+  void addArt(std::unique_ptr<AsciiArtMeta> meta, const ArtHeader& header,
+              std::unordered_map<std::string, Character*>& charactersByName);
   void addQuote(std::string_view contents);
 
   std::ostream& messages_;
