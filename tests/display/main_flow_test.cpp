@@ -21,7 +21,7 @@ using test::PonyFixture;
 const std::vector<PonyFixture> kPonies = {
     {"Xena", {"xena_a", "xena_b"}, {"hi from xena", "A\r\n\r\nB\n"}},
     {"Yarrow", {"yarrow_a"}, {}},
-    {"Zed", {}, {"zzz"}},
+    {"Zed", {}, {"zzz\n", "\nA\rb\nc", ""}},
     {"Abcdefghijkl", {"abc"}, {"one"}},
     {"TwentyBytesLongName!", {}, {}},
 };
@@ -107,6 +107,7 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
       {{"-l", "-p", "xena", "-a", "nothing"}},
       {{"-l", "-a", "xena_b"}},
       {{"-l", "-a", "yar"}},
+      {{"-l", "-p", "zed", "-a", "nothing"}},  // each run of line breaks is one break
       {{"-l", "-a", "nothing"}},
       // Listings for scripts: plain lines.
       {{"--list-arts"}},

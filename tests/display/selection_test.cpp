@@ -35,15 +35,5 @@ TEST(RandomSource, SeededDrawsAreFixed) {
   }
 }
 
-TEST(QuoteLines, RunsOfBreaksCountOnce) {
-  using Lines = std::vector<std::string_view>;
-  EXPECT_EQ(quoteLines(""), Lines{});
-  EXPECT_EQ(quoteLines("one"), Lines{"one"});
-  EXPECT_EQ(quoteLines("one\n"), Lines{"one"});
-  EXPECT_EQ(quoteLines("A\r\n\r\nB\n"), (Lines{"A", "B"}));
-  EXPECT_EQ(quoteLines("\nA"), (Lines{"", "A"}));
-  EXPECT_EQ(quoteLines("a\rb\nc"), (Lines{"a", "b", "c"}));
-}
-
 }  // namespace
 }  // namespace trot
