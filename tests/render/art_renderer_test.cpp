@@ -73,6 +73,7 @@ TEST(ArtRenderer, DrawsAsTheTranscriptShows) {
       {"solid background colour is a space", {cell(kRed, kBlue), cell(kRed, kRed)}},
       {"transparent cells", {cell(kNone, kNone), cell(kBlue, kRed), cell(kNone, kNone), cell(kRed, kNone)}},
       {"connector off is blank on the default background", {cell(kRed, kBlue), connector(true)}},
+      {"black is a colour, not the default", {cell(kNone, kNone), cell(Color(0, 0, 0), Color(0, 0, 0))}},
   };
   for (const auto& [what, row] : cells) add(what, draw(artOf({{0, row}}), Bubble(), false));
 
