@@ -42,8 +42,8 @@ Bubble linkedBubble(std::uint32_t slash, std::uint32_t backslash = '\\') {
   bubble.topHeight = bubble.bottomHeight = bubble.leftWidth = bubble.rightWidth = 1;
   bubble.nw = bubble.nnw = bubble.nne = bubble.ne = bubble.sw = bubble.ssw = bubble.sse = bubble.se = {"+"};
   bubble.n = bubble.s = {"-"};
-  bubble.nww = bubble.w = bubble.sww = bubble.ww = "|";
-  bubble.nee = bubble.e = bubble.see = bubble.ee = "|";
+  bubble.nww = bubble.w = bubble.sww = bubble.ww = std::string(1, '|');  // not a literal: g++ 12 -O3 false -Wrestrict
+  bubble.nee = bubble.e = bubble.see = bubble.ee = std::string(1, '|');
   bubble.linkSlash = slash;
   bubble.linkBackslash = backslash;
   return bubble;

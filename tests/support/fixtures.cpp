@@ -36,8 +36,8 @@ Bubble makeBubble(char mark) {
   bubble.leftWidth = bubble.rightWidth = 1;
   bubble.nw = {"+"}, bubble.nnw = {m}, bubble.n = {"-"}, bubble.nne = {m}, bubble.ne = {"+"};
   bubble.sw = {"+"}, bubble.ssw = {m}, bubble.s = {"-"}, bubble.sse = {m}, bubble.se = {"+"};
-  bubble.nww = bubble.w = bubble.sww = bubble.ww = "|";
-  bubble.nee = bubble.e = bubble.see = bubble.ee = "|";
+  bubble.nww = bubble.w = bubble.sww = bubble.ww = std::string(1, '|');  // not a literal: g++ 12 -O3 false -Wrestrict
+  bubble.nee = bubble.e = bubble.see = bubble.ee = std::string(1, '|');
   return bubble;
 }
 
