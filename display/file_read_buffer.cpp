@@ -40,37 +40,44 @@ bool FileReadBuffer::open(const std::filesystem::path& path) {
 bool FileReadBuffer::readWhole() {
   std::size_t length = 0;
   for (;;) {
-    block_.resize(length + kPipeChunk);
-    const std::size_t got = std::fread(block_.data() + length, 1, kPipeChunk, file_);
+    if (blockCapacity_ < length + kPipeChunk) growBlock(std::max(length + kPipeChunk, 2 * blockCapacity_), length);
+    const std::size_t got = std::fread(block_.get() + length, 1, kPipeChunk, file_);
     length += got;
     if (got < kPipeChunk) break;
   }
   if (std::ferror(file_)) return false;
-  block_.resize(length);
   whole_ = true;
   size_ = static_cast<off_type>(length);
   blockLength_ = size_;
-  setg(block_.data(), block_.data(), block_.data() + length);
-  unchargedFrom_ = block_.data();
+  setg(block_.get(), block_.get(), block_.get() + length);
+  unchargedFrom_ = block_.get();
   return true;
+}
+
+void FileReadBuffer::growBlock(std::size_t length, std::size_t kept) {
+  if (blockCapacity_ >= length) return;
+  std::unique_ptr<char[]> larger(new char[length]);
+  std::copy_n(block_.get(), kept, larger.get());
+  block_ = std::move(larger);
+  blockCapacity_ = length;
 }
 
 bool FileReadBuffer::readAt(off_type start, std::size_t length) {
   length = static_cast<std::size_t>(std::min<off_type>(static_cast<off_type>(length), size_ - start));
-  if (block_.size() < length) block_.resize(length);
+  growBlock(length, 0);
 #ifdef _WIN32
   if (std::fseek(file_, static_cast<long>(start), SEEK_SET) != 0) return false;
-  const std::size_t got = std::fread(block_.data(), 1, length, file_);
+  const std::size_t got = std::fread(block_.get(), 1, length, file_);
 #else
   // One system call per block, however far the last one was.
-  const ssize_t read = ::pread(fileno(file_), block_.data(), length, start);
+  const ssize_t read = ::pread(fileno(file_), block_.get(), length, start);
   const std::size_t got = read > 0 ? static_cast<std::size_t>(read) : 0;
 #endif
   blockStart_ = start;
   blockLength_ = static_cast<off_type>(got);
   inBlock_ = true;
-  setg(block_.data(), block_.data(), block_.data() + got);
-  unchargedFrom_ = block_.data();
+  setg(block_.get(), block_.get(), block_.get() + got);
+  unchargedFrom_ = block_.get();
   return got > 0;
 }
 

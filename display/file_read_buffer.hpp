@@ -11,8 +11,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <streambuf>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 namespace trot {
 
@@ -41,6 +41,9 @@ class FileReadBuffer final : public std::streambuf {
 
  private:
   bool readWhole();
+  // Makes block_ hold at least `length` bytes, keeping its first `kept`; new
+  // bytes are left unset, since a read fills them at once.
+  void growBlock(std::size_t length, std::size_t kept);
   // Fills block_ with `length` bytes from `start`; false at the end or on an
   // error.
   bool readAt(off_type start, std::size_t length);
@@ -56,7 +59,8 @@ class FileReadBuffer final : public std::streambuf {
   std::size_t blockSize_ = 256;
   // The block in hand stays valid while the position is elsewhere, so that
   // a look at the end of the file and back costs nothing.
-  std::vector<char> block_;
+  std::unique_ptr<char[]> block_;
+  std::size_t blockCapacity_ = 0;
   off_type blockStart_ = 0;
   off_type blockLength_ = 0;
   bool inBlock_ = true;

@@ -3,7 +3,8 @@
 // end of the input, so a broken pipe never becomes an empty message.
 #pragma once
 
-#include <array>
+#include <cstddef>
+#include <memory>
 #include <streambuf>
 
 namespace trot {
@@ -17,8 +18,11 @@ class InputSource final : public std::streambuf {
   int_type underflow() override;
 
  private:
+  static constexpr std::size_t kBlock = std::size_t{1} << 16;
+
   int descriptor_;
-  std::array<char, 1 << 16> block_{};
+  // Taken on the first read: most runs never read their standard input.
+  std::unique_ptr<char[]> block_;
 };
 
 }  // namespace trot
