@@ -1,17 +1,32 @@
 #include "display/output_sink.hpp"
 
+#include <algorithm>
+
 #include "display/descriptor_io.hpp"
 
 namespace trot {
 
-OutputSink::OutputSink(int descriptor) : descriptor_(descriptor), held_(new char[kChunk]) {
-  setp(held_.get(), held_.get() + kChunk);
+namespace {
+
+constexpr std::size_t kFirstHold = std::size_t{64} << 10;
+
+}  // namespace
+
+void OutputSink::grow() {
+  const auto size = static_cast<std::size_t>(pptr() - pbase());
+  const std::size_t capacity = capacity_ == 0 ? kFirstHold : std::min(2 * capacity_, kChunk);
+  std::unique_ptr<char[]> larger(new char[capacity]);
+  std::copy_n(pbase(), size, larger.get());
+  held_ = std::move(larger);
+  capacity_ = capacity;
+  setp(held_.get(), held_.get() + capacity_);
+  pbump(static_cast<int>(size));
 }
 
 void OutputSink::writeHeld() {
   const auto size = static_cast<std::size_t>(pptr() - pbase());
   if (error_ == 0 && size > 0) error_ = writeAll(descriptor_, pbase(), size);
-  setp(held_.get(), held_.get() + kChunk);
+  setp(held_.get(), held_.get() + capacity_);
   if (pictureStart_ != kNoPicture) pictureStart_ = 0;
 }
 
@@ -19,14 +34,21 @@ void OutputSink::markPicture() { pictureStart_ = pptr() - pbase(); }
 
 void OutputSink::dropPicture() {
   if (pictureStart_ == kNoPicture) return;
-  setp(held_.get(), held_.get() + kChunk);
+  setp(held_.get(), held_.get() + capacity_);
   pbump(static_cast<int>(pictureStart_));
   pictureStart_ = kNoPicture;
 }
 
 OutputSink::int_type OutputSink::overflow(int_type c) {
-  writeHeld();
-  if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+  if (traits_type::eq_int_type(c, traits_type::eof())) {
+    writeHeld();
+    return traits_type::not_eof(c);
+  }
+  if (capacity_ < kChunk) {
+    grow();
+  } else {
+    writeHeld();
+  }
   *pptr() = traits_type::to_char_type(c);
   pbump(1);
   return c;

@@ -14,7 +14,7 @@ class OutputSink final : public std::streambuf {
  public:
   static constexpr std::size_t kChunk = std::size_t{1} << 20;
 
-  explicit OutputSink(int descriptor);
+  explicit OutputSink(int descriptor) : descriptor_(descriptor) {}
   OutputSink(const OutputSink&) = delete;
   OutputSink& operator=(const OutputSink&) = delete;
 
@@ -33,12 +33,16 @@ class OutputSink final : public std::streambuf {
 
  private:
   void writeHeld();
+  // Makes room to hold more, up to kChunk, keeping what is held.
+  void grow();
 
   int descriptor_;
   int error_ = 0;
   std::ptrdiff_t pictureStart_ = kNoPicture;
   static constexpr std::ptrdiff_t kNoPicture = -1;
+  // Grows on demand: most outputs are a few kilobytes.
   std::unique_ptr<char[]> held_;
+  std::size_t capacity_ = 0;
 };
 
 }  // namespace trot
