@@ -18,7 +18,7 @@ char* putColor(char* at, const std::array<std::uint8_t, 3>& color) {
 }
 
 void readColor(std::istream& stream, std::array<std::uint8_t, 3>& color) {
-  for (std::uint8_t& component : color) Transcoder::readRaw(stream, component);
+  Transcoder::readExact(stream, color.data(), color.size());
 }
 
 void seekTo(std::istream& stream, std::uint64_t position) { stream.seekg(static_cast<std::streamoff>(position)); }

@@ -21,15 +21,10 @@ constexpr long kUnlimited = std::numeric_limits<long>::max();
 // Marks a stream whose buffer keeps the budget.
 constexpr long kKeptByBuffer = -1;
 
-int bytesReadSlot() {
-  static const int slot = std::ios_base::xalloc();
-  return slot;
-}
-
-int budgetSlot() {
-  static const int slot = std::ios_base::xalloc();
-  return slot;
-}
+// Looked up for every value read, so taken once at start-up rather than
+// behind a function-local guard.
+const int bytesReadSlot = std::ios_base::xalloc();
+const int budgetSlot = std::ios_base::xalloc();
 
 // Size of the whole stream, or -1 when it cannot tell (a failed or unseekable
 // stream). Leaves the get position unchanged.
@@ -42,20 +37,24 @@ std::streamoff streamSize(std::istream& stream) {
   return end;
 }
 
-// The budget is fixed the first time the stream can tell its size.
-long budgetOf(std::istream& stream) {
-  long& stored = stream.iword(budgetSlot());
-  if (stored != 0) return stored;
+// The budget is fixed the first time the stream can tell its size. Apart
+// from budgetOf, which runs for every value read and stays small.
+[[gnu::noinline]] long fixBudget(std::istream& stream) {
   const std::streamoff size = streamSize(stream);
   if (size < 0) return kUnlimited;
   const auto budget = static_cast<long>(Transcoder::readBudget(static_cast<std::uint64_t>(size)));
-  stream.iword(budgetSlot()) = budget;
+  stream.iword(budgetSlot) = budget;
   return budget;
+}
+
+long budgetOf(std::istream& stream) {
+  const long stored = stream.iword(budgetSlot);
+  return stored != 0 ? stored : fixBudget(stream);
 }
 
 void charge(std::istream& stream, long budget, std::size_t bytes) {
   if (budget == kKeptByBuffer) return;
-  long& used = stream.iword(bytesReadSlot());
+  long& used = stream.iword(bytesReadSlot);
   if (static_cast<unsigned long>(used) + bytes > static_cast<unsigned long>(budget)) Transcoder::throwReadBudgetExceeded();
   used += static_cast<long>(bytes);
 }
@@ -100,7 +99,7 @@ void Transcoder::throwReadBudgetExceeded() {
   throw FileException(FileException::kNoOffset, "Failed to parse input file, its records are referred to too often");
 }
 
-void Transcoder::leaveReadBudgetToBuffer(std::istream& stream) { stream.iword(budgetSlot()) = kKeptByBuffer; }
+void Transcoder::leaveReadBudgetToBuffer(std::istream& stream) { stream.iword(budgetSlot) = kKeptByBuffer; }
 
 void Transcoder::writeTag(std::ostream& stream, std::string_view tag) { stream.write(tag.data(), tag.size()); }
 

@@ -63,6 +63,12 @@ class Transcoder {
     if (got < sizeof(T)) throwPrematureEnd();
   }
 
+  // Reads `count` bytes in one call; throws NullException on a premature
+  // end, with the bytes read so far in place.
+  static void readExact(std::istream& stream, std::uint8_t* bytes, std::size_t count) {
+    if (readBytes(stream, bytes, count) < count) throwPrematureEnd();
+  }
+
   static void writeTag(std::ostream& stream, std::string_view tag);
   // False at the first differing byte (which is consumed) or at the end of
   // the stream; the caller decides what to throw.
