@@ -6,6 +6,7 @@
 #include "model/utf8.hpp"
 #include "render/bubble_renderer.hpp"
 #include "render/palette.hpp"
+#include "render/raw_output.hpp"
 #include "render/terminal_safe_text.hpp"
 
 namespace trot {
@@ -35,15 +36,15 @@ void writePixels(std::ostream& output, ColorFormat& format, const ArtCell& cell)
   if (upper == lower) {
     const std::int8_t match = format.matchOne(upper);
     if (match == 1) {
-      output << kFullBlock;
+      putRaw(output, kFullBlock);
     } else if (match == -1) {
-      output << ' ';
+      putRaw(output, ' ');
     } else if (upper.isDefault != 0) {
       format.setBackground(output, upper);
-      output << ' ';
+      putRaw(output, ' ');
     } else {
       format.setForeground(output, upper);
-      output << kFullBlock;
+      putRaw(output, kFullBlock);
     }
     return;
   }
@@ -65,11 +66,11 @@ void writePixels(std::ostream& output, ColorFormat& format, const ArtCell& cell)
   if (lowerHalf) {
     format.setBackground(output, upper);
     format.setForeground(output, lower);
-    output << kLowerHalf;
+    putRaw(output, kLowerHalf);
   } else {
     format.setBackground(output, lower);
     format.setForeground(output, upper);
-    output << kUpperHalf;
+    putRaw(output, kUpperHalf);
   }
 }
 
@@ -79,17 +80,17 @@ void writePixels(std::ostream& output, ColorFormat& format, const ArtCell& cell)
 // dark lines within it show as sparser shades.
 void writeShade(std::ostream& output, const ArtCell& cell) {
   if (cell.upperTransparent && cell.lowerTransparent) {
-    output.put(' ');
+    putRaw(output, ' ');
     return;
   }
   if (cell.upperTransparent || cell.lowerTransparent) {
-    output << (cell.upperTransparent ? kLowerHalf : kUpperHalf);
+    putRaw(output, cell.upperTransparent ? kLowerHalf : kUpperHalf);
     return;
   }
   const double light = (lightness(upperColor(cell)) + lightness(lowerColor(cell))) / 2.0;
   // Lightness runs 0 to 100; the bound just above it keeps white in range.
   const auto level = static_cast<std::size_t>(light * kShades.size() / 100.01);
-  output << kShades[std::min(level, kShades.size() - 1)];
+  putRaw(output, kShades[std::min(level, kShades.size() - 1)]);
 }
 
 // The rows shared by the terminal drawing and the source text; only
@@ -97,7 +98,7 @@ void writeShade(std::ostream& output, const ArtCell& cell) {
 template <class WriteConnector>
 void writeRows(const AsciiArt& art, std::ostream& output, ColorFormat& format, WriteConnector writeConnector) {
   for (const ArtRow& row : art.rows) {
-    for (std::uint8_t i = 0; i < row.indent; ++i) output.put(' ');
+    for (std::uint8_t i = 0; i < row.indent; ++i) putRaw(output, ' ');
     for (const ArtCell& cell : row.cells) {
       if (cell.connector) {
         writeConnector(cell);
@@ -108,7 +109,7 @@ void writeRows(const AsciiArt& art, std::ostream& output, ColorFormat& format, W
       }
     }
     format.reset(output);
-    output.put('\n');
+    putRaw(output, '\n');
   }
   format.reset(output);
 }

@@ -6,6 +6,7 @@
 
 #include "render/console.hpp"
 #include "render/palette.hpp"
+#include "render/raw_output.hpp"
 
 namespace trot {
 
@@ -20,7 +21,7 @@ char* appendDecimal(char* out, std::uint8_t value) {
 
 void writeSelection(std::ostream& stream, std::string_view rgbLead, std::string_view defaultCode, Color color) {
   if (color.isDefault != 0) {
-    stream << defaultCode;
+    putRaw(stream, defaultCode);
     return;
   }
   // Built in one buffer: the art renderer writes one of these for most cells,
@@ -33,7 +34,7 @@ void writeSelection(std::ostream& stream, std::string_view rgbLead, std::string_
   *end++ = ';';
   end = appendDecimal(end, color.b);
   *end++ = 'm';
-  stream.write(buffer.data(), end - buffer.data());
+  putRaw(stream, std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
 }
 
 }  // namespace
@@ -107,7 +108,7 @@ void ColorFormatANSI::reset(std::ostream& stream) {
   foreground_ = Color::defaultColor();
   foregroundCode_ = -1;
   backgroundCode_ = -1;
-  if (depth_ != ColorDepth::None) stream << "\033[49m\033[39m\033[0m";
+  if (depth_ != ColorDepth::None) putRaw(stream, "\033[49m\033[39m\033[0m");
 }
 
 }  // namespace trot
