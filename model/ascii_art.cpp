@@ -17,10 +17,6 @@ char* putColor(char* at, const std::array<std::uint8_t, 3>& color) {
   return at;
 }
 
-void readColor(std::istream& stream, std::array<std::uint8_t, 3>& color) {
-  Transcoder::readExact(stream, color.data(), color.size());
-}
-
 void seekTo(std::istream& stream, std::uint64_t position) { stream.seekg(static_cast<std::streamoff>(position)); }
 
 }  // namespace
@@ -76,13 +72,14 @@ void AsciiArt::decode(std::istream& stream) {
   if (!expectTag(stream, kArtTag)) {
     throw FileException(static_cast<std::streamoff>(stream.tellg()), "Failed to decode pony, invalid input format");
   }
+  ValueReader reader(stream);
   std::uint8_t above = 0;
-  readRaw(stream, above);
+  reader.raw(above);
   bubbleAbove = (above & 1) != 0;
-  readRaw(stream, width);
+  reader.raw(width);
   std::uint8_t rowCount = 0;
-  readRaw(stream, rowCount);
-  readRaw(stream, bubbleSize);
+  reader.raw(rowCount);
+  reader.raw(bubbleSize);
 
   // The whole row table first, then each row's cells. The encoder lays the
   // cells out back to back in row order right after the table, so an art is
@@ -92,10 +89,10 @@ void AsciiArt::decode(std::istream& stream) {
   rows.resize(rowCount);
   for (std::size_t i = 0; i < rowCount; ++i) {
     ArtRow& row = rows[i];
-    readRaw(stream, cellPositions[i]);
-    readRaw(stream, row.indent);
+    reader.raw(cellPositions[i]);
+    reader.raw(row.indent);
     std::uint8_t cellCount = 0;
-    readRaw(stream, cellCount);
+    reader.raw(cellCount);
     row.cells.resize(cellCount);
   }
   for (std::size_t i = 0; i < rowCount; ++i) {
@@ -103,16 +100,16 @@ void AsciiArt::decode(std::istream& stream) {
     position = cellPositions[i];
     for (ArtCell& cell : rows[i].cells) {
       std::uint8_t flags = 0;
-      readRaw(stream, flags);
+      reader.raw(flags);
       cell.setFlags(flags);
       ++position;
       // A transparent half keeps whatever colour the cell had.
       if (!cell.upperTransparent) {
-        readColor(stream, cell.upper);
+        reader.exact(cell.upper.data(), cell.upper.size());
         position += cell.upper.size();
       }
       if (!cell.lowerTransparent) {
-        readColor(stream, cell.lower);
+        reader.exact(cell.lower.data(), cell.lower.size());
         position += cell.lower.size();
       }
     }

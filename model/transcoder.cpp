@@ -87,6 +87,19 @@ std::size_t Transcoder::readBytes(std::istream& stream, std::uint8_t* bytes, std
   return read;
 }
 
+Transcoder::ValueReader::ValueReader(std::istream& stream)
+    : stream_(stream), buffer_(*stream.rdbuf()), left_(0), charged_(false) {
+  const long budget = budgetOf(stream);
+  charged_ = budget != kKeptByBuffer;
+  const long used = charged_ ? stream.iword(bytesReadSlot) : 0;
+  left_ = charged_ ? static_cast<std::uint64_t>(budget) - static_cast<std::uint64_t>(used)
+                   : std::numeric_limits<std::uint64_t>::max();
+}
+
+Transcoder::ValueReader::~ValueReader() {
+  if (charged_) stream_.iword(bytesReadSlot) += static_cast<long>(read_);
+}
+
 void Transcoder::throwPrematureEnd() { throw NullException(kPrematureEndMessage); }
 
 std::uint64_t Transcoder::readBudget(std::uint64_t size) {
