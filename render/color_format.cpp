@@ -12,11 +12,26 @@ namespace trot {
 
 namespace {
 
+// The digits of 0 to 255, with their count last: a picture writes three
+// numbers for most cells, and copying them costs less than dividing.
+constexpr auto kDecimals = [] {
+  std::array<std::array<char, 4>, 256> table{};
+  for (unsigned value = 0; value < table.size(); ++value) {
+    auto& digits = table[value];
+    char count = 0;
+    if (value >= 100) digits[count++] = static_cast<char>('0' + value / 100);
+    if (value >= 10) digits[count++] = static_cast<char>('0' + value / 10 % 10);
+    digits[count++] = static_cast<char>('0' + value % 10);
+    digits[3] = count;
+  }
+  return table;
+}();
+
+// Copies all three digit places, so `out` needs room for three.
 char* appendDecimal(char* out, std::uint8_t value) {
-  if (value >= 100) *out++ = static_cast<char>('0' + value / 100);
-  if (value >= 10) *out++ = static_cast<char>('0' + value / 10 % 10);
-  *out++ = static_cast<char>('0' + value % 10);
-  return out;
+  const auto& digits = kDecimals[value];
+  std::copy_n(digits.begin(), 3, out);
+  return out + digits[3];
 }
 
 void writeSelection(std::ostream& stream, std::string_view rgbLead, std::string_view defaultCode, Color color) {
