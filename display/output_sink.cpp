@@ -39,6 +39,13 @@ void OutputSink::dropPicture() {
   pictureStart_ = kNoPicture;
 }
 
+std::streamsize OutputSink::xsputn(const char* bytes, std::streamsize count) {
+  if (count > epptr() - pptr()) return std::streambuf::xsputn(bytes, count);
+  std::copy_n(bytes, count, pptr());
+  pbump(static_cast<int>(count));
+  return count;
+}
+
 OutputSink::int_type OutputSink::overflow(int_type c) {
   if (traits_type::eq_int_type(c, traits_type::eof())) {
     writeHeld();

@@ -28,6 +28,9 @@ class OutputSink final : public std::streambuf {
   void dropPicture();
 
  protected:
+  // Most writes are a glyph or an escape of a few bytes, into room already
+  // held: those skip the general loop of the base class.
+  std::streamsize xsputn(const char* bytes, std::streamsize count) override;
   int_type overflow(int_type c) override;
   int sync() override;
 
