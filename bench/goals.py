@@ -9,7 +9,10 @@ bytes (the floor for any process that prints this output), on the shipped
 database and on generated ones of 50, 5,000 and 50,000 ponies. Each command
 runs `runs` times (default 200) in turn with the others, so that a busy
 machine slows all of them alike; medians and the largest peak resident set
-are reported. Conversion: `trotconv convertall` of the shipped sources and
+are reported. A random pick is seeded, a different seed each round from a
+fixed set, so that its cat prints the very bytes that round's pick printed:
+pictures differ several times over in size, and a cat of one random sample
+would favour or handicap every pick by that sample's size. Conversion: `trotconv convertall` of the shipped sources and
 of a tenfold copy of them, a few runs each.
 
 With --against, the programs of another build folder (say, one of an older
@@ -18,6 +21,7 @@ the conversion goal (40% faster than before) needs it. The load average is
 printed with each part: on a busy machine every figure is slower and noisier.
 """
 import os
+import random
 import shutil
 import statistics
 import subprocess
@@ -26,6 +30,8 @@ import tempfile
 
 SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "src")
 CONVERT_RUNS = 5
+# The random picks of the start-up rounds.
+SEEDS = range(1, 11)
 
 
 def parse_arguments():
@@ -71,12 +77,22 @@ def first_pony_and_art(trotspeak, cwd):
 
 
 def run_rounds(launcher, commands, runs, cwd):
-    """Medians of wall time and of processor time, and the largest peak, per command."""
+    """Medians of wall time and of processor time, and the largest peak, per command.
+    A command is one argv, or a list of argvs taken in turn, one per round.
+    Each round runs the commands in a new order: whatever runs right after
+    a long run (the 50,000 ponies) finds the caches cold, and that must not
+    always be the same command."""
     times = {name: [] for name in commands}
     processor = {name: [] for name in commands}
     peaks = {name: 0 for name in commands}
-    for _ in range(runs):
-        for name, argv in commands.items():
+    order = list(commands)
+    shuffle = random.Random(1)
+    for round_number in range(runs):
+        shuffle.shuffle(order)
+        for name in order:
+            argv = commands[name]
+            if isinstance(argv[0], list):
+                argv = argv[round_number % len(argv)]
             seconds, peak, used = measure(launcher, argv, cwd)
             times[name].append(seconds)
             processor[name].append(used)
@@ -111,24 +127,31 @@ def startup(build, runs, against, work):
     pony, art = first_pony_and_art(trotspeak, build)
     named_args = ["-p", pony, "-a", art, "Hello"]
     named_sample = os.path.join(work, "named.txt")
-    random_sample = os.path.join(work, "random.txt")
     with open(named_sample, "wb") as out:
         out.write(output_of([trotspeak] + named_args, build))
-    with open(random_sample, "wb") as out:
-        out.write(output_of([trotspeak], build))
+    random_samples = []
+    for seed in SEEDS:
+        random_samples.append(os.path.join(work, f"random{seed}.txt"))
+        with open(random_samples[-1], "wb") as out:
+            out.write(output_of([trotspeak, "--seed", str(seed)], build))
 
-    commands = {"cat (named picture)": ["cat", named_sample], "cat (random picture)": ["cat", random_sample]}
+    def seeded(argv):
+        return [argv + ["--seed", str(seed)] for seed in SEEDS]
+
+    commands = {"cat (named picture)": ["cat", named_sample],
+                "cat (random picture)": [["cat", sample] for sample in random_samples]}
     for suffix, program in programs.items():
         commands["named pony and art" + suffix] = [program] + named_args
-        commands["random pony, shipped" + suffix] = [program]
+        commands["random pony, shipped" + suffix] = seeded([program])
         for count, path in databases.items():
-            commands[f"random pony, {count} ponies{suffix}"] = [program, "-c", path]
+            commands[f"random pony, {count} ponies{suffix}"] = seeded([program, "-c", path])
     before = load_average()
     medians, peaks, _ = run_rounds(launcher, commands, runs, build)
 
     print(f"Start-up: medians of {runs} runs, in rounds with cat; {os.cpu_count()} processors; "
           f"{before} before, {load_average()} after")
-    print(f"  named: trotspeak {' '.join(named_args)}; random: trotspeak, or trotspeak -c <database>")
+    print(f"  named: trotspeak {' '.join(named_args)}; random: trotspeak [-c <database>] --seed <1 to {len(SEEDS)}>, "
+          f"cat (random picture): that seed's output on the shipped database")
     print(f"{'command':40} {'median ms':>10} {'x cat':>7} {'peak MiB':>9}")
     for name in commands:
         floor = medians["cat (named picture)" if "named" in name else "cat (random picture)"]
