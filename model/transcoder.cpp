@@ -26,21 +26,30 @@ constexpr long kKeptByBuffer = -1;
 const int bytesReadSlot = std::ios_base::xalloc();
 const int budgetSlot = std::ios_base::xalloc();
 
-// Size of the whole stream, or -1 when it cannot tell (a failed or unseekable
-// stream). Leaves the get position unchanged.
-std::streamoff streamSize(std::istream& stream) {
-  const auto here = stream.tellg();
-  if (here == std::streampos(-1)) return -1;
-  stream.seekg(0, std::ios::end);
-  const auto end = stream.tellg();
-  stream.seekg(here);
-  return end;
+struct Extent {
+  std::streamoff here = -1;
+  std::streamoff size = -1;
+};
+
+// The get position and the size of the whole stream, or -1 for both when it
+// cannot tell (a failed or unseekable stream). Leaves the get position
+// unchanged. Asks the buffer directly: a pony's record checks its tables
+// against the size, and the sentries of tellg and seekg cost more than that.
+Extent extentOf(std::istream& stream) {
+  if (stream.fail()) return {};
+  std::streambuf& buffer = *stream.rdbuf();
+  const std::streamoff here = buffer.pubseekoff(0, std::ios::cur, std::ios::in);
+  if (here < 0) return {};
+  const std::streamoff size = buffer.pubseekoff(0, std::ios::end, std::ios::in);
+  buffer.pubseekpos(here, std::ios::in);
+  if (size < 0) return {};
+  return {here, size};
 }
 
 // The budget is fixed the first time the stream can tell its size. Apart
 // from budgetOf, which runs for every value read and stays small.
 [[gnu::noinline]] long fixBudget(std::istream& stream) {
-  const std::streamoff size = streamSize(stream);
+  const std::streamoff size = extentOf(stream).size;
   if (size < 0) return kUnlimited;
   const auto budget = static_cast<long>(Transcoder::readBudget(static_cast<std::uint64_t>(size)));
   stream.iword(budgetSlot) = budget;
@@ -165,10 +174,9 @@ streamPosition Transcoder::getPosition(std::istream& stream) {
 }
 
 void Transcoder::requireBytes(std::istream& stream, std::uint64_t bytes) {
-  const std::streamoff size = streamSize(stream);
-  if (size < 0) return;
-  const std::streamoff left = size - static_cast<std::streamoff>(stream.tellg());
-  if (bytes > static_cast<std::uint64_t>(left)) throw NullException(kPrematureEndMessage);
+  const Extent extent = extentOf(stream);
+  if (extent.size < 0) return;
+  if (bytes > static_cast<std::uint64_t>(extent.size - extent.here)) throw NullException(kPrematureEndMessage);
 }
 
 void Transcoder::reserveTable(std::ostream& stream, std::size_t bytes) {
