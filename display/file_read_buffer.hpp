@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <streambuf>
 #include <memory>
+#include <streambuf>
 #include <string_view>
 
 namespace trot {

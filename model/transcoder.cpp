@@ -46,9 +46,8 @@ Extent extentOf(std::istream& stream) {
   return {here, size};
 }
 
-// The budget is fixed the first time the stream can tell its size. Apart
-// from budgetOf, which runs for every value read and stays small.
-[[gnu::noinline]] long fixBudget(std::istream& stream) {
+// The budget is fixed the first time the stream can tell its size.
+long fixBudget(std::istream& stream) {
   const std::streamoff size = extentOf(stream).size;
   if (size < 0) return kUnlimited;
   const auto budget = static_cast<long>(Transcoder::readBudget(static_cast<std::uint64_t>(size)));
