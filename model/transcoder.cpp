@@ -60,47 +60,12 @@ long budgetOf(std::istream& stream) {
   return stored != 0 ? stored : fixBudget(stream);
 }
 
-void charge(std::istream& stream, long budget, std::size_t bytes) {
-  if (budget == kKeptByBuffer) return;
-  long& used = stream.iword(bytesReadSlot);
-  if (static_cast<unsigned long>(used) + bytes > static_cast<unsigned long>(budget)) Transcoder::throwReadBudgetExceeded();
-  used += static_cast<long>(bytes);
-}
-
-// What stream.get() does, without building a sentry for every byte: records
-// are read a byte at a time, and the sentry was most of the cost of reading
-// a pony. A failed stream reads nothing; the end of the stream fails it.
-std::char_traits<char>::int_type nextByte(std::istream& stream) {
-  constexpr auto eof = std::char_traits<char>::eof();
-  if (!stream.good()) {
-    stream.setstate(std::ios::failbit);
-    return eof;
-  }
-  const auto byte = stream.rdbuf()->sbumpc();
-  if (byte == eof) stream.setstate(std::ios::eofbit | std::ios::failbit);
-  return byte;
-}
-
 }  // namespace
 
-std::size_t Transcoder::readBytes(std::istream& stream, std::uint8_t* bytes, std::size_t count) {
-  const long budget = budgetOf(stream);
-  std::size_t read = 0;
-  for (; read < count; ++read) {
-    const auto byte = nextByte(stream);
-    if (byte == std::char_traits<char>::eof()) break;
-    bytes[read] = static_cast<std::uint8_t>(byte);
-  }
-  if (read > 0) charge(stream, budget, read);
-  return read;
-}
-
-Transcoder::ValueReader::ValueReader(std::istream& stream)
-    : stream_(stream), buffer_(*stream.rdbuf()), left_(0), charged_(false) {
+Transcoder::ValueReader::ValueReader(std::istream& stream) : stream_(stream), buffer_(*stream.rdbuf()) {
   const long budget = budgetOf(stream);
   charged_ = budget != kKeptByBuffer;
-  const long used = charged_ ? stream.iword(bytesReadSlot) : 0;
-  left_ = charged_ ? static_cast<std::uint64_t>(budget) - static_cast<std::uint64_t>(used)
+  left_ = charged_ ? static_cast<std::uint64_t>(budget) - static_cast<std::uint64_t>(stream.iword(bytesReadSlot))
                    : std::numeric_limits<std::uint64_t>::max();
 }
 
@@ -125,23 +90,12 @@ void Transcoder::leaveReadBudgetToBuffer(std::istream& stream) { stream.iword(bu
 void Transcoder::writeTag(std::ostream& stream, std::string_view tag) { stream.write(tag.data(), tag.size()); }
 
 bool Transcoder::expectTag(std::istream& stream, std::string_view tag) {
-  const long budget = budgetOf(stream);
-  std::size_t read = 0;
-  bool matched = true;
+  ValueReader reader(stream);
   for (const char expected : tag) {
-    const auto byte = nextByte(stream);
-    if (byte == std::char_traits<char>::eof()) {
-      matched = false;
-      break;
-    }
-    ++read;
-    if (static_cast<char>(byte) != expected) {
-      matched = false;
-      break;
-    }
+    std::uint8_t byte = 0;
+    if (reader.take(&byte, 1) == 0 || static_cast<char>(byte) != expected) return false;
   }
-  if (read > 0) charge(stream, budget, read);
-  return matched;
+  return true;
 }
 
 void Transcoder::writeString(std::ostream& stream, std::string_view text) {
@@ -150,18 +104,10 @@ void Transcoder::writeString(std::ostream& stream, std::string_view text) {
 }
 
 void Transcoder::readString(std::istream& stream, std::string& text) {
-  const long budget = budgetOf(stream);
+  ValueReader reader(stream);
   text.clear();
   text.reserve(32);
-  std::size_t read = 0;
-  for (;;) {
-    const auto byte = nextByte(stream);
-    if (byte == std::char_traits<char>::eof()) break;
-    ++read;
-    if (byte == 0) break;
-    text.push_back(static_cast<char>(byte));
-  }
-  if (read > 0) charge(stream, budget, read);
+  for (std::uint8_t byte = 0; reader.take(&byte, 1) == 1 && byte != 0;) text.push_back(static_cast<char>(byte));
 }
 
 streamPosition Transcoder::putPosition(std::ostream& stream) {

@@ -54,16 +54,14 @@ class Transcoder {
   // Throws NullException on a premature end; bytes read so far stay in `value`.
   template <std::unsigned_integral T>
   static void readRaw(std::istream& stream, T& value) {
-    std::uint8_t bytes[sizeof(T)];
-    const std::size_t got = readBytes(stream, bytes, sizeof(T));
-    assemble(bytes, got, value);
-    if (got < sizeof(T)) throwPrematureEnd();
+    ValueReader(stream).raw(value);
   }
 
-  // Reads the many small values of one record from a stream that nothing
-  // else reads meanwhile, with the stream's read budget looked up once
-  // instead of for every value: a picture is thousands of cells of a few
-  // bytes each. Reads, charges and fails exactly as readRaw does.
+  // Reads values from a stream, a byte at a time without the sentry that
+  // stream.get() builds for each, and charges them to the stream's read
+  // budget. The budget is looked up once per reader, so a record of many
+  // small values (a picture is thousands of cells of a few bytes each) takes
+  // one reader; nothing else may read the stream while it lives.
   class ValueReader {
    public:
     explicit ValueReader(std::istream& stream);
@@ -76,14 +74,18 @@ class Transcoder {
     void raw(T& value) {
       std::uint8_t bytes[sizeof(T)];
       const std::size_t got = take(bytes, sizeof(T));
-      assemble(bytes, got, value);
+      for (std::size_t i = 0; i < got; ++i) {
+        const std::uint64_t kept = static_cast<std::uint64_t>(value) & ~(std::uint64_t{0xFF} << (8 * i));
+        value = static_cast<T>(kept | (std::uint64_t{bytes[i]} << (8 * i)));
+      }
       if (got < sizeof(T)) throwPrematureEnd();
     }
     void exact(std::uint8_t* bytes, std::size_t count) {
       if (take(bytes, count) < count) throwPrematureEnd();
     }
 
-   private:
+    // Reads up to `count` bytes, stopping at the end of the stream (a failed
+    // stream reads nothing); returns how many were read.
     std::size_t take(std::uint8_t* bytes, std::size_t count) {
       std::size_t got = 0;
       if (!stream_.good()) {
@@ -103,12 +105,13 @@ class Transcoder {
       return got;
     }
 
+   private:
     std::istream& stream_;
     std::streambuf& buffer_;
     // What may still be read before the budget runs out, and what was read.
-    std::uint64_t left_;
+    std::uint64_t left_ = 0;
     std::uint64_t read_ = 0;
-    bool charged_;
+    bool charged_ = false;
   };
 
   static void writeTag(std::ostream& stream, std::string_view tag);
@@ -149,18 +152,7 @@ class Transcoder {
   ~Transcoder() = default;
 
  private:
-  // Reads up to `count` bytes, stopping at the end of the stream; returns
-  // how many were read.
-  static std::size_t readBytes(std::istream& stream, std::uint8_t* bytes, std::size_t count);
   [[noreturn]] static void throwPrematureEnd();
-  // Puts the `got` bytes read of a value in their places in `value`.
-  template <std::unsigned_integral T>
-  static void assemble(const std::uint8_t* bytes, std::size_t got, T& value) {
-    for (std::size_t i = 0; i < got; ++i) {
-      const std::uint64_t kept = static_cast<std::uint64_t>(value) & ~(std::uint64_t{0xFF} << (8 * i));
-      value = static_cast<T>(kept | (std::uint64_t{bytes[i]} << (8 * i)));
-    }
-  }
 };
 
 }  // namespace trot
