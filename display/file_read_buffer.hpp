@@ -29,6 +29,12 @@ class FileReadBuffer final : public std::streambuf {
   // The size of the blocks read from here on.
   void readAhead(std::size_t bytes) { blockSize_ = bytes == 0 ? 1 : bytes; }
 
+  // Asks the system to bring a file of at most `largest` bytes into its
+  // cache in one batch, for a caller about to read from all over it: the
+  // parts no longer cached then cost one batched read, not one wait each.
+  // Where the system cannot be asked, nothing happens.
+  void prefetchWhole(std::uint64_t largest);
+
   // Makes the block in hand hold the `count` bytes at the get position (as
   // many as the file has), reading them in one block when it does not yet,
   // and shows them without taking them.

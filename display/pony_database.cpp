@@ -21,6 +21,11 @@ constexpr std::size_t kFirstBlock = 4096;
 constexpr std::size_t kRecordHead = 13;
 constexpr std::size_t kRecordBlock = 256;
 constexpr std::size_t kPictureBlock = 16 * 1024;
+// The counts are asked for every pony in turn, for the weighted choice: one
+// small read in each pony's record, all over the file. A file dropped from
+// the system's cache in part would cost a wait on the disk for each; up to
+// this size (a few hundred ponies) it is brought back whole in one batch.
+constexpr std::uint64_t kPrefetchedWalk = 16 * 1024 * 1024;
 
 }  // namespace
 
@@ -59,6 +64,10 @@ CharacterSummary PonyDatabase::summary(std::size_t index) {
 }
 
 CharacterSummary PonyDatabase::counts(std::size_t index) {
+  if (!walking_) {
+    walking_ = true;
+    file_.prefetchWhole(kPrefetchedWalk);
+  }
   if (loaded_.contains(index)) return summary(index);
   return Character::peekCounts(recordAt(index, kRecordHead));
 }

@@ -59,6 +59,8 @@ class PonyDatabase final : public PonySource {
   // so that a database of tens of thousands stays small in memory.
   std::vector<streamPosition> positions_;
   std::unordered_map<std::size_t, TranscoderHook<Character>> loaded_;
+  // Set by the first counts(), which starts a walk over every pony.
+  bool walking_ = false;
 };
 
 }  // namespace trot
