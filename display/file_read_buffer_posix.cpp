@@ -1,6 +1,6 @@
-#include "display/file_read_buffer.hpp"
-
 #include <fcntl.h>
+
+#include "display/file_read_buffer.hpp"
 
 namespace trot {
 
