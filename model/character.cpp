@@ -170,11 +170,16 @@ void Character::decode(std::istream& stream) {
 CharacterSummary Character::peekCounts(std::istream& stream) {
   if (!expectTag(stream, kCharacterTag)) throw NullException("Failed to decode character, invalid input format");
   CharacterSummary summary;
-  std::uint16_t owned = 0;
-  readRaw(stream, summary.artCount);
-  readRaw(stream, summary.quoteCount);
-  readRaw(stream, owned);
-  readRaw(stream, owned);
+  {
+    // One reader for the four counts: the weighted choice reads them for
+    // every pony of the database.
+    ValueReader reader(stream);
+    std::uint16_t owned = 0;
+    reader.raw(summary.artCount);
+    reader.raw(summary.quoteCount);
+    reader.raw(owned);
+    reader.raw(owned);
+  }
   // The tables are checked as decode() checks them; the name that follows
   // cannot fail to read.
   requireBytes(stream, tableSize(summary));
