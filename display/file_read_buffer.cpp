@@ -4,10 +4,6 @@
 
 #include "model/transcoder.hpp"
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 namespace trot {
 
 namespace {
@@ -65,14 +61,7 @@ void FileReadBuffer::growBlock(std::size_t length, std::size_t kept) {
 bool FileReadBuffer::readAt(off_type start, std::size_t length) {
   length = static_cast<std::size_t>(std::min<off_type>(static_cast<off_type>(length), size_ - start));
   growBlock(length, 0);
-#ifdef _WIN32
-  if (std::fseek(file_, static_cast<long>(start), SEEK_SET) != 0) return false;
-  const std::size_t got = std::fread(block_.get(), 1, length, file_);
-#else
-  // One system call per block, however far the last one was.
-  const ssize_t read = ::pread(fileno(file_), block_.get(), length, start);
-  const std::size_t got = read > 0 ? static_cast<std::size_t>(read) : 0;
-#endif
+  const std::size_t got = readFromFile(start, length);
   blockStart_ = start;
   blockLength_ = static_cast<off_type>(got);
   inBlock_ = true;

@@ -32,7 +32,8 @@ class FileReadBuffer final : public std::streambuf {
   // Asks the system to bring a file of at most `largest` bytes into its
   // cache in one batch, for a caller about to read from all over it: the
   // parts no longer cached then cost one batched read, not one wait each.
-  // Where the system cannot be asked, nothing happens.
+  // Where the system can tell, it is asked only once a read finds a part
+  // missing; where it cannot be asked, nothing happens.
   void prefetchWhole(std::uint64_t largest);
 
   // Makes the block in hand hold the `count` bytes at the get position (as
@@ -53,6 +54,10 @@ class FileReadBuffer final : public std::streambuf {
   // Fills block_ with `length` bytes from `start`; false at the end or on an
   // error.
   bool readAt(off_type start, std::size_t length);
+  // Reads up to `length` bytes at `start` into block_, which holds that many;
+  // gives how many were read. The system's own read:
+  // file_read_buffer_<system>.cpp.
+  std::size_t readFromFile(off_type start, std::size_t length);
   // The system's own open: file_read_buffer_<system>.cpp.
   static std::FILE* openForReading(const std::filesystem::path& path);
   off_type position() const { return inBlock_ ? blockStart_ + (gptr() - eback()) : outside_; }
@@ -61,6 +66,8 @@ class FileReadBuffer final : public std::streambuf {
 
   std::FILE* file_ = nullptr;
   bool whole_ = false;
+  // The next read that would wait on the disk asks for the whole file first.
+  bool prefetchOnMiss_ = false;
   off_type size_ = 0;
   std::size_t blockSize_ = 256;
   // The block in hand stays valid while the position is elsewhere, so that
