@@ -64,9 +64,7 @@ endfunction()
 # which debuggers find through the link that objcopy leaves in the program.
 # A start-up with the program's pages no longer cached reads the whole file
 # from the disk, and four fifths of it were debug information: such a start
-# took twice as long. The rewritten program is also laid out in the page
-# cache as any copied file is, where the linker's many small writes left it
-# in single pages that cost more to map on every start.
+# took twice as long.
 function(trot_split_debug_information)
   # Called where each program is made: a step after the link must be added there.
   if(NOT trot_static_wanted OR NOT CMAKE_OBJCOPY OR WIN32 OR APPLE
