@@ -7,27 +7,13 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <ostream>
-#include <string>
-#include <string_view>
 #include <vector>
 
+#include "model/user_folders.hpp"
+
 namespace trot {
-
-#ifdef _WIN32
-inline constexpr char kPathListSeparator = ';';
-#else
-inline constexpr char kPathListSeparator = ':';
-#endif
-
-// The non-empty entries of a PATH-like list, in order.
-std::vector<std::string> splitPathList(std::string_view list);
-
-// The value of an environment variable, or nothing when it is not set.
-using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
-std::optional<std::string> processEnvironment(const char* name);
 
 // The install data folder fixed when the program was built.
 std::filesystem::path installDataFolder();

@@ -1,0 +1,39 @@
+#include "model/user_folders.hpp"
+
+#include <cstdlib>
+
+namespace trot {
+
+std::vector<std::string> splitPathList(std::string_view list) {
+  std::vector<std::string> entries;
+  while (!list.empty()) {
+    const auto end = list.find(kPathListSeparator);
+    const auto entry = list.substr(0, end);
+    if (!entry.empty()) entries.emplace_back(entry);
+    if (end == std::string_view::npos) break;
+    list.remove_prefix(end + 1);
+  }
+  return entries;
+}
+
+std::optional<std::string> processEnvironment(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
+}
+
+std::vector<std::filesystem::path> userFolders(const EnvironmentLookup& lookup) {
+  std::vector<std::filesystem::path> folders;
+  if (const auto list = lookup("TROTSPEAK_PATH"))
+    for (const auto& entry : splitPathList(*list)) folders.emplace_back(entry);
+  // A relative data folder would make the result depend on the working folder.
+  const auto home = lookup("XDG_DATA_HOME");
+  if (home && std::filesystem::path(*home).is_absolute()) {
+    folders.push_back(std::filesystem::path(*home) / "trotspeak");
+  } else if (const auto user = lookup("HOME"); user && !user->empty()) {
+    folders.push_back(std::filesystem::path(*user) / ".local" / "share" / "trotspeak");
+  }
+  return folders;
+}
+
+}  // namespace trot
