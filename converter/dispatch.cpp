@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "converter/bubble_conversion.hpp"
+#include "converter/picture_import.hpp"
 #include "converter/pony_conversion.hpp"
 #include "converter/pony_serialization.hpp"
 #include "converter/resource_commands.hpp"
@@ -28,10 +29,17 @@ std::vector<Path> pathsBetween(const char* const* first, const char* const* last
 }
 
 // The commands tried depend on the argument count first: each takes a fixed
-// count, or at least one input before its fixed trailing arguments. Gives
-// false when the command line names no command; `argc` is at least 4.
+// count, or at least one input before its fixed trailing arguments; only
+// "picture", which has options, looks at its arguments itself. Gives false
+// when the command line names no command; `argc` is at least 2.
 bool runCommand(int argc, const char* const* argv, std::ostream& out) {
   const std::string_view command = argv[1];
+  if (command == "picture") {
+    const auto import = parsePictureImport({argv + 2, argv + argc});
+    if (import) importPicture(*import, out);
+    return import.has_value();
+  }
+  if (argc < 4) return false;
   const Path last = pathFromUtf8(argv[argc - 1]);
   if (argc == 4) {
     const Path first = pathFromUtf8(argv[2]);
@@ -78,6 +86,9 @@ void printUsage(const char* program, std::ostream& out) {
   out << program << " serializeall <IN RESOURCE FOLDER> <OUT ORG RESOURCE FOLDER>\n";
   out << program << " serializeponies <IN FILE (.bin)> <OUT ORG ART FOLDER> <OUT ORG QUOTE FOLDER>\n";
   out << program << " serializebubbles <IN BUBBLES FOLDER> <OUT ORG BUBBLES FOLDER>\n";
+  out << program
+      << " picture [--box <COLUMNS>x<ROWS>] [--below] [--force] <IN PICTURE (.png/.bmp)> [<OUT ORG ART FOLDER>]"
+         " [<PONY NAME>]\n";
 }
 
 namespace {
@@ -87,7 +98,7 @@ constexpr int kExitFailure = -1;
 
 int runGuarded(int argc, const char* const* argv) {
   try {
-    if (argc < 4 || !runCommand(argc, argv, std::cout)) printUsage(argv[0], std::cout);
+    if (argc < 2 || !runCommand(argc, argv, std::cout)) printUsage(argv[0], std::cout);
     return anyInputSkipped() ? kExitSkipped : 0;
   } catch (const Exception& failure) {
     std::cout.flush();

@@ -26,18 +26,6 @@ void checkArtName(const std::string& name) {
   }
 }
 
-std::string artFileText(const Character& character, const AsciiArt& art, ColorFormat& format) {
-  std::ostringstream text;
-  text << "$$$\n";
-  text << "NAME: " << character.name << '\n';
-  text << "BALLOON: " << (art.bubbleAbove ? "top" : "bottom") << '\n';
-  text << "WIDTH: " << static_cast<unsigned>(art.width) << '\n';
-  text << "HEIGHT: " << art.rows.size() << '\n';
-  text << "$$$\n";
-  writeArtText(art, text, format);
-  return text.str();
-}
-
 // The first line of a quote file: the art names joined by "+", closed by ".".
 std::string joinArtNames(const std::vector<std::string>& names) {
   std::string line;
@@ -63,7 +51,7 @@ class PonySerialization {
         // Listed before writing, so quotes keep naming an art whose file
         // could not be written.
         artNames.push_back(meta.name);
-        writeTextFile(artFolder_ / pathFromUtf8(meta.name + ".pony"), artFileText(character, art, format_));
+        writeTextFile(artFolder_ / pathFromUtf8(meta.name + ".pony"), artFileText(character.name, art, format_));
         ++arts;
       } catch (const Exception& failure) {
         out_ << "Failed to process art: " << character.name << ':' << index << '\n';
@@ -98,6 +86,18 @@ class PonySerialization {
 };
 
 }  // namespace
+
+std::string artFileText(std::string_view ponyName, const AsciiArt& art, ColorFormat& format) {
+  std::ostringstream text;
+  text << "$$$\n";
+  text << "NAME: " << ponyName << '\n';
+  text << "BALLOON: " << (art.bubbleAbove ? "top" : "bottom") << '\n';
+  text << "WIDTH: " << static_cast<unsigned>(art.width) << '\n';
+  text << "HEIGHT: " << art.rows.size() << '\n';
+  text << "$$$\n";
+  writeArtText(art, text, format);
+  return text.str();
+}
 
 std::string quoteFileStem(std::string_view characterName) {
   std::string stem;

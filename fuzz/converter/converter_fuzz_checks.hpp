@@ -9,8 +9,13 @@
 #include <string>
 #include <string_view>
 
-#include "model/art_text_reader.hpp"
 #include "converter/balloon_text.hpp"
+#include "converter/picture_art.hpp"
+#include "converter/picture_decoder.hpp"
+#include "converter/picture_file_checks.hpp"
+#include "converter/pony_serialization.hpp"
+#include "model/art_text_reader.hpp"
+#include "render/color_format.hpp"
 
 namespace trot::fuzz {
 
@@ -62,6 +67,55 @@ inline std::string checkBalloon(std::string_view text) {
     return "written text does not parse: " + failure.message();
   }
   return sameBubble(bubble, again) ? "" : "written text parses into another bubble";
+}
+
+// Mutated PNG files nearly always fail their CRC check; with the CRC of
+// every whole chunk made right again, they reach the decoder instead.
+inline std::string withCrcsMended(std::string bytes) {
+  const auto bigEndian = [&](std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+  };
+  if (!bytes.starts_with("\x89PNG\r\n\x1a\n")) return bytes;
+  for (std::size_t at = 8; bytes.size() - at >= 12 && bigEndian(at) <= bytes.size() - at - 12;) {
+    const std::size_t end = at + 8 + bigEndian(at);
+    const std::uint32_t crc = pngCrc(std::string_view(bytes).substr(at + 4, end - at - 4));
+    for (std::size_t i = 0; i < 4; ++i) bytes[end + i] = static_cast<char>(crc >> (24 - 8 * i));
+    at = end + 4;
+  }
+  return bytes;
+}
+
+// A picture that can be read becomes an art within the format's limits,
+// boxed by a size taken from the input's length, whose file reads back as
+// that art: only rows without cells are lost, as the text format drops them.
+inline std::string checkPicture(std::string_view input) {
+  const std::string bytes = withCrcsMended(std::string(input));
+  const ArtBox box{1 + bytes.size() % 50, 1 + bytes.size() % 23};
+  AsciiArt art;
+  try {
+    art = artFromPicture(decodePicture(bytes), box, bytes.size() % 2 == 0);
+  } catch (const PictureException&) {
+    return "";
+  }
+  if (art.rows.size() > box.rows + kConnectorRows) return "more rows than the box holds";
+  if (art.width > std::max<std::size_t>(box.columns, kConnectorRows * 2)) return "wider than the box";
+
+  ColorFormatANSI format;
+  AsciiArt again;
+  std::ostringstream messages;
+  try {
+    parseArtText(again, artFileText("Fuzz", art, format), nullptr, messages);
+  } catch (const AsciiArt::ParserException& failure) {
+    return "the art file does not parse: " + failure.message();
+  }
+  if (!messages.str().empty()) return "reading the art file reported: " + messages.str();
+  std::erase_if(art.rows, [](const ArtRow& row) { return row.cells.empty(); });
+  if (again.rows != art.rows || again.width != art.width || again.bubbleAbove != art.bubbleAbove) {
+    return "the art file reads back as another art";
+  }
+  return "";
 }
 
 }  // namespace trot::fuzz

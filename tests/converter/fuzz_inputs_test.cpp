@@ -10,13 +10,14 @@
 namespace trot {
 namespace {
 
-TEST(FuzzInputs, ArtTextAndBalloonInputsAreHandledSoundly) {
+TEST(FuzzInputs, ArtTextBalloonAndPictureInputsAreHandledSoundly) {
   struct Target {
     const char* name;
     std::string (*check)(std::string_view);
   };
   std::size_t replayed = 0;
-  for (const Target& target : {Target{"art_text", &fuzz::checkArtText}, Target{"balloon", &fuzz::checkBalloon}}) {
+  for (const Target& target : {Target{"art_text", &fuzz::checkArtText}, Target{"balloon", &fuzz::checkBalloon},
+                               Target{"picture", &fuzz::checkPicture}}) {
     for (const char* kind : {"corpus", "regressions"}) {
       const std::filesystem::path folder = std::filesystem::path(TROT_FUZZ_DIR) / kind / target.name;
       if (!std::filesystem::is_directory(folder)) continue;

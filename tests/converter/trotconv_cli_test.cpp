@@ -17,6 +17,7 @@
 #include "model/file_io.hpp"
 #include "tests/support/fixtures.hpp"
 #include "tests/support/golden.hpp"
+#include "tests/support/picture_files.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/temp_dir.hpp"
 
@@ -145,12 +146,25 @@ TEST(TrotconvCli, EachCommandLineGivesTheOutputAndFilesTheSessionShows) {
   CharacterGroup big;
   for (int i = 0; i < 40000; ++i) big.addCharacter().name.push_back('p');
   saveToFile(big, dir / "big.bin");
+  // A sprite of three by two pixels, the same with a byte of its pixel data
+  // changed, a picture too wide and a BMP cut short. The picture command puts
+  // an art into the ponies folder of the first TROTSPEAK_PATH folder.
+  const std::string sprite =
+      test::pngFile({3, 2, 6, 8, {250, 40, 40, 255, 0, 0, 0, 0, 40, 40, 250, 255, 40, 200, 40, 255, 40, 200, 40, 255, 0, 0, 0, 0}, {}, {}});
+  dir.write("pictures/sprite.png", sprite);
+  std::string damaged = sprite;
+  damaged[damaged.size() - 20] ^= 1;
+  dir.write("pictures/damaged.png", damaged);
+  dir.write("pictures/wide.png", test::pngFile({5000, 1, 0, 8, std::vector<std::uint16_t>(5000, 255), {}, {}}));
+  dir.write("pictures/short.bmp", test::bmpFile(2, 2, std::vector<std::uint8_t>(12, 90)).substr(0, 69));
+  test::setEnvironment("TROTSPEAK_PATH", "mine");
   const std::string name = "converter/trotconv.txt";
   const std::string transcript = session(dir, readFile(fs::path(TROT_GOLDEN_DIR) / name));
+  test::unsetEnvironment("TROTSPEAK_PATH");
   EXPECT_GOLDEN(name, transcript);
   std::size_t runs = 0;  // an emptied session would match itself too
   for (auto at = transcript.find("\nstatus "); at != std::string::npos; at = transcript.find("\nstatus ", at + 1)) ++runs;
-  EXPECT_GE(runs, 33u);
+  EXPECT_GE(runs, 44u);
 }
 
 TEST(TrotconvCli, WithoutEvenAProgramNameNothingIsWritten) {
