@@ -75,7 +75,11 @@ _trotspeak() {
 _trotconv() {
   local cur=${COMP_WORDS[COMP_CWORD]}
   if ((COMP_CWORD == 1)); then
-    COMPREPLY=($(compgen -W "convertall convertponies convertbubbles merge serializeall serializeponies serializebubbles" -- "$cur"))
+    COMPREPLY=($(compgen -W "convertall convertponies convertbubbles merge serializeall serializeponies serializebubbles picture" -- "$cur"))
+    return
+  fi
+  if [[ ${COMP_WORDS[1]} == picture && $cur == -* ]]; then
+    COMPREPLY=($(compgen -W "--box --below --force" -- "$cur"))
     return
   fi
   local IFS=$'\n'

@@ -58,6 +58,9 @@ for command in trotspeak trotthink
     complete -c $command -l list-bubbles -d 'List bubble style names for scripts'
 end
 
-set -l trotconv_commands convertall convertponies convertbubbles merge serializeall serializeponies serializebubbles
+set -l trotconv_commands convertall convertponies convertbubbles merge serializeall serializeponies serializebubbles picture
 complete -c trotconv -f -n "not __fish_seen_subcommand_from $trotconv_commands" -a "$trotconv_commands"
 complete -c trotconv -F -n "__fish_seen_subcommand_from $trotconv_commands"
+complete -c trotconv -n "__fish_seen_subcommand_from picture" -l box -x -d 'Fit the picture into a box of cells (COLUMNSxROWS)'
+complete -c trotconv -n "__fish_seen_subcommand_from picture" -l below -d 'Put the bubble below the picture'
+complete -c trotconv -n "__fish_seen_subcommand_from picture" -l force -d 'Replace an existing art file'
