@@ -6,11 +6,15 @@ WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build run test install package windows package-windows clean
+.PHONY: all libraries build run test install package windows package-windows clean
 
 all: build
 
-$(BUILD)/CMakeCache.txt:
+# The header that trotconv decodes pictures with, installed when missing.
+libraries:
+	tools/build-libraries.sh
+
+$(BUILD)/CMakeCache.txt: | libraries
 	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 build: $(BUILD)/CMakeCache.txt
