@@ -9,7 +9,7 @@ namespace {
 
 // The picture without its see-through margins; `nothingShows` says why
 // there is no picture left when no pixel shows.
-Picture cropped(const Picture& picture, const char* nothingShows) {
+Picture cropped(Picture picture, const char* nothingShows) {
   std::size_t left = picture.width;
   std::size_t right = 0;
   std::size_t top = picture.height;
@@ -24,6 +24,7 @@ Picture cropped(const Picture& picture, const char* nothingShows) {
     }
   }
   if (left >= right) throw PictureException(nothingShows);
+  if (right - left == picture.width && bottom - top == picture.height) return picture;
 
   Picture result{right - left, bottom - top, {}};
   result.pixels.reserve(result.width * result.height);
@@ -177,11 +178,11 @@ std::vector<ArtRow> connectorRows(std::size_t column, bool fromAbove) {
 
 }  // namespace
 
-AsciiArt artFromPicture(const Picture& picture, ArtBox box, bool bubbleAbove) {
+AsciiArt artFromPicture(Picture picture, ArtBox box, bool bubbleAbove) {
   const std::size_t columns = std::clamp<std::size_t>(box.columns, 1, kMostBoxColumns);
   const std::size_t rows = std::clamp<std::size_t>(box.rows, 1, kMostBoxRows);
   // Averaging may leave margins that no longer show.
-  const Picture fit = cropped(fitted(cropped(picture, "every pixel is see-through"), columns, rows),
+  const Picture fit = cropped(fitted(cropped(std::move(picture), "every pixel is see-through"), columns, rows),
                               "nothing of it shows once scaled down to fit");
 
   AsciiArt art;

@@ -29,6 +29,6 @@ struct ArtBox {
 // whole multiple of its size is taken back to the largest multiple that
 // fits, exactly; anything else is averaged over each area, colours weighted
 // by how opaque they are. Throws PictureException when no pixel shows.
-AsciiArt artFromPicture(const Picture& picture, ArtBox box, bool bubbleAbove);
+AsciiArt artFromPicture(Picture picture, ArtBox box, bool bubbleAbove);
 
 }  // namespace trot

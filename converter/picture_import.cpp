@@ -125,7 +125,9 @@ void importPicture(const PictureImport& import, std::ostream& out) {
   }
   AsciiArt art;
   try {
-    art = artFromPicture(decodePicture(readPictureFile(import.picture)), import.box, !import.bubbleBelow);
+    // The file's bytes go once they are decoded: a picture may take 64 MiB.
+    Picture picture = decodePicture(readPictureFile(import.picture));
+    art = artFromPicture(std::move(picture), import.box, !import.bubbleBelow);
   } catch (const PictureException& failure) {
     refuse(out, "Failed to read picture '" + quotedPath(import.picture) + "': " + failure.message());
     return;

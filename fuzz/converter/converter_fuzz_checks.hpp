@@ -87,20 +87,24 @@ inline std::string withCrcsMended(std::string bytes) {
   return bytes;
 }
 
-// A picture that can be read becomes an art within the format's limits,
-// boxed by a size taken from the input's length, whose file reads back as
-// that art: only rows without cells are lost, as the text format drops them.
+// A picture that can be read becomes an art within its box and the
+// format's limits (the box, taken from the input's length, may be larger),
+// whose file reads back as that art: only rows without cells are lost, as
+// the text format drops them.
 inline std::string checkPicture(std::string_view input) {
   const std::string bytes = withCrcsMended(std::string(input));
-  const ArtBox box{1 + bytes.size() % 50, 1 + bytes.size() % 23};
+  const ArtBox box{1 + bytes.size() % 300, 1 + bytes.size() % 270};
   AsciiArt art;
   try {
     art = artFromPicture(decodePicture(bytes), box, bytes.size() % 2 == 0);
   } catch (const PictureException&) {
     return "";
   }
-  if (art.rows.size() > box.rows + kConnectorRows) return "more rows than the box holds";
-  if (art.width > std::max<std::size_t>(box.columns, kConnectorRows * 2)) return "wider than the box";
+  if (art.rows.size() > std::min(box.rows, kMostBoxRows) + kConnectorRows) return "more rows than the box holds";
+  std::size_t width = 0;
+  for (const auto& row : art.rows) width = std::max(width, row.indent + row.cells.size());
+  if (width != art.width) return "the art's width is not that of its widest row";
+  if (width > std::max(std::min(box.columns, kMostBoxColumns), kConnectorRows * 2)) return "wider than the box";
 
   ColorFormatANSI format;
   AsciiArt again;
