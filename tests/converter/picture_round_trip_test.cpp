@@ -18,68 +18,58 @@ namespace {
 
 using Pixels = std::vector<std::vector<Rgba>>;  // rows of pixels, see-through as Rgba{}
 
-// Pixel art as text, a letter a pixel.
-const std::map<char, Rgba> kLegend = {
-    {'.', {}},
-    {'r', {200, 30, 40, 255}},
-    {'g', {20, 160, 60, 255}},
-    {'b', {30, 60, 220, 255}},
-    {'w', {250, 250, 250, 255}},
-    {'k', {0, 0, 0, 255}},
-    {'h', {90, 90, 90, 127}},  // less than half opaque: not shown
-    {'H', {90, 90, 90, 128}},  // half opaque: shown in full
-    {'R', {200, 0, 0, 255}},
-    {'O', {100, 40, 0, 255}},
-};
+// Pixel art as text, a letter a pixel. h is less than half opaque and not
+// shown, H half opaque and shown in full.
+const std::map<char, Rgba> kLegend = {{'.', {}},
+                                      {'r', {200, 30, 40, 255}},
+                                      {'g', {20, 160, 60, 255}},
+                                      {'b', {30, 60, 220, 255}},
+                                      {'w', {250, 250, 250, 255}},
+                                      {'k', {0, 0, 0, 255}},
+                                      {'h', {90, 90, 90, 127}},
+                                      {'H', {90, 90, 90, 128}},
+                                      {'R', {200, 0, 0, 255}},
+                                      {'O', {100, 40, 0, 255}}};
 
 Pixels pixelsOf(const std::vector<std::string>& rows, std::size_t scale = 1) {
-  Pixels pixels;
-  for (std::size_t y = 0; y < rows.size() * scale; ++y) {
-    pixels.emplace_back();
+  Pixels pixels(rows.size() * scale);
+  for (std::size_t y = 0; y < pixels.size(); ++y)
     for (std::size_t x = 0; x < rows[0].size() * scale; ++x)
-      pixels.back().push_back(kLegend.at(rows[y / scale][x / scale]));
-  }
+      pixels[y].push_back(kLegend.at(rows[y / scale][x / scale]));
   return pixels;
 }
 
-test::PngImage pngOf(const Pixels& pixels, int colorType) {
-  test::PngImage image{pixels[0].size(), pixels.size(), colorType, 8, {}, {}, {}};
-  for (const auto& row : pixels) {
-    for (const Rgba& p : row) {
-      if (colorType == 0)
-        image.samples.push_back(p.g);
-      else
-        image.samples.insert(image.samples.end(), {p.r, p.g, p.b, p.a});
-    }
-  }
-  return image;
-}
-
-// The palette is the legend's letters in order; '.' is entry 0, see-through.
-std::string palettePng(const std::vector<std::string>& rows) {
-  test::PngImage image{rows[0].size(), rows.size(), 3, 8, {}, {}, {}};
-  for (const auto& [letter, colour] : kLegend) {
-    image.palette += {static_cast<char>(colour.r), static_cast<char>(colour.g), static_cast<char>(colour.b)};
-    image.transparency += static_cast<char>(colour.a);
-  }
-  for (const auto& row : rows)
-    for (const char letter : row)
-      image.samples.push_back(static_cast<std::uint16_t>(std::distance(kLegend.begin(), kLegend.find(letter))));
-  return test::pngFile(image);
-}
-
-std::string bmpOf(const Pixels& pixels) {
-  std::vector<std::uint8_t> rgb;
+// The channels named, of every pixel in turn.
+std::string samplesOf(const Pixels& pixels, std::string_view channels) {
+  std::string samples;
   for (const auto& row : pixels)
-    for (const Rgba& p : row) rgb.insert(rgb.end(), {p.r, p.g, p.b});
-  return test::bmpFile(pixels[0].size(), pixels.size(), rgb);
+    for (const Rgba& p : row)
+      for (const char c : channels)
+        samples += static_cast<char>(c == 'r' ? p.r : c == 'g' ? p.g : c == 'b' ? p.b : p.a);
+  return samples;
 }
 
-// A pixel of 16-bit samples is shown rounded to 8 bits; alpha decides first.
+std::string png(const Pixels& pixels, int colorType = 6) {
+  const std::size_t width = pixels[0].size();
+  return test::pngFile(width, pixels.size(), colorType, 8, samplesOf(pixels, colorType == 0 ? "g" : "rgba"));
+}
+
+// The palette is the legend in its order; '.' is entry 0, see-through.
+std::string palettePng(const std::vector<std::string>& rows) {
+  Pixels palette(1);
+  for (const auto& [letter, colour] : kLegend) palette[0].push_back(colour);
+  std::string indices;
+  for (const auto& row : rows)
+    for (const char letter : row) indices += static_cast<char>(std::distance(kLegend.begin(), kLegend.find(letter)));
+  return test::pngFile(rows[0].size(), rows.size(), 3, 8, indices, samplesOf(palette, "rgb"), samplesOf(palette, "a"));
+}
+
+// 16-bit samples are shown rounded to 8 bits; alpha decides first.
 std::string deepPng() {
-  test::PngImage image{3, 1, 6, 16, {}, {}, {}};
-  image.samples = {0x01FF, 0xFF00, 0xFFFF, 0x8000, 0x8080, 0x0000, 0x7F7F, 0xFFFF, 0x1234, 0x5678, 0x9ABC, 0x7FFF};
-  return test::pngFile(image);
+  std::string samples;
+  for (const unsigned v : {0x01FF, 0xFF00, 0xFFFF, 0x8000, 0x8080, 0, 0x7F7F, 0xFFFF, 0x1234, 0x5678, 0x9ABC, 0x7FFF})
+    samples += {static_cast<char>(v >> 8), static_cast<char>(v)};
+  return test::pngFile(3, 1, 6, 16, samples);
 }
 
 struct RoundTrip {
@@ -91,25 +81,25 @@ struct RoundTrip {
 
 std::vector<RoundTrip> roundTrips() {
   const std::vector<std::string> sprite = {"..rr....", ".rwwr..b", "rwkwwr.b", ".rrrr..."};
-  const std::vector<std::string> cross = {"kwk", "wkw", "kwk"};
-  const std::vector<std::string> stripes = {"rgbwk", "kwbgr", "rrrrr"};
+  const auto cross = pixelsOf({"kwk", "wkw", "kwk"});
+  const auto stripes = pixelsOf({"rgbwk", "kwbgr", "rrrrr"});
   const std::vector<std::string> badge = {".gg.", "gwwg", "gwwg", ".bb."};
   const Pixels averages = {{{150, 20, 0, 255}, kLegend.at('b')}, {kLegend.at('g'), {}}};
   return {
       // Margins of see-through pixels are cut off; a pixel less than half
       // opaque is one of them.
-      {"alpha.png", test::pngFile(pngOf(pixelsOf({"h.....", "..rr..", ".rHhr.", ".rkkr.", "......"}), 6)),
+      {"alpha.png", png(pixelsOf({"h.....", "..rr..", ".rHhr.", ".rkkr.", "......"})),
        pixelsOf({".rr.", "rH.r", "rkkr"})},
       {"palette.png", palettePng(badge), pixelsOf(badge)},
       {"deep.png", deepPng(), {{{2, 254, 255, 255}, {128, 0, 127, 255}, {}}}},
-      {"grey.png", test::pngFile(pngOf(pixelsOf(cross), 0)), pixelsOf(cross)},
-      {"bitmap.bmp", bmpOf(pixelsOf(stripes)), pixelsOf(stripes)},
+      {"grey.png", png(cross, 0), cross},
+      {"bitmap.bmp", test::bmpFile(5, 3, samplesOf(stripes, "rgb")), stripes},
       // 96 by 48 pixels do not fit 40 by 36: drawn at 4 times the size, the
       // largest whole multiple that fits.
-      {"scaled.png", test::pngFile(pngOf(pixelsOf(sprite, 12), 6)), pixelsOf(sprite, 4)},
+      {"scaled.png", png(pixelsOf(sprite, 12)), pixelsOf(sprite, 4)},
       // Four pixels to one: colours weighted by opacity, and at least half
       // of the area opaque to show.
-      {"averaged.png", test::pngFile(pngOf(pixelsOf({"RObb", "..bb", "gg..", "gg.k"}), 6)), averages, {"--box", "2x1"}},
+      {"averaged.png", png(pixelsOf({"RObb", "..bb", "gg..", "gg.k"})), averages, {"--box", "2x1"}},
   };
 }
 
@@ -117,9 +107,9 @@ std::string describe(const Pixels& pixels) {
   std::string text;
   for (const auto& row : pixels) {
     for (const Rgba& p : row) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, " %02x%02x%02x", p.r, p.g, p.b);
-      text += p.opaque() ? hex : " ......";
+      char hex[8] = " ......";
+      if (p.opaque()) std::snprintf(hex, sizeof hex, " %02x%02x%02x", p.r, p.g, p.b);
+      text += hex;
     }
     text += '\n';
   }
@@ -137,12 +127,11 @@ Pixels shownByTrotspeak(const test::TempDir& dir, const std::string& pony, std::
   parseArtText(art, "$$$\n$$$\n" + drawn.out, nullptr);
   Pixels pixels(art.rows.size() * 2, std::vector<Rgba>(width));
   for (std::size_t y = 0; y < art.rows.size(); ++y) {
-    const ArtRow& row = art.rows[y];
-    for (std::size_t i = 0; i < row.cells.size() && row.indent + i < width; ++i) {
-      const ArtCell& cell = row.cells[i];
-      if (!cell.upperTransparent) pixels[2 * y][row.indent + i] = {cell.upper[0], cell.upper[1], cell.upper[2], 255};
-      if (!cell.lowerTransparent)
-        pixels[2 * y + 1][row.indent + i] = {cell.lower[0], cell.lower[1], cell.lower[2], 255};
+    for (std::size_t i = 0; i < art.rows[y].cells.size(); ++i) {
+      const ArtCell& cell = art.rows[y].cells[i];
+      const std::size_t x = art.rows[y].indent + i;
+      if (!cell.upperTransparent) pixels[2 * y].at(x) = {cell.upper[0], cell.upper[1], cell.upper[2], 255};
+      if (!cell.lowerTransparent) pixels[2 * y + 1].at(x) = {cell.lower[0], cell.lower[1], cell.lower[2], 255};
     }
   }
   return pixels;
@@ -154,9 +143,8 @@ TEST(PictureRoundTrip, EveryPixelShownHasTheColourOfThePixelItCameFrom) {
     SCOPED_TRACE(trip.file);
     dir.write(trip.file, trip.bytes);
     const std::string pony = "Round trip " + trip.file;
-    std::vector<std::string> args = {"picture"};
-    args.insert(args.end(), trip.options.begin(), trip.options.end());
-    args.insert(args.end(), {trip.file, "ponies", pony});
+    std::vector<std::string> args = {"picture", trip.file, "ponies", pony};
+    args.insert(args.begin() + 1, trip.options.begin(), trip.options.end());
     const auto made = test::runProgram(TROTCONV_PATH, args, dir.path());
     ASSERT_EQ(made.status, 0) << made.out;
 

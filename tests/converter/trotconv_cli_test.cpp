@@ -149,14 +149,13 @@ TEST(TrotconvCli, EachCommandLineGivesTheOutputAndFilesTheSessionShows) {
   // A sprite of three by two pixels, the same with a byte of its pixel data
   // changed, a picture too wide and a BMP cut short. The picture command puts
   // an art into the ponies folder of the first TROTSPEAK_PATH folder.
+  using namespace std::string_literals;
   const std::string sprite =
-      test::pngFile({3, 2, 6, 8, {250, 40, 40, 255, 0, 0, 0, 0, 40, 40, 250, 255, 40, 200, 40, 255, 40, 200, 40, 255, 0, 0, 0, 0}, {}, {}});
+      test::pngFile(3, 2, 6, 8, "\xfa\x28\x28\xff\0\0\0\0\x28\x28\xfa\xff\x28\xc8\x28\xff\x28\xc8\x28\xff\0\0\0\0"s);
   dir.write("pictures/sprite.png", sprite);
-  std::string damaged = sprite;
-  damaged[damaged.size() - 20] ^= 1;
-  dir.write("pictures/damaged.png", damaged);
-  dir.write("pictures/wide.png", test::pngFile({5000, 1, 0, 8, std::vector<std::uint16_t>(5000, 255), {}, {}}));
-  dir.write("pictures/short.bmp", test::bmpFile(2, 2, std::vector<std::uint8_t>(12, 90)).substr(0, 69));
+  dir.write("pictures/damaged.png", sprite.substr(0, sprite.size() - 20) + "?" + sprite.substr(sprite.size() - 19));
+  dir.write("pictures/wide.png", test::pngFile(5000, 1, 0, 8, std::string(5000, '\xff')));
+  dir.write("pictures/short.bmp", test::bmpFile(2, 2, std::string(12, 'Z')).substr(0, 69));
   test::setEnvironment("TROTSPEAK_PATH", "mine");
   const std::string name = "converter/trotconv.txt";
   const std::string transcript = session(dir, readFile(fs::path(TROT_GOLDEN_DIR) / name));

@@ -1,28 +1,21 @@
 // Small PNG and BMP files written from their samples, for tests that read
-// pictures. The PNG data is stored without compression.
+// pictures.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace trot::test {
 
-struct PngImage {
-  std::size_t width = 0;
-  std::size_t height = 0;
-  int colorType = 6;                   // 0 grey, 2 RGB, 3 palette, 4 grey and alpha, 6 RGBA
-  int bitDepth = 8;                    // 8 or 16
-  std::vector<std::uint16_t> samples;  // row after row, every channel of a pixel
-  std::string palette;                 // PLTE: red, green, blue per entry
-  std::string transparency;            // tRNS: an alpha per palette entry
-};
+// A PNG whose pixel data is stored uncompressed in one block, so at most
+// 64 KiB of it. `samples` holds the rows one after the other, each sample
+// as the file has it (16-bit ones big-endian). Colour types: 0 grey, 2 RGB,
+// 3 palette, 4 grey and alpha, 6 RGBA.
+std::string pngFile(std::size_t width, std::size_t height, int colorType, int bitDepth, std::string_view samples,
+                    std::string_view palette = {}, std::string_view transparency = {});
 
-std::string pngFile(const PngImage& image);
-
-// A 24-bit BMP, stored bottom row first as BMP files are; `rgb` holds red,
-// green and blue per pixel, top row first.
-std::string bmpFile(std::size_t width, std::size_t height, const std::vector<std::uint8_t>& rgb);
+// A 24-bit BMP; `rgb` holds red, green and blue of every pixel, top row first.
+std::string bmpFile(std::size_t width, std::size_t height, std::string_view rgb);
 
 }  // namespace trot::test
