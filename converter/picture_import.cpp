@@ -1,5 +1,6 @@
 #include "converter/picture_import.hpp"
 
+#include <algorithm>
 #include <fstream>
 #include <system_error>
 
