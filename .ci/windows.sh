@@ -103,6 +103,19 @@ else
   diff "$work/native.sorted.log" "$work/windows.generic.log" | head -n 20 || true
   failures=$((failures + 1))
 fi
+# One picture import by each build: the same art file from the same picture.
+for side in native windows; do
+  if [ $side = native ]; then conv=("$native/trotconv"); else conv=("$wine" "$windows/trotconv.exe"); fi
+  cp docs/pip.png "$work/$side/pip.png"
+  (cd "$work/$side" && "${conv[@]}" picture pip.png picture "Pip Sorrel") >"$work/$side.picture.log" 2>&1
+done
+if [ -s "$work/native/picture/pip.pony" ] && cmp -s "$work/native/picture/pip.pony" "$work/windows/picture/pip.pony"; then
+  echo "same: trotconv picture"
+else
+  echo "DIFFERENT: trotconv picture"
+  cat "$work/native.picture.log" "$work/windows.picture.log"
+  failures=$((failures + 1))
+fi
 [ "$failures" -eq 0 ] || { echo "$failures Windows run(s) differ from the native ones"; exit 1; }
 
 echo "=== Windows zip"
