@@ -33,7 +33,7 @@ end
 for command in trotspeak trotthink
     complete -c $command -s h -l help -d 'Display the help screen'
     complete -c $command -s d -l debug -d 'Print debug lines'
-    complete -c $command -s v -l version -d 'Print the build date'
+    complete -c $command -s v -l version -d 'Print the version and build date'
     complete -c $command -s l -l list -d 'List ponies, arts or quotes'
     complete -c $command -s a -l art -x -a '(__trotspeak_arts)' -d 'Art variant to show'
     complete -c $command -o bl -l bubblelist -d 'List the bubble styles'

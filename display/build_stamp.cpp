@@ -5,4 +5,6 @@ namespace trot {
 
 const char* buildStamp() { return kBuildStamp; }
 
+std::string versionLine() { return std::string("trotspeak ") + kVersion; }
+
 }  // namespace trot

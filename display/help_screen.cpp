@@ -92,6 +92,8 @@ void printHelp(ColorFormat& format, std::ostream& out) {
   out << std::flush;
 }
 
-void printVersion(std::ostream& out) { out << "Build date: " << buildStamp() << '\n' << std::flush; }
+void printVersion(std::ostream& out) {
+  out << versionLine() << '\n' << "Build date: " << buildStamp() << '\n' << std::flush;
+}
 
 }  // namespace trot

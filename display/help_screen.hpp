@@ -1,7 +1,8 @@
-// The help screen and the build-date line of trotspeak.
+// The help screen and the version lines of trotspeak.
 #pragma once
 
 #include <iostream>
+#include <string>
 
 #include "render/color_format.hpp"
 
@@ -12,5 +13,9 @@ void printVersion(std::ostream& out = std::cout);
 
 // When the program was built, as "dd/mm/yyyy hh:mm.ss".
 const char* buildStamp();
+
+// "trotspeak 1.1.0": the first line of the version output and of what a pony
+// says when asked for it.
+std::string versionLine();
 
 }  // namespace trot

@@ -175,7 +175,7 @@ int Run::operator()() {
       printVersion();
       return 0;
     }
-    args_.message = std::string("PonySaddledDate: ") + buildStamp();
+    args_.message = versionLine() + "\nPonySaddledDate: " + buildStamp();
   }
   if (args_.paths) {
     path_.print(std::cout);

@@ -183,12 +183,17 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
   EXPECT_GOLDEN("display/command_lines.txt", transcript);
 }
 
-// The stamp is made when the program is built: dd/mm/yyyy hh:mm.ss. With a
-// pony it is the message, and may be broken between date and time.
+// The version is the project's; the stamp is made when the program is built:
+// dd/mm/yyyy hh:mm.ss. With a pony both are the message, and the stamp may
+// be broken between date and time.
 TEST_F(TrotspeakRun, VersionWithPonyShowsTheBuildDate) {
   const std::regex date(R"(\d\d/\d\d/\d{4})"), time(R"(\d\d:\d\d\.\d\d)");
   const std::string version = run({"--version"}).out;
-  EXPECT_TRUE(std::regex_match(version, std::regex(R"(Build date: \d\d/\d\d/\d{4} \d\d:\d\d\.\d\d\n)"))) << version;
+  const std::string firstLine = "trotspeak " TROT_PROJECT_VERSION "\n";
+  EXPECT_EQ(version.substr(0, firstLine.size()), firstLine);
+  EXPECT_TRUE(std::regex_match(version.substr(firstLine.size()),
+                               std::regex(R"(Build date: \d\d/\d\d/\d{4} \d\d:\d\d\.\d\d\n)")))
+      << version;
   const auto result = run({"-v", "-p", "yarrow"});
   EXPECT_EQ(result.status, 0);
   EXPECT_GOLDEN("display/yarrow_version.txt",
