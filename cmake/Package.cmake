@@ -17,4 +17,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
+
+# The archives' file times are the build date, so that two builds of the
+# same commit give the same package.
+set(CPACK_TROT_BUILD_EPOCH ${TROT_BUILD_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/cmake/PackageDate.cmake)
 include(CPack)
