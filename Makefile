@@ -1,12 +1,13 @@
-# Convenience wrapper around CMake. `make run` builds and shows a pony,
-# `make test` builds and runs every test, `make package-windows` cross-builds
-# the Windows zip (MinGW-w64; the native build converts its resources).
+# Convenience wrapper around CMake. `make run` builds the programs and their
+# resources and shows a pony, `make test` builds the rest and runs every
+# test, `make package-windows` cross-builds the Windows zip (MinGW-w64; the
+# native build converts its resources).
 BUILD ?= build
 WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all libraries build run test install package windows package-windows clean
+.PHONY: all libraries build programs run test install package windows package-windows clean
 
 all: build
 
@@ -20,7 +21,10 @@ $(BUILD)/CMakeCache.txt: | libraries
 build: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+programs: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target programs
+
+run: programs
 	cd $(BUILD) && ./trotspeak $(ARGS)
 
 # The test libraries may have been installed since the last configure, so
@@ -31,18 +35,18 @@ test: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure --no-tests=error -j $(JOBS)
 
-install: build
+install: programs
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
-package: build
+package: programs
 	cd $(BUILD) && cpack -G DEB
 
-$(WINDOWS_BUILD)/CMakeCache.txt: | build
+$(WINDOWS_BUILD)/CMakeCache.txt: | programs
 	cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64.cmake \
 	  -DTROT_HOST_TROTCONV=$(abspath $(BUILD))/trotconv -DTROT_TESTS=OFF
 
-windows: build $(WINDOWS_BUILD)/CMakeCache.txt
+windows: programs $(WINDOWS_BUILD)/CMakeCache.txt
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 package-windows: windows
