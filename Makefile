@@ -7,7 +7,7 @@ WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all libraries build programs run test install package windows package-windows clean
+.PHONY: all libraries build programs run test install uninstall package windows package-windows clean
 
 all: build
 
@@ -37,6 +37,9 @@ test: $(BUILD)/CMakeCache.txt
 
 install: programs
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+uninstall: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target uninstall
 
 package: programs
 	cd $(BUILD) && cpack -G DEB

@@ -76,6 +76,7 @@ same trotspeak "$work/message" -p tulip -a tulip -b round -
 same trotspeak "$nothing" -p moonbeam -a moonbeam_sleepy -o -i
 same trotspeak "$nothing" -bl
 same trotspeak "$nothing" -h
+same trotspeak "$nothing" -v
 same trotspeak "$nothing" -p "no such pony"
 same trotthink "$nothing" -p moonbeam -a moonbeam "hmm"
 cp "$native/resources/ponies.bin" "$work/pönies ☀.bin"

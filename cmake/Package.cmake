@@ -1,5 +1,6 @@
 # `make package`: a Debian package of everything `cmake --install` puts in
-# place; for Windows (`make package-windows`) a zip of the same.
+# place; for Windows (`make package-windows`) a zip of the same. Both are
+# named after the project's version.
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
@@ -9,11 +10,12 @@ else()
 endif()
 set(CPACK_PACKAGE_NAME trotspeak)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Trotspeak developers <trotspeak@localhost>")
+set(CPACK_PACKAGE_CONTACT "${TROT_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Colourful ponies from Meadowlark saying things in your terminal")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "trotspeak shows a pony, drawn in 24-bit colour half-block art, with a quote\n or a message in a speech or thought bubble. trotconv builds and unpacks\n its pony databases and bubble styles.")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+    "trotspeak shows a pony, drawn in 24-bit colour half-block art, with a quote\nor a message in a speech or thought bubble. trotconv builds and unpacks\nits pony databases and bubble styles.")
+# Not games: Debian keeps that section for programs installed in /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)

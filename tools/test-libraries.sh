@@ -1,10 +1,12 @@
 #!/bin/sh
 # Makes sure the libraries that the tests and benchmarks link are present
 # before `make test` configures the build: installed through apt on Debian
-# and Ubuntu, named exactly elsewhere. Usage: tools/test-libraries.sh BUILD
+# and Ubuntu, named exactly elsewhere. On Debian and Ubuntu lintian comes
+# too, for the packaging test to check the package with.
+# Usage: tools/test-libraries.sh BUILD
 set -eu
 build=${1:-build}
-debian_packages="libgtest-dev libgmock-dev libbenchmark-dev"
+debian_packages="libgtest-dev libgmock-dev libbenchmark-dev lintian"
 
 if command -v dpkg >/dev/null 2>&1 && command -v apt-get >/dev/null 2>&1; then
   missing=""

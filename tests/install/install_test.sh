@@ -2,7 +2,10 @@
 # Installs the build into a temporary prefix and unpacks the Debian package
 # into a temporary root, then uses both from an unrelated folder the way a
 # user would: the programs, trotthink, the resources, the manual pages and
-# the bash completion.
+# the bash completion. Uninstalling leaves nothing of ours behind. The
+# package holds the files listed in tests/golden/install/deb_contents.txt
+# (TROT_UPDATE_GOLDEN=1 writes it anew), and lintian, where installed,
+# finds no error in it.
 #   install_test.sh <build folder> <source folder>
 set -uo pipefail
 build=$1
@@ -101,7 +104,27 @@ finds_data_through_xdg() {
 
 man_page_clean() {
   local warnings
-  warnings=$(LC_ALL=C.UTF-8 groff -ww -man -Tutf8 -z "$1" 2>&1) && [[ -z $warnings ]] || { echo "$warnings" >&2; return 1; }
+  warnings=$(gzip -dc "$1" | LC_ALL=C.UTF-8 groff -ww -man -Tutf8 -z 2>&1) && [[ -z $warnings ]] ||
+    { echo "$warnings" >&2; return 1; }
+}
+
+# What `make uninstall` leaves: nothing but folders that other programs share.
+uninstalls_cleanly() {
+  cmake --build "$build" --target uninstall >/dev/null || return 1
+  local left
+  left=$(cd "$1" && find . ! -type d -o -path '*trotspeak*')
+  [[ -z $left ]] || { echo "left after uninstalling: $left" >&2; return 1; }
+}
+
+# The package's files, links and modes, without sizes and times.
+deb_contents_as_listed() {
+  local golden=$source/tests/golden/install/deb_contents.txt listed
+  listed=$(dpkg-deb -c "$1" | awk '{ $2 = $3 = $4 = $5 = ""; print }' | tr -s ' ' | sort -k 2)
+  if [[ ${TROT_UPDATE_GOLDEN:-} == 1 ]]; then
+    printf '%s\n' "$listed" >"$golden"
+    return 0
+  fi
+  diff <(printf '%s\n' "$listed") "$golden" >&2
 }
 
 mkdir -p "$scratch/elsewhere"
@@ -116,7 +139,7 @@ check "trotthink is trotspeak -t" same_output "$prefix/bin/trotspeak" "$prefix/b
 check "bubble list from the install" lists_styles "$prefix/bin/trotspeak"
 check "bash completes names and arts" bash_completes "$prefix/bin" "$prefix/share/bash-completion/completions/trotspeak"
 for page in trotspeak trotconv trotthink; do
-  check "man page $page" man_page_clean "$prefix/share/man/man1/$page.1"
+  check "man page $page" man_page_clean "$prefix/share/man/man1/$page.1.gz"
 done
 for shell in zsh fish; do
   command -v "$shell" >/dev/null || continue
@@ -132,12 +155,18 @@ if command -v fish >/dev/null; then
     "$prefix/share/fish/vendor_completions.d/trotspeak.fish"
 fi
 
+check "uninstall" uninstalls_cleanly "$prefix"
+
 # 2. The Debian package, unpacked into a root of its own.
 if command -v dpkg >/dev/null && command -v cpack >/dev/null; then
   check "cpack" bash -c "cd '$build' && cpack -G DEB -B '$scratch/package' >/dev/null 2>&1"
   deb=$(ls "$scratch"/package/*.deb 2>/dev/null | head -n 1)
   check "package built" test -n "$deb"
   if [[ -n $deb ]]; then
+    check "package contents" deb_contents_as_listed "$deb"
+    if command -v lintian >/dev/null; then
+      check "lintian finds no error" lintian --fail-on error "$deb"
+    fi
     check "dpkg -x" dpkg -x "$deb" "$scratch/root"
     check "packaged trotspeak works" draws_pony "$scratch/root/usr/bin/trotspeak" -p clover
     check "packaged trotthink works" draws_pony "$scratch/root/usr/bin/trotthink" -p bramble
