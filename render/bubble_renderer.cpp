@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "render/column_width.hpp"
+#include "model/column_width.hpp"
 #include "render/line_breaker.hpp"
 #include "render/terminal_safe_text.hpp"
 #include "render/text_piece.hpp"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "render/column_width.hpp"
+#include "model/column_width.hpp"
 #include "render/text_piece.hpp"
 #include "render/token_scan.hpp"
 

@@ -1,5 +1,5 @@
 // Cuts a text into lines no wider than a bubble allows. Widths are terminal
-// columns (see column_width.hpp); escape sequences and controls take none.
+// columns (see model/column_width.hpp); escape sequences and controls take none.
 // Tokens and lines are views into the caller's text, which must outlive them.
 #pragma once
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "render/column_width.hpp"
+#include "model/column_width.hpp"
 #include "render/line_breaker.hpp"
 #include "render/text_piece.hpp"
 #include "render/text_window.hpp"

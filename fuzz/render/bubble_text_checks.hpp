@@ -14,11 +14,11 @@
 #include <string>
 #include <string_view>
 
+#include "model/column_width.hpp"
 #include "model/exception.hpp"
 #include "model/utf8.hpp"
 #include "render/bubble_renderer.hpp"
 #include "render/color_format.hpp"
-#include "render/column_width.hpp"
 #include "render/text_source.hpp"
 
 namespace trot::fuzz {

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "render/column_width.hpp"
+#include "model/column_width.hpp"
 #include "render/text_piece.hpp"
 #include "tests/support/fixtures.hpp"
 #include "tests/support/golden.hpp"

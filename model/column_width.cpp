@@ -1,9 +1,9 @@
-#include "render/column_width.hpp"
+#include "model/column_width.hpp"
 
 #include <algorithm>
 
+#include "model/column_width_table.hpp"
 #include "model/utf8.hpp"
-#include "render/column_width_table.hpp"
 
 namespace trot {
 

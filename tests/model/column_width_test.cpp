@@ -1,10 +1,10 @@
-#include "render/column_width.hpp"
+#include "model/column_width.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "render/column_width_table.hpp"
+#include "model/column_width_table.hpp"
 
 namespace trot {
 namespace {
