@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -21,7 +22,10 @@ class TranscoderHook final : public Transcoder {
   // Where the value was written in the current encode pass.
   streamPosition encodeOffset = kNoPosition;
   // Where the value is read from; none means "wherever the stream stands".
-  streamPosition decodeOffset = kNoPosition;
+  // A position read from a file is used as it is, all ones included: a table
+  // entry of all ones points past the end of any file, and reading from
+  // there fails as it does past the end.
+  std::optional<streamPosition> decodeOffset;
   // Starts true so that a hook writes nothing until encodeInit has run over it.
   bool encoded = true;
   std::unique_ptr<T> value;
@@ -76,11 +80,11 @@ class TranscoderHook final : public Transcoder {
  private:
   // Positions the stream for reading and replaces the value with a new one.
   T& fresh(std::istream& stream) {
-    if (decodeOffset != kNoPosition) {
+    if (decodeOffset) {
       // A text that legitimately ran to the end of the stream leaves it
       // failed; that must not stop a later record from being reached.
       stream.clear();
-      stream.seekg(static_cast<std::streamoff>(decodeOffset));
+      stream.seekg(static_cast<std::streamoff>(*decodeOffset));
     } else {
       decodeOffset = getPosition(stream);
     }

@@ -104,7 +104,7 @@ void compareArtsAndQuotes(PonyDatabase& database, Character& pony, Character& re
       leanName = database.artName(pony, j);
       lean = &database.art(pony, j);
     });
-    const auto codecFailure = failureOf([&] { meta.load(codec.at(reference.arts[j]->decodeOffset)); });
+    const auto codecFailure = failureOf([&] { meta.load(codec.at(*reference.arts[j]->decodeOffset)); });
     if (!check.agree("art " + std::to_string(j), leanFailure, codecFailure)) continue;
     check.expect(leanName == meta.name, "the name of art " + std::to_string(j));
     check.expect(encoded(*lean) == encoded(meta.art.get()), "art " + std::to_string(j));
@@ -114,7 +114,7 @@ void compareArtsAndQuotes(PonyDatabase& database, Character& pony, Character& re
     const Quote* lean = nullptr;
     Quote quote;
     const auto leanFailure = failureOf([&] { lean = &database.quote(pony, k); });
-    const auto codecFailure = failureOf([&] { quote.load(codec.at(reference.quotes[k]->decodeOffset)); });
+    const auto codecFailure = failureOf([&] { quote.load(codec.at(*reference.quotes[k]->decodeOffset)); });
     if (check.agree("quote " + std::to_string(k), leanFailure, codecFailure)) {
       check.expect(lean->text == quote.text, "quote " + std::to_string(k));
     }
@@ -166,7 +166,7 @@ std::string problemWithLeanReader(std::string_view bytes) {
   check.expect(database->size() == group.characterCount(), "the pony count");
   const std::size_t ponies = std::min(group.characterCount(), kMostCompared);
   for (std::size_t i = 0; i < ponies && !check.stop; ++i) {
-    comparePony(*database, i, group.characters[i].decodeOffset, codec, check);
+    comparePony(*database, i, *group.characters[i].decodeOffset, codec, check);
   }
   return check.problem;
 }

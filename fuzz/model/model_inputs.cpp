@@ -41,7 +41,7 @@ std::string problemWithLazyLoad(CharacterGroup& group, std::istringstream& in) {
     CharacterSummary summary;
     try {
       in.clear();
-      in.seekg(static_cast<std::streamoff>(group.characters[i].decodeOffset));
+      in.seekg(static_cast<std::streamoff>(*group.characters[i].decodeOffset));
       summary = Character::peek(in);
     } catch (const Exception& e) {
       peekFailure = e.message();

@@ -14,7 +14,7 @@ const std::filesystem::path kFuzzDir = TROT_FUZZ_DIR;
 
 TEST(LeanReader, AgreesWithTheCodecOnEverySavedInput) {
   std::size_t inputs = 0;
-  for (const std::string folder : {"corpus/ponydb", "regressions/lean_reader"}) {
+  for (const std::string folder : {"corpus/lean_reader", "regressions/lean_reader"}) {
     if (!std::filesystem::is_directory(kFuzzDir / folder)) continue;
     for (const auto& entry : std::filesystem::directory_iterator(kFuzzDir / folder)) {
       EXPECT_EQ(fuzz::problemWithLeanReader(test::readFile(entry.path())), "") << entry.path();
