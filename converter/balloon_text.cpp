@@ -180,6 +180,7 @@ void parseBalloon(Bubble& bubble, std::string_view text) {
   built.linkSlash = linkSlash;
   built.linkBackslash = linkBackslash;
   built.linkX = linkX;
+  built.checkPieces();
   bubble = std::move(built);
 }
 

@@ -17,7 +17,8 @@
 namespace trot {
 
 // Replaces `bubble` with the bubble `text` describes. A text that breaks the
-// rules throws Bubble::ParseException and leaves `bubble` as it was.
+// rules, a piece too wide or too long for Bubble::checkPieces included,
+// throws Bubble::ParseException and leaves `bubble` as it was.
 void parseBalloon(Bubble& bubble, std::string_view text);
 
 // Writes `bubble` as balloon text that parseBalloon reads back unchanged.

@@ -46,11 +46,11 @@ void writeBalloonFile(const Path& path, const Bubble& bubble) {
 }  // namespace
 
 void convertBubbles(const Path& inFolder, const Path& outFolder, std::ostream& out) {
-  std::filesystem::create_directories(outFolder);
   if (!isDirectory(inFolder)) {
     reportNotADirectory(out, inFolder);
     return;
   }
+  std::filesystem::create_directories(outFolder);
 
   std::map<std::string, BubbleTypes> styles;
   for (const FolderEntry& entry : listFolder(inFolder)) {
@@ -88,11 +88,11 @@ void convertBubbles(const Path& inFolder, const Path& outFolder, std::ostream& o
 }
 
 void serializeBubbles(const Path& inFolder, const Path& outFolder, std::ostream& out) {
-  std::filesystem::create_directories(outFolder);
   if (!isDirectory(inFolder)) {
     reportNotADirectory(out, inFolder);
     return;
   }
+  std::filesystem::create_directories(outFolder);
 
   unsigned written = 0;
   for (const FolderEntry& entry : listFolder(inFolder)) {

@@ -24,6 +24,8 @@ void mergeDatabases(const std::vector<Path>& inputs, const Path& output) {
 }
 
 void convertAll(const Path& in, const Path& out, std::ostream& messages) {
+  // The databases go there even when there are no balloons to convert.
+  std::filesystem::create_directories(out);
   convertBubbles(in / "balloons", out / "bubbles", messages);
   QuoteFolder quotes(in / "quotes");
   for (const Path& folder : findSubfolders(in, "ttyponies", messages)) {

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+
+#include "model/column_width.hpp"
+#include "model/utf8.hpp"
 
 namespace trot {
 
@@ -38,7 +42,49 @@ void readElements(std::istream& stream, const std::array<Lines*, 5>& elements, s
   }
 }
 
+struct NamedLines {
+  const char* name;
+  const Lines& lines;
+};
+
+struct NamedSide {
+  const char* name;
+  const std::string& line;
+};
+
+std::size_t columnsOf(std::string_view line) {
+  std::size_t columns = 0;
+  while (!line.empty()) {
+    const std::uint32_t codePoint = decodeStrict(line);
+    columns += codePoint == kInvalidByte ? 1 : columnWidth(codePoint);
+  }
+  return columns;
+}
+
+void checkLine(const char* piece, std::size_t number, std::string_view line) {
+  const auto refuse = [&](std::size_t size, const char* unit, std::size_t most) {
+    throw Bubble::ParseException("Line " + std::to_string(number) + " of " + piece + " holds " + std::to_string(size) +
+                                 " " + unit + ", more than " + std::to_string(most));
+  };
+  if (line.size() > Bubble::kMostPieceBytes) refuse(line.size(), "bytes", Bubble::kMostPieceBytes);
+  // Bytes first, so that counting the columns costs at most the bytes limit.
+  if (const std::size_t columns = columnsOf(line); columns > Bubble::kMostPieceColumns) {
+    refuse(columns, "columns", Bubble::kMostPieceColumns);
+  }
+}
+
 }  // namespace
+
+void Bubble::checkPieces() const {
+  const NamedLines borders[] = {{"nw", nw}, {"nnw", nnw}, {"n", n}, {"nne", nne}, {"ne", ne},
+                                {"sw", sw}, {"ssw", ssw}, {"s", s}, {"sse", sse}, {"se", se}};
+  for (const auto& [name, lines] : borders) {
+    for (std::size_t i = 0; i < lines.size(); ++i) checkLine(name, i + 1, lines[i]);
+  }
+  const NamedSide sides[] = {{"nww", nww}, {"w", w}, {"sww", sww}, {"ww", ww},
+                             {"nee", nee}, {"e", e}, {"see", see}, {"ee", ee}};
+  for (const auto& [name, line] : sides) checkLine(name, 1, line);
+}
 
 void Bubble::encode(std::ostream& stream) {
   writeTag(stream, kBubbleTag);
@@ -66,6 +112,7 @@ void Bubble::load(std::istream& stream) {
   readElements(stream, topOf(*this), topHeight);
   readElements(stream, bottomOf(*this), bottomHeight);
   for (std::string* side : sidesOf(*this)) readString(stream, *side);
+  checkPieces();
 }
 
 const Bubble& BubbleTypes::getSay() const {

@@ -3,6 +3,7 @@
 // file holds up to two variants, speech ("say") and thought ("think").
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -46,8 +47,21 @@ class Bubble final : public Transcoder {
   // The code point for a connector cell leaning like '/' (true) or '\'.
   std::uint32_t linkFor(bool slash) const { return slash ? linkSlash : linkBackslash; }
 
+  // A line of a piece holds at most this many columns and bytes: drawing the
+  // style then writes at most a fixed multiple of its own size per row.
+  static constexpr std::size_t kMostPieceColumns = 255;
+  static constexpr std::size_t kMostPieceBytes = 1024;
+
+  // Throws ParseException naming the first line of a piece that holds more
+  // than kMostPieceColumns columns or kMostPieceBytes bytes. Columns are
+  // counted by the terminal width rules (model/column_width.hpp), a byte
+  // that is not UTF-8 and every byte of an escape sequence as one column each,
+  // so a piece never draws wider than it is measured.
+  void checkPieces() const;
+
   void encodeInit() override {}
   void encode(std::ostream& stream) override;
+  // Refuses a style that checkPieces refuses.
   void load(std::istream& stream) override;
   void decode(std::istream& stream) override { load(stream); }
 };

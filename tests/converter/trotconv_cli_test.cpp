@@ -192,7 +192,7 @@ TEST(TrotconvCli, LinkLoopsAreSkippedAndFileSystemErrorsEndTheRunWithOneLine) {
   EXPECT_EQ(full.err, "trotconv: write error: No space left on device\n");
   dir.write("plain", "a file where a folder should be");
   for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"convertbubbles", "in", "plain/out"}, {"serializeponies", "a.bin", "plain/art", "q"}}) {
+       {std::vector<std::string>{"convertbubbles", "balloons", "plain/out"}, {"serializeponies", "a.bin", "plain/art", "q"}}) {
     const auto result = trotconv(dir, args);
     EXPECT_EQ(result.status, 255);
     EXPECT_EQ(result.out, "");

@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "display/search_path.hpp"
+#include "model/file_io.hpp"
 #include "model/source_files.hpp"
 #include "tests/support/fixtures.hpp"
 #include "tests/support/golden.hpp"
@@ -93,6 +94,14 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
   test::writeDatabase({{"\x1b[31mRed\tRum\x7f", {"a\x1b]0;x\x07rt"}, {"say\tit\\now\xc2\x9b"}}}, dir / "odd.bin");
   test::writeDatabase({{"Bare", {}, {"q"}}, {"Drawn", {"drawn"}, {}}, {"AlsoBare", {}, {}}}, dir / "bare.bin");
   test::writeDatabase({{"Quill", {"quill_a", "quill_b"}, {"q1"}}}, dir / "more.bin");
+  // A corner wider than any bubble, around a middle piece of one column and
+  // many accents: drawn, its output would grow with the square of its size.
+  BubbleTypes quadratic;
+  Bubble pieces = test::makeBubble('q');
+  pieces.nw = {std::string(300, '+')};
+  for (int i = 0; i < 2000; ++i) pieces.n.front() += "\xCC\x81";
+  quadratic.setSay(pieces);
+  saveToFile(quadratic, dir / "quadratic.bin");
   const Command commands[] = {
       {{"-h", "-v"}},  // help wins over version
       {{"-bl", "-h", "-l"}},  // and the bubble list over everything
@@ -175,6 +184,7 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
       {{"-p", "yarrow", "-t", "hey"}},
       {{"-p", "yarrow", "-o", "-t", "-b", "sayonly"}},
       {{"-p", "yarrow", "-b", "nosuch"}},
+      {{"-p", "yarrow", "-b", "quadratic.bin", "hey"}},
       {{"--seed", "-1"}},
       {{"-d", "-p", "yarrow", "-o"}},
   };

@@ -70,11 +70,26 @@ TEST(Bubble, DamagedStylesAreReportedButMissingTextsReadAsEmpty) {
   const std::string badTag = "Null: Failed to decode bubble, invalid input format";
   const std::string premature = "Null: Failed to parse input file, invalid format? at #";
   const std::string say = "bubbleTypes5" + bytes({1});
-  const std::pair<std::string, std::string> cases[] = {{"bubbleTypes4" + bytes({1}), badTag},
-                                                       {"bubbleTypes5", premature},
-                                                       {say + "bubble1", badTag},
-                                                       {say + frameRecord('/').substr(0, 21), premature},
-                                                       {"bubbleTypes5" + bytes({3}) + frameRecord('/'), badTag}};
+  // Pieces whose drawing would grow with the square of the file: a corner
+  // wider than any bubble, a middle piece of one column and many accents.
+  // Up to the limits they load.
+  const auto withPieces = [&](const std::string& corner, const std::string& middle) {
+    Bubble b = frame('/');
+    b.nw = {corner}, b.s = {middle};
+    return say + encodeBytes(b);
+  };
+  std::string accents;
+  for (int i = 0; i < 511; ++i) accents += "\xCC\x81";
+  const std::pair<std::string, std::string> cases[] = {
+      {"bubbleTypes4" + bytes({1}), badTag},
+      {"bubbleTypes5", premature},
+      {say + "bubble1", badTag},
+      {say + frameRecord('/').substr(0, 21), premature},
+      {"bubbleTypes5" + bytes({3}) + frameRecord('/'), badTag},
+      {withPieces(std::string(255, '+'), "-" + accents + "\xCC"), "no failure"},
+      {withPieces("+" + std::string(127, '\xFF') + std::string(128, '+'), "-"),
+       "Bubble Parse: Line 1 of nw holds 256 columns, more than 255"},
+      {withPieces("+", "-" + accents + "\xCC\x81"), "Bubble Parse: Line 1 of s holds 1025 bytes, more than 1024"}};
   for (const auto& [input, failure] : cases) {
     auto in = streamOf(input);
     BubbleTypes style;
