@@ -18,6 +18,10 @@ namespace {
 
 using Path = std::filesystem::path;
 
+// Room for the largest style the pieces' limits allow, with comments; a
+// larger file is refused before it is read.
+constexpr std::uint64_t kMostBalloonFileBytes = std::uint64_t{4} << 20;
+
 Path withSuffix(Path path, const char* suffix) {
   path += suffix;
   return path;
@@ -25,7 +29,7 @@ Path withSuffix(Path path, const char* suffix) {
 
 void readBalloonFile(const Path& path, std::map<std::string, BubbleTypes>& styles) {
   Bubble bubble;
-  parseBalloon(bubble, readWholeFile(path));
+  parseBalloon(bubble, readWholeFile(path, kMostBalloonFileBytes));
   BubbleTypes& style = styles[path.stem().string()];
   const std::string extension = path.extension().string();
   if (extension == ".say") {

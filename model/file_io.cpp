@@ -214,10 +214,11 @@ void loadFromFile(Transcoder& object, const fs::path& path) {
     // One read, and decoding from memory: a stream on the file would seek
     // to learn its size and read again for every record it jumps to.
     std::string bytes;
-    switch (readFileContent(path, bytes)) {
+    switch (readFileContent(path, bytes, kAnySize)) {
       case ReadOutcome::kRead: break;
       case ReadOutcome::kCannotOpen: throw FileException(FileException::kNoOffset, "Failed to open file " + quoted(path));
-      case ReadOutcome::kCannotRead: throw FileException(FileException::kNoOffset, "Failed to read file " + quoted(path));
+      case ReadOutcome::kCannotRead:
+      case ReadOutcome::kTooLarge: throw FileException(FileException::kNoOffset, "Failed to read file " + quoted(path));
     }
     std::istringstream stream(std::move(bytes), std::ios::binary);
     object.load(stream);

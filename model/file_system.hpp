@@ -5,16 +5,22 @@
 // reading a source file whole at the cost of a few system calls.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
 namespace trot {
 
-enum class ReadOutcome { kRead, kCannotOpen, kCannotRead };
+enum class ReadOutcome { kRead, kCannotOpen, kCannotRead, kTooLarge };
+
+// No limit on the size of a file that readFileContent reads.
+inline constexpr std::uint64_t kAnySize = UINT64_MAX;
 
 // Reads the whole file into `bytes`: the size it has now in one read, and on
-// to its end should it have grown. A folder cannot be read.
-ReadOutcome readFileContent(const std::filesystem::path& path, std::string& bytes);
+// to its end should it have grown. A folder cannot be read. A file of more
+// than `mostBytes` is kTooLarge: one that is so already when opened is not
+// read at all, one that grows past it while being read is read no further.
+ReadOutcome readFileContent(const std::filesystem::path& path, std::string& bytes, std::uint64_t mostBytes);
 
 // Flushes the file's (or folder's) content to the disk. False when that
 // failed; the reason is left in errno.

@@ -46,15 +46,23 @@ void installHandlersOnce() {
 
 }  // namespace
 
-ReadOutcome readFileContent(const std::filesystem::path& path, std::string& bytes) {
+ReadOutcome readFileContent(const std::filesystem::path& path, std::string& bytes, std::uint64_t mostBytes) {
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return ReadOutcome::kCannotOpen;
   struct stat status {};
   const bool regular = ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
-  const std::size_t expected = regular ? static_cast<std::size_t>(status.st_size) : 0;
   bytes.clear();
+  if (regular && static_cast<std::uint64_t>(status.st_size) > mostBytes) {
+    ::close(descriptor);
+    return ReadOutcome::kTooLarge;
+  }
+  const std::size_t expected = regular ? static_cast<std::size_t>(status.st_size) : 0;
   ReadOutcome outcome = ReadOutcome::kRead;
   for (;;) {
+    if (bytes.size() > mostBytes) {
+      outcome = ReadOutcome::kTooLarge;
+      break;
+    }
     const std::size_t had = bytes.size();
     // One byte more than expected, so that the read that gives the last
     // byte also shows the end: a regular file falls short only there.

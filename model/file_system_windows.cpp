@@ -40,17 +40,19 @@ void installHandlersOnce() {
 
 }  // namespace
 
-ReadOutcome readFileContent(const fs::path& path, std::string& bytes) {
+ReadOutcome readFileContent(const fs::path& path, std::string& bytes, std::uint64_t mostBytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return ReadOutcome::kCannotOpen;
   // The size it has now is asked for in one go, and one byte more to meet
   // the end; a file that grows meanwhile is read on until its end.
   std::error_code unknown;
   const std::uintmax_t size = fs::file_size(path, unknown);
-  std::size_t wanted = unknown ? kReadChunk : static_cast<std::size_t>(size) + 1;
   bytes.clear();
+  if (!unknown && size > mostBytes) return ReadOutcome::kTooLarge;
+  std::size_t wanted = unknown ? kReadChunk : static_cast<std::size_t>(size) + 1;
   try {
     for (;;) {
+      if (bytes.size() > mostBytes) return ReadOutcome::kTooLarge;
       const std::size_t had = bytes.size();
       bytes.resize(had + wanted);
       const auto got =

@@ -20,6 +20,20 @@ using Path = std::filesystem::path;
 
 bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
+// Far more than any art of 255 by 255 cells with all its colour sequences,
+// or any quote, needs; a larger file is refused before a byte of it is read,
+// so that a huge or sparse file in a ponies folder costs nothing.
+constexpr std::uint64_t kMostArtFileBytes = std::uint64_t{16} << 20;
+constexpr std::uint64_t kMostQuoteFileBytes = std::uint64_t{1} << 20;
+
+// The report of a folder that cannot be listed: it is left out as a whole.
+void reportUnlistedFolder(std::ostream& messages, const char* kind, const Path& folder,
+                          const std::filesystem::filesystem_error& failure) {
+  messages << "Failed to process " << kind << " '" << quotedPath(folder) << "': ";
+  FileException(FileException::kNoOffset, "Failed to open folder: " + failure.code().message()).print(messages);
+  recordSkippedInput();
+}
+
 // Every NAME of the header; failing that, the first OTHER NAMES.
 std::vector<std::string> characterNames(const ArtHeader& header) {
   std::vector<std::string> names;
@@ -49,7 +63,7 @@ void parseArtFile(const FolderEntry& entry, ParsedArt& parsed) {
   try {
     entry.checkReadable();
     parsed.opened = true;
-    const std::string text = readWholeFile(entry.path);
+    const std::string text = readWholeFile(entry.path, kMostArtFileBytes);
     parsed.meta = std::make_unique<AsciiArtMeta>();
     parsed.meta->name = entry.path.stem().string();
     parsed.meta->art.set(std::make_unique<AsciiArt>());
@@ -67,8 +81,15 @@ void parseArtFile(const FolderEntry& entry, ParsedArt& parsed) {
 }  // namespace
 
 void PonySourceReader::readArtFolder(const Path& folder) {
+  std::vector<FolderEntry> listed;
+  try {
+    listed = listFolder(folder);
+  } catch (const std::filesystem::filesystem_error& failure) {
+    reportUnlistedFolder(messages_, "pony art folder", folder, failure);
+    return;
+  }
   std::vector<FolderEntry> entries;
-  for (FolderEntry& entry : listFolder(folder)) {
+  for (FolderEntry& entry : listed) {
     if (!entry.isRegularFile() && !entry.problem) continue;
     if (!entry.path.string().ends_with(".pony")) continue;
     entries.push_back(std::move(entry));
@@ -89,20 +110,27 @@ void PonySourceReader::readArtFolder(const Path& folder) {
       recordSkippedInput();
       continue;
     }
-    addArt(std::move(art.meta), art.header, charactersByName);
+    addArt(entries[i].path, std::move(art.meta), art.header, charactersByName);
   }
+  reportLeftOut(leftOutArts_, "pony art", "arts");
 }
 
 const std::vector<QuoteFolder::File>& QuoteFolder::files() {
   if (files_) return *files_;
   std::vector<File> files;
-  for (const FolderEntry& entry : listFolder(folder_)) {
+  std::vector<FolderEntry> listed;
+  try {
+    listed = listFolder(folder_);
+  } catch (const std::filesystem::filesystem_error& failure) {
+    unlisted_.emplace(failure);
+  }
+  for (const FolderEntry& entry : listed) {
     if (!entry.isRegularFile() && !entry.problem) continue;
     File& file = files.emplace_back();
     file.path = entry.path;
     try {
       entry.checkReadable();
-      file.contents = readWholeFile(entry.path);
+      file.contents = readWholeFile(entry.path, kMostQuoteFileBytes);
     } catch (const Exception& failure) {
       std::ostringstream report;
       failure.print(report);
@@ -118,17 +146,20 @@ void PonySourceReader::readQuoteFolder(const Path& folder) {
 }
 
 void PonySourceReader::readQuoteFolder(QuoteFolder& folder) {
-  for (const QuoteFolder::File& file : folder.files()) {
+  const auto& files = folder.files();
+  if (folder.unlisted_) reportUnlistedFolder(messages_, "pony quote folder", folder.path(), *folder.unlisted_);
+  for (const QuoteFolder::File& file : files) {
     if (!file.failure) {
-      addQuote(file.contents);
+      addQuote(file.path, file.contents);
       continue;
     }
     messages_ << "Failed to process pony quote '" << quotedPath(file.path) << "': " << *file.failure;
     recordSkippedInput();
   }
+  reportLeftOut(leftOutQuotes_, "pony quote", "quotes");
 }
 
-void PonySourceReader::addArt(std::unique_ptr<AsciiArtMeta> meta, const ArtHeader& header,
+void PonySourceReader::addArt(const Path& path, std::unique_ptr<AsciiArtMeta> meta, const ArtHeader& header,
                               std::unordered_map<std::string, Character*>& charactersByName) {
   const auto hook = std::make_shared<ArtHook>(std::move(meta));
   const std::string& artName = hook->get().name;
@@ -140,12 +171,17 @@ void PonySourceReader::addArt(std::unique_ptr<AsciiArtMeta> meta, const ArtHeade
       character.name = name;
       slot->second = &character;
     }
-    slot->second->addArt(hook);
-    artsByName_.try_emplace(artName, slot->second);
+    Character& character = *slot->second;
+    if (character.artCount() == kMostEntries) {
+      leaveOut(leftOutArts_, character, path);
+      continue;
+    }
+    character.addArt(hook);
+    artsByName_.try_emplace(artName, &character);
   }
 }
 
-void PonySourceReader::addQuote(std::string_view contents) {
+void PonySourceReader::addQuote(const Path& path, std::string_view contents) {
   const QuoteFile file = splitQuoteFile(contents);
   auto quote = std::make_unique<Quote>();
   quote->text = std::string(file.text);
@@ -154,9 +190,38 @@ void PonySourceReader::addQuote(std::string_view contents) {
   std::unordered_set<Character*> owners;
   for (const std::string_view token : artNameTokens(file.artNames)) {
     const auto found = artsByName_.find(std::string(token));
-    if (found == artsByName_.end()) continue;
-    if (owners.insert(found->second).second) found->second->addQuote(hook);
+    if (found == artsByName_.end() || !owners.insert(found->second).second) continue;
+    Character& character = *found->second;
+    if (character.quoteCount() == kMostEntries) {
+      leaveOut(leftOutQuotes_, character, path);
+      continue;
+    }
+    character.addQuote(hook);
   }
+}
+
+void PonySourceReader::leaveOut(LeftOut& leftOut, const Character& character, const Path& path) {
+  ++leftOut.try_emplace(&character, LeftOutFiles{path, 0}).first->second.count;
+}
+
+// One report per pony, in the order of the ponies, however many files it had
+// too many: the first file left out and how many followed it.
+void PonySourceReader::reportLeftOut(LeftOut& leftOut, const char* kind, const char* entries) {
+  if (leftOut.empty()) return;
+  for (const auto& hook : group.characters) {
+    const Character& character = hook.get();
+    const auto found = leftOut.find(&character);
+    if (found == leftOut.end()) continue;
+    const auto& [first, count] = found->second;
+    messages_ << "Failed to process " << kind << " '" << quotedPath(first) << "': ";
+    const std::string others =
+        count == 1 ? "this file is left out" : "this file and " + std::to_string(count - 1) + " more are left out";
+    FileException(FileException::kNoOffset, character.name + " has " + std::to_string(kMostEntries) + " " + entries +
+                                                ", the most a pony can have; " + others)
+        .print(messages_);
+    recordSkippedInput();
+  }
+  leftOut.clear();
 }
 
 QuoteFile splitQuoteFile(std::string_view contents) {

@@ -52,12 +52,16 @@ class QuoteFolder {
 
   std::filesystem::path folder_;
   std::optional<std::vector<File>> files_;
+  // Why the folder could not be listed, when it could not.
+  std::optional<std::filesystem::filesystem_error> unlisted_;
 };
 
 // Builds the characters of one run. Art names are matched across all art
 // folders, the first art of a name winning; character names only within
-// the folder being read. A file that cannot be read is reported on
-// `messages` and skipped; so are the reader's notes on pieces it skips.
+// the folder being read. A file or folder that cannot be read is reported on
+// `messages` and skipped; so are the reader's notes on pieces it skips, an
+// art file over 16 MiB or a quote file over 1 MiB (refused unread), and the
+// arts and quotes of a pony past the kMostEntries a file can hold.
 class PonySourceReader {
  public:
   // `progress`, when given, gets each art file's quoted path before it is read.
@@ -70,14 +74,24 @@ class PonySourceReader {
   CharacterGroup group;
 
  private:
-  void addArt(std::unique_ptr<AsciiArtMeta> meta, const ArtHeader& header,
+  struct LeftOutFiles {
+    std::filesystem::path first;
+    std::size_t count;
+  };
+  using LeftOut = std::unordered_map<const Character*, LeftOutFiles>;
+
+  void addArt(const std::filesystem::path& path, std::unique_ptr<AsciiArtMeta> meta, const ArtHeader& header,
               std::unordered_map<std::string, Character*>& charactersByName);
-  void addQuote(std::string_view contents);
+  void addQuote(const std::filesystem::path& path, std::string_view contents);
+  static void leaveOut(LeftOut& leftOut, const Character& character, const std::filesystem::path& path);
+  void reportLeftOut(LeftOut& leftOut, const char* kind, const char* entries);
 
   std::ostream& messages_;
   std::ostream* progress_;
   // Characters point into `group`, whose characters stay where they are.
   std::unordered_map<std::string, Character*> artsByName_;
+  LeftOut leftOutArts_;
+  LeftOut leftOutQuotes_;
 };
 
 }  // namespace trot

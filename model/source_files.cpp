@@ -58,12 +58,15 @@ std::vector<FolderEntry> listFolder(const std::filesystem::path& folder) {
 
 bool isDirectory(const std::filesystem::path& path) { return std::filesystem::is_directory(path); }
 
-std::string readWholeFile(const std::filesystem::path& path) {
+std::string readWholeFile(const std::filesystem::path& path, std::uint64_t mostBytes) {
   std::string bytes;
-  switch (readFileContent(path, bytes)) {
+  switch (readFileContent(path, bytes, mostBytes)) {
     case ReadOutcome::kRead: return bytes;
     case ReadOutcome::kCannotOpen: throw FileException(FileException::kNoOffset, "Failed to open file");
     case ReadOutcome::kCannotRead: break;
+    case ReadOutcome::kTooLarge:
+      throw FileException(FileException::kNoOffset,
+                          "Failed to read file: it is larger than " + std::to_string(mostBytes >> 20) + " MiB");
   }
   throw FileException(FileException::kNoOffset, "Failed to read file");
 }

@@ -2,6 +2,7 @@
 // are printed, how source files are read, and how sub-folders are found.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <ostream>
@@ -42,8 +43,9 @@ std::vector<FolderEntry> listFolder(const std::filesystem::path& folder);
 bool isDirectory(const std::filesystem::path& path);
 
 // The whole file as bytes; FileException "Failed to open file" when it
-// cannot be opened, "Failed to read file" when reading it fails.
-std::string readWholeFile(const std::filesystem::path& path);
+// cannot be opened, "Failed to read file" when reading it fails, and one
+// naming the limit, without reading it, when it holds more than `mostBytes`.
+std::string readWholeFile(const std::filesystem::path& path, std::uint64_t mostBytes);
 
 // The folders directly inside `folder` whose full path ends in `suffix`, in
 // byte order of their names. A `folder` that is not a folder, and an entry

@@ -315,6 +315,10 @@ TEST_F(TrotspeakRun, OwnPoniesFromSourceFilesJoinTheChoice) {
             "$$$\nNAME: Tulip Fern\n$$$\n $\\$\n\x1b]P1ff8800\x1b[31m\xe2\x96\x80\xe2\x96\x84\n");
   dir.write("own/ponies/broken.pony", "no header\n");
   dir.write("own/quotes/tulip.1", "tulip_fern.\nFresh from the garden.");
+  // Files too large to be sources are refused unread: these hold nothing
+  // on the disk, and reading them would exhaust the memory or take minutes.
+  std::filesystem::resize_file(dir.write("own/ponies/huge.pony", ""), std::uintmax_t{64} << 30);
+  std::filesystem::resize_file(dir.write("own/quotes/huge", ""), (std::uintmax_t{1} << 20) + 1);
   test::writeDatabase({{"Xena", {"other_xena"}, {}}, {"Quill", {"quill"}, {"hm"}}}, dir / "data/trotspeak/ponies.bin");
   test::setEnvironment("TROTSPEAK_PATH", (dir / "own").string());
   test::setEnvironment("XDG_DATA_HOME", (dir / "data").string());
@@ -322,15 +326,74 @@ TEST_F(TrotspeakRun, OwnPoniesFromSourceFilesJoinTheChoice) {
   const auto names = run({"--list-names"});
   EXPECT_EQ(names.status, 0);
   EXPECT_BYTES("Xena\nYarrow\nZed\nAbcdefghijkl\nTwentyBytesLongName!\nTulip Fern\nQuill\n", names.out);
-  // The broken file is reported once and left out.
-  EXPECT_EQ(names.err, "Failed to process pony art '" + quotedPath(dir / "own" / "ponies" / "broken.pony") +
-                           "': Pony Parser error: Invalid header, no starting seperator: '$$$':\n");
+  // Each bad file is reported once and left out.
+  const auto own = dir / "own";
+  EXPECT_EQ(names.err, "Failed to process pony art '" + quotedPath(own / "ponies" / "broken.pony") +
+                           "': Pony Parser error: Invalid header, no starting seperator: '$$$':\n"
+                           "Failed to process pony art '" +
+                           quotedPath(own / "ponies" / "huge.pony") +
+                           "': File error: Failed to read file: it is larger than 16 MiB:\n"
+                           "Failed to process pony quote '" +
+                           quotedPath(own / "quotes" / "huge") +
+                           "': File error: Failed to read file: it is larger than 1 MiB:\n");
 
   const auto shown = run({"-p", "tu", "-i"});
   EXPECT_EQ(shown.status, 0);
+  EXPECT_EQ(shown.err, names.err);
   EXPECT_EQ(shown.out.rfind("Tulip Fern: art tulip_fern, quote 1/1\n", 0), 0u) << shown.out;
   EXPECT_NE(shown.out.find("Fresh from the garden."), std::string::npos);
   EXPECT_BYTES("xena_a\nxena_b\n", run({"--list-arts", "xena"}).out);
+}
+
+// Folders that cannot be listed, for a user who is not root: each is
+// reported once and left out, and the run goes on with the rest.
+TEST_F(TrotspeakRun, UnreadableSourceFoldersAreReportedAndLeftOut) {
+  TROT_SKIP_UNLESS_ROOT("to run trotspeak as another user");
+  const std::filesystem::path setpriv = "/usr/bin/setpriv";
+  if (!std::filesystem::exists(setpriv)) GTEST_SKIP() << "needs " << setpriv;
+  dir.write("own1/ponies/tulip.pony", "$$$\nNAME: Tulip\n$$$\n\xe2\x96\x80\n");
+  dir.write("own2/ponies/iris.pony", "$$$\nNAME: Iris\n$$$\n\xe2\x96\x80\n");
+  dir.write("own2/quotes/iris", "iris.\nHello");
+  test::setEnvironment("TROTSPEAK_PATH", "own1" + std::string(1, kPathListSeparator) + "own2");
+  using std::filesystem::perms;
+  std::filesystem::permissions(dir.path(), perms::others_read | perms::others_exec, std::filesystem::perm_options::add);
+  for (const char* folder : {"own1/ponies", "own2/quotes"}) std::filesystem::permissions(dir / folder, perms::none);
+  const auto asNobody = [&](std::vector<std::string> args) {
+    args.insert(args.begin(), {"--reuid=65534", "--regid=65534", "--clear-groups", program.string()});
+    return test::runProgram(setpriv, args, dir.path());
+  };
+  const std::string reports =
+      "Failed to process pony art folder '\"own1/ponies\"': File error: Failed to open folder: Permission denied:\n"
+      "Failed to process pony quote folder '\"own2/quotes\"': File error: Failed to open folder: Permission denied:\n";
+  const auto result = asNobody({"--list-names"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, reports);
+  EXPECT_BYTES("Xena\nYarrow\nZed\nAbcdefghijkl\nTwentyBytesLongName!\nIris\n", result.out);
+  EXPECT_EQ(asNobody({"-p", "iris", "-o"}).status, 0);
+}
+
+// 70,000 quote files for one pony, numbered so that names sort as numbers
+// do: it keeps the first 65535, as a database would, and the listing, the
+// info line and the quote shown agree.
+TEST_F(TrotspeakRun, QuotesPastTheLimitAreReportedAndLeftOut) {
+#ifdef _WIN32
+  GTEST_SKIP() << "70,000 files take minutes to write and read there; the limit is the same code everywhere";
+#endif
+  dir.write("own/ponies/spike.pony", "$$$\nNAME: Spike\n$$$\n\xe2\x96\x80\n");
+  for (int i = 100000; i < 170000; ++i) dir.write("own/quotes/" + std::to_string(i), "spike.\n" + std::to_string(i));
+  test::setEnvironment("TROTSPEAK_PATH", "own");
+  const std::string report = "Failed to process pony quote '" +
+                             quotedPath(std::filesystem::path("own") / "quotes" / "165535") +
+                             "': File error: Spike has 65535 quotes, the most a pony can have; this file and 4464 "
+                             "more are left out:\n";
+  const auto listed = run({"-l"});
+  EXPECT_EQ(listed.err, report);
+  EXPECT_NE(listed.out.find("\t'Spike'  \t\tArts: 1 \tQuotes: 65535\n"), std::string::npos) << listed.out;
+  const auto shown = run({"-p", "spike", "-i", "--seed", "1"});
+  EXPECT_EQ(shown.err, report);
+  std::smatch info;
+  ASSERT_TRUE(std::regex_search(shown.out, info, std::regex("^Spike: art spike, quote ([0-9]+)/65535\n"))) << shown.out;
+  EXPECT_NE(shown.out.find(std::to_string(std::stoi(info[1]) + 99999)), std::string::npos) << shown.out;
 }
 
 TEST_F(TrotspeakRun, SeedFromTheEnvironment) {

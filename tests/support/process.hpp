@@ -7,10 +7,16 @@
 
 // Cases that drive the programs through /bin/sh, /dev/full or symbolic links
 // have nothing to run on Windows.
+// Cases that run a program as another user or mount a file system need
+// root on a POSIX system; `why` says what for.
 #ifdef _WIN32
 #define TROT_SKIP_WITHOUT_POSIX_SHELL() GTEST_SKIP() << "needs a POSIX shell and file system"
+#define TROT_SKIP_UNLESS_ROOT(why) GTEST_SKIP() << "needs POSIX users and mounts"
 #else
+#include <unistd.h>
 #define TROT_SKIP_WITHOUT_POSIX_SHELL() static_cast<void>(0)
+#define TROT_SKIP_UNLESS_ROOT(why) \
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, " why
 #endif
 
 namespace trot::test {
