@@ -12,8 +12,9 @@
 #include "converter/pony_conversion.hpp"
 #include "converter/pony_serialization.hpp"
 #include "converter/resource_commands.hpp"
-#include "model/skipped_inputs.hpp"
 #include "model/exception.hpp"
+#include "model/file_io.hpp"
+#include "model/skipped_inputs.hpp"
 #include "model/utf8_path.hpp"
 
 namespace trot {
@@ -117,6 +118,7 @@ int runGuarded(int argc, const char* const* argv) {
 int runTrotconv(int argc, const char* const* argv) {
   if (argc < 1) return kExitFailure;
   forgetSkippedInputs();
+  noticeSplitLinksOn(&std::cout);
   const int status = runGuarded(argc, argv);
   // Messages that never arrived (a full disk, a closed descriptor) are a
   // failure too; a reader that went away is not worth a word.

@@ -1,13 +1,15 @@
 // The few file-system services that the standard library does not offer and
 // that safe replacement of an output file needs: flushing to the disk,
-// carrying a file's permissions over, telling whether a process still runs,
-// and removing a half-written file when the program is interrupted; and
-// reading a source file whole at the cost of a few system calls.
+// carrying a file's permissions over, rewriting a file in place without
+// cutting it, telling whether a process still runs, and removing a
+// half-written file when the program is interrupted; and reading a source
+// file whole at the cost of a few system calls.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace trot {
 
@@ -36,6 +38,17 @@ void giveNewFileMode(const std::filesystem::path& path);
 // Creates `path` as a new, empty file readable and writable by its owner;
 // false when anything already has that name or it cannot be created.
 bool createNewFile(const std::filesystem::path& path);
+
+enum class InPlaceOutcome { kWritten, kCannotOpen, kNoRoom, kCannotReserve, kCutShort };
+
+// Overwrites the existing file `path` with `bytes` where it lies, so that
+// every hard link to it shows the new content, and flushes it to the disk.
+// Its new size is reserved first, and not a byte of it changes unless that
+// succeeded: kNoRoom when the disk (or the file size limit) has no room for
+// it, kCannotReserve when the file system cannot reserve room at all.
+// Interrupting signals wait until the content is in. kCutShort: writing
+// failed after all (a failing disk), and the file may be cut.
+InPlaceOutcome overwriteInPlace(const std::filesystem::path& path, std::string_view bytes);
 
 // Puts the finished file `from` in the place of `to`, replacing what is there
 // in one step; false when that failed.

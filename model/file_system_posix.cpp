@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +20,10 @@ namespace {
 // and an empty first byte means no file is being written.
 std::array<char, 4096> guardedPath{};
 volatile std::sig_atomic_t guarding = 0;
+// While a file is rewritten in place, an interrupting signal only leaves its
+// number here; it takes effect once the content is in.
+volatile std::sig_atomic_t holding = 0;
+volatile std::sig_atomic_t heldSignal = 0;
 
 constexpr std::array kInterruptions{SIGINT, SIGTERM, SIGHUP};
 
@@ -26,6 +31,10 @@ constexpr std::array kInterruptions{SIGINT, SIGTERM, SIGHUP};
 constexpr std::size_t kReadChunk = 64 * 1024;
 
 extern "C" void removeAndEnd(int signal) {
+  if (holding != 0) {
+    heldSignal = signal;
+    return;
+  }
   if (guarding != 0) ::unlink(guardedPath.data());
   std::signal(signal, SIG_DFL);
   std::raise(signal);
@@ -44,7 +53,66 @@ void installHandlersOnce() {
   }
 }
 
+// A signal that came while they were held takes effect when they are not.
+void holdInterruptions(bool hold) {
+  installHandlersOnce();
+  holding = hold ? 1 : 0;
+  if (!hold && heldSignal != 0) removeAndEnd(heldSignal);
+}
+
+bool isLackOfRoom(int error) { return error == ENOSPC || error == EFBIG || error == EDQUOT; }
+
+// The file size limit (ulimit -f) is checked here too, since not every file
+// system checks it when room is reserved.
+bool withinSizeLimit(std::size_t size) {
+  struct rlimit limit {};
+  return ::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || size <= limit.rlim_cur;
+}
+
+// Reserves the room for `size` bytes; on failure the file is as it was.
+InPlaceOutcome reserve(int descriptor, std::size_t size, off_t oldSize) {
+  if (!withinSizeLimit(size)) return InPlaceOutcome::kNoRoom;
+  // Nothing to reserve for an empty file (and posix_fallocate refuses a
+  // length of 0).
+  if (size == 0) return InPlaceOutcome::kWritten;
+  const int error = ::posix_fallocate(descriptor, 0, static_cast<off_t>(size));
+  if (error == 0) return InPlaceOutcome::kWritten;
+  // A failed reservation may have grown the file by what it did get.
+  [[maybe_unused]] const int restored = ::ftruncate(descriptor, oldSize);
+  return isLackOfRoom(error) ? InPlaceOutcome::kNoRoom : InPlaceOutcome::kCannotReserve;
+}
+
+// The reserved room takes the content; a shorter content cuts the old tail.
+// On a copy-on-write file system an overwrite may still need room of its
+// own, and then fails here.
+bool writeAll(int descriptor, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t wrote = ::pwrite(descriptor, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) return false;
+    done += static_cast<std::size_t>(wrote);
+  }
+  return ::ftruncate(descriptor, static_cast<off_t>(bytes.size())) == 0;
+}
+
 }  // namespace
+
+InPlaceOutcome overwriteInPlace(const std::filesystem::path& path, std::string_view bytes) {
+  const int descriptor = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+  if (descriptor < 0) return InPlaceOutcome::kCannotOpen;
+  struct stat status {};
+  InPlaceOutcome outcome = ::fstat(descriptor, &status) == 0 ? reserve(descriptor, bytes.size(), status.st_size)
+                                                             : InPlaceOutcome::kCannotReserve;
+  if (outcome == InPlaceOutcome::kWritten) {
+    holdInterruptions(true);
+    const bool written = writeAll(descriptor, bytes);
+    holdInterruptions(false);
+    if (!written || ::fsync(descriptor) != 0) outcome = InPlaceOutcome::kCutShort;
+  }
+  ::close(descriptor);
+  return outcome;
+}
 
 ReadOutcome readFileContent(const std::filesystem::path& path, std::string& bytes, std::uint64_t mostBytes) {
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

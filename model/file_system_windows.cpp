@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -18,6 +19,10 @@ namespace fs = std::filesystem;
 // characters, and an empty first one means no file is being written.
 std::array<wchar_t, 4096> guardedPath{};
 volatile std::sig_atomic_t guarding = 0;
+// While a file is rewritten in place, an interrupting signal only leaves its
+// number here; it takes effect once the content is in.
+volatile std::sig_atomic_t holding = 0;
+volatile std::sig_atomic_t heldSignal = 0;
 
 // Windows raises no SIGHUP; a closed console window arrives as SIGTERM.
 constexpr std::array kInterruptions{SIGINT, SIGTERM};
@@ -26,6 +31,12 @@ constexpr std::array kInterruptions{SIGINT, SIGTERM};
 constexpr std::size_t kReadChunk = 64 * 1024;
 
 extern "C" void removeAndEnd(int signal) {
+  if (holding != 0) {
+    heldSignal = signal;
+    // The C runtime resets a handler before it runs it.
+    std::signal(signal, removeAndEnd);
+    return;
+  }
   if (guarding != 0) ::DeleteFileW(guardedPath.data());
   std::signal(signal, SIG_DFL);
   std::raise(signal);
@@ -38,7 +49,57 @@ void installHandlersOnce() {
   for (const int signal : kInterruptions) std::signal(signal, removeAndEnd);
 }
 
+// A signal that came while they were held takes effect when they are not.
+void holdInterruptions(bool hold) {
+  installHandlersOnce();
+  holding = hold ? 1 : 0;
+  if (!hold && heldSignal != 0) removeAndEnd(heldSignal);
+}
+
+bool isLackOfRoom(DWORD error) { return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL; }
+
+// Reserves the room for `size` bytes without changing the content.
+InPlaceOutcome reserve(HANDLE file, std::size_t size) {
+  LARGE_INTEGER oldSize{};
+  if (::GetFileSizeEx(file, &oldSize) == 0) return InPlaceOutcome::kCannotReserve;
+  // Less than the file has would cut it.
+  if (static_cast<std::uint64_t>(oldSize.QuadPart) >= size) return InPlaceOutcome::kWritten;
+  FILE_ALLOCATION_INFO allocation{};
+  allocation.AllocationSize.QuadPart = static_cast<LONGLONG>(size);
+  if (::SetFileInformationByHandle(file, FileAllocationInfo, &allocation, sizeof allocation) != 0) {
+    return InPlaceOutcome::kWritten;
+  }
+  return isLackOfRoom(::GetLastError()) ? InPlaceOutcome::kNoRoom : InPlaceOutcome::kCannotReserve;
+}
+
+bool writeAll(HANDLE file, std::string_view bytes) {
+  LARGE_INTEGER start{};
+  if (::SetFilePointerEx(file, start, nullptr, FILE_BEGIN) == 0) return false;
+  while (!bytes.empty()) {
+    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    DWORD wrote = 0;
+    if (::WriteFile(file, bytes.data(), chunk, &wrote, nullptr) == 0 || wrote == 0) return false;
+    bytes.remove_prefix(wrote);
+  }
+  return ::SetEndOfFile(file) != 0;
+}
+
 }  // namespace
+
+InPlaceOutcome overwriteInPlace(const fs::path& path, std::string_view bytes) {
+  const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return InPlaceOutcome::kCannotOpen;
+  InPlaceOutcome outcome = reserve(file, bytes.size());
+  if (outcome == InPlaceOutcome::kWritten) {
+    holdInterruptions(true);
+    const bool written = writeAll(file, bytes);
+    holdInterruptions(false);
+    if (!written || ::FlushFileBuffers(file) == 0) outcome = InPlaceOutcome::kCutShort;
+  }
+  ::CloseHandle(file);
+  return outcome;
+}
 
 ReadOutcome readFileContent(const fs::path& path, std::string& bytes, std::uint64_t mostBytes) {
   std::ifstream in(path, std::ios::binary);

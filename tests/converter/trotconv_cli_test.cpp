@@ -191,13 +191,45 @@ TEST(TrotconvCli, LinkLoopsAreSkippedAndFileSystemErrorsEndTheRunWithOneLine) {
   EXPECT_EQ(full.status, 255);
   EXPECT_EQ(full.err, "trotconv: write error: No space left on device\n");
   dir.write("plain", "a file where a folder should be");
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"convertbubbles", "balloons", "plain/out"}, {"serializeponies", "a.bin", "plain/art", "q"}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"convertbubbles", "balloons", "plain/out"},
+                                               {"serializeponies", "a.bin", "plain/art", "q"}}) {
     const auto result = trotconv(dir, args);
     EXPECT_EQ(result.status, 255);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
   }
+}
+
+// A real nearly full disk, a small file system of its own. Without room for
+// the new database (or over the file size limit), the hard-linked output
+// keeps the old on both links; with room for it but not for a copy besides,
+// it gets the new on both.
+TEST(TrotconvCli, AHardLinkedOutputOnANearlyFullDiskIsNeverCut) {
+  TROT_SKIP_UNLESS_ROOT("to mount a small file system");
+  if (!fs::exists("/usr/bin/unshare")) GTEST_SKIP() << "needs /usr/bin/unshare";
+  TempDir dir;
+  std::vector<test::PonyFixture> herd;
+  for (int i = 0; i < 200; ++i) herd.push_back({"Pony " + std::to_string(i), {}, {std::string(100, 'q')}});
+  test::writeDatabase(herd, dir / "herd.bin");
+  test::writeDatabase({{"Old", {}, {"kept"}}}, dir / "old.bin");
+  // Seven pages of 4 KiB for the new database, on a disk of sixteen, in a
+  // mount namespace that ends with the shell; ulimit -f counts blocks of 512.
+  const std::string script =
+      "\"$0\" merge herd.bin new.bin >/dev/null && mkdir disk && mount -t tmpfs -o size=64k tmpfs disk && "
+      "cp old.bin disk/out.bin && ln disk/out.bin disk/twin.bin || exit 9; "
+      "fill() { head -c $(($1 * 4096)) /dev/zero >disk/filler; }; "
+      "(trap '' XFSZ; ulimit -f 8; exec \"$0\" merge herd.bin disk/out.bin); echo \"status $?\"; "
+      "fill 12; \"$0\" merge herd.bin disk/out.bin; echo \"status $?\"; "
+      "cmp old.bin disk/out.bin && cmp old.bin disk/twin.bin; "
+      "fill 6; \"$0\" merge herd.bin disk/out.bin; echo \"status $?\"; "
+      "cmp new.bin disk/out.bin && cmp new.bin disk/twin.bin";
+  const auto result =
+      test::runProgram("/usr/bin/unshare", {"-m", "/bin/sh", "-c", script, TROTCONV_PATH}, dir.path());
+  EXPECT_GT(readFile(dir / "new.bin").size(), 6u * 4096);
+  const std::string noRoom =
+      "File error: Failed to write file 'disk/out.bin': no room for its new content, the old is kept:\n";
+  EXPECT_EQ(result.err, noRoom + noRoom);
+  EXPECT_EQ(result.out, "status 255\nstatus 255\nstatus 0\n");
 }
 
 }  // namespace
