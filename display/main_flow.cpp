@@ -246,14 +246,12 @@ int Run::operator()() {
   if (args_.only) {
     renderArt(art, std::cout, format, bubble, false);
   } else if (rainbow) {
-    // Coloured as it is drawn, the same colours on every reading. Even an
-    // empty text is a colour reset, so the bubble is drawn.
-    const RandomSource beforeColours = random;
-    RainbowText coloured(
-        std::move(text), format.depth(), [&] { return random.next(); }, [&] { random.restore(beforeColours); });
-    composeOutput(art, std::cout, format, bubble, coloured, false, true, bubbleWidth(art, bubble));
+    // Even an empty text ends with a colour reset, so the bubble is drawn.
+    removeEscapes(text);
+    Rainbow colours(text, format, [&] { return random.next(); });
+    composeOutput(art, std::cout, format, bubble, text, &colours, true, bubbleWidth(art, bubble));
   } else {
-    composeOutput(art, std::cout, format, bubble, text, true, !text.empty(), bubbleWidth(art, bubble));
+    composeOutput(art, std::cout, format, bubble, text, nullptr, !text.empty(), bubbleWidth(art, bubble));
   }
   std::cout << std::flush;
 

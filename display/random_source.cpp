@@ -7,10 +7,8 @@ namespace trot {
 
 RandomSource RandomSource::fromClock() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
-  RandomSource source;
-  source.clockSeed_ = static_cast<unsigned>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-  std::srand(source.clockSeed_);
-  return source;
+  std::srand(static_cast<unsigned>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
+  return RandomSource();
 }
 
 RandomSource RandomSource::fromSeed(std::uint64_t seed) {
@@ -23,22 +21,12 @@ RandomSource RandomSource::fromSeed(std::uint64_t seed) {
 // multiply-xorshift rounds: plain integer arithmetic, so every platform
 // gives the same draws for the same seed.
 std::uint32_t RandomSource::next() {
-  if (!state_) {
-    ++randDraws_;
-    return static_cast<std::uint32_t>(std::rand());
-  }
+  if (!state_) return static_cast<std::uint32_t>(std::rand());
   std::uint64_t z = (*state_ += 0x9E3779B97F4A7C15ULL);
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
   z ^= z >> 31;
   return static_cast<std::uint32_t>(z >> 32);
-}
-
-void RandomSource::restore(const RandomSource& earlier) {
-  *this = earlier;
-  if (state_) return;
-  std::srand(clockSeed_);
-  for (std::uint64_t draw = 0; draw < randDraws_; ++draw) std::rand();
 }
 
 }  // namespace trot

@@ -18,15 +18,8 @@ class RandomSource {
   // The next draw; only its remainder by a small count is ever used.
   std::uint32_t next();
 
-  // Goes back to where the draws stood when `earlier` was copied from this
-  // source: the draws made since then come again.
-  void restore(const RandomSource& earlier);
-
  private:
   std::optional<std::uint64_t> state_;
-  // rand() keeps its place itself; it is found again from the seed.
-  unsigned clockSeed_ = 0;
-  std::uint64_t randDraws_ = 0;
 };
 
 }  // namespace trot

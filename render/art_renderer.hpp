@@ -11,6 +11,7 @@
 #include "model/ascii_art.hpp"
 #include "model/bubble.hpp"
 #include "render/color_format.hpp"
+#include "render/rainbow.hpp"
 #include "render/text_source.hpp"
 
 namespace trot {
@@ -21,13 +22,13 @@ namespace trot {
 void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
                bool drawBubble);
 
-// The art and its bubble, the bubble above or below as the art says. The
-// bubble gets `format` unless `plainBubble` is set (it is cleared only for a
-// rainbow-coloured text); without `drawBubble` only the art is drawn.
+// The art and its bubble, the bubble above or below as the art says, its
+// text in `rainbow` colours when given; without `drawBubble` only the art
+// is drawn.
 void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
-                   TextSource& text, bool plainBubble, bool drawBubble, std::uint8_t bubbleWidth);
+                   TextSource& text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth);
 void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
-                   std::string_view text, bool plainBubble, bool drawBubble, std::uint8_t bubbleWidth);
+                   std::string_view text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth);
 
 // The balloon marker line and the art rows as source text: colours as
 // escapes, connector cells as "$/$" or "$\$".

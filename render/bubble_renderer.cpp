@@ -69,14 +69,17 @@ void writeSpaces(std::ostream& output, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) output.put(' ');
 }
 
-// The printable part of a line: characters, tabs as spaces, and colours only
-// when they are wanted. `breakWidth` is the width the line was broken for,
-// which bounds its tabs.
-void writeVisible(std::ostream& output, std::string_view text, bool keepColours, std::size_t breakWidth) {
+// The printable part of a line, which starts at byte `position` of the text:
+// characters, each in its rainbow colour when there is one, and tabs as
+// spaces. `breakWidth` is the width the line was broken for, which bounds
+// its tabs.
+void writeVisible(std::ostream& output, std::string_view text, Rainbow* rainbow, std::uint64_t position,
+                  std::size_t breakWidth) {
+  const char* const start = text.data();
   std::size_t column = 0;
   while (!text.empty()) {
     std::size_t run = 0;
-    while (run < text.size() && isPlainAscii(text[run])) ++run;
+    while (rainbow == nullptr && run < text.size() && isPlainAscii(text[run])) ++run;
     if (run > 0) {
       output.write(text.data(), static_cast<std::streamsize>(run));
       column += run;
@@ -86,6 +89,7 @@ void writeVisible(std::ostream& output, std::string_view text, bool keepColours,
     const TextPiece piece = nextPiece(text);
     switch (piece.kind) {
       case PieceKind::Character:
+        if (rainbow != nullptr) rainbow->colour(output, position + static_cast<std::size_t>(piece.bytes.data() - start));
         output << shownBytes(piece);
         column += columnWidth(piece.codePoint);
         break;
@@ -96,8 +100,6 @@ void writeVisible(std::ostream& output, std::string_view text, bool keepColours,
         break;
       }
       case PieceKind::Colour:
-        if (keepColours) output << piece.bytes;
-        break;
       case PieceKind::LineBreak:
       case PieceKind::Hidden: break;
     }
@@ -121,7 +123,7 @@ Bubble terminalSafePieces(const Bubble& bubble) {
 }  // namespace
 
 void renderBubble(const Bubble& style, std::ostream& output, TextSource& text, std::uint8_t width,
-                  ColorFormat* format) {
+                  Rainbow* rainbow) {
   const Bubble bubble = terminalSafePieces(style);
   const Border top{bubble.nw, bubble.nnw, bubble.n, bubble.nne, bubble.ne, bubble.topHeight, "Top element"};
   const Border bottom{bubble.sw, bubble.ssw, bubble.s, bubble.sse, bubble.se, bubble.bottomHeight,
@@ -146,29 +148,30 @@ void renderBubble(const Bubble& style, std::ostream& output, TextSource& text, s
 
   writeBorder(output, top, inner);
   bool first = true;
-  const auto writeRow = [&](const Span& line, bool last) {
+  const auto writeRow = [&](const Span& line, std::uint64_t position, bool last) {
     const std::string& left = first && last ? bubble.ww : first ? bubble.nww : last ? bubble.sww : bubble.w;
     const std::string& right = first && last ? bubble.ee : first ? bubble.nee : last ? bubble.see : bubble.e;
 
     const std::size_t pad = lineWidth - line.width;
     output << left;
     writeSpaces(output, pad / 2);
-    writeVisible(output, line.text, format != nullptr, breakWidth);
-    if (format != nullptr) format->reset(output);
+    writeVisible(output, line.text, rainbow, position, breakWidth);
+    if (rainbow != nullptr && last) rainbow->format().reset(output);
+    if (rainbow != nullptr) rainbow->format().reset(output);
     writeSpaces(output, pad - pad / 2);
     output << right << '\n';
     first = false;
   };
-  breakLines(text, breakWidth, [&](const Span& line, std::uint64_t, bool last) { writeRow(line, last); });
+  breakLines(text, breakWidth, writeRow);
   // A text without any line is drawn as one empty row.
-  if (first) writeRow(Span{}, true);
+  if (first) writeRow(Span{}, 0, true);
   writeBorder(output, bottom, inner);
 }
 
 void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, std::uint8_t width,
-                  ColorFormat* format) {
+                  Rainbow* rainbow) {
   WholeText source(text);
-  renderBubble(style, output, source, width, format);
+  renderBubble(style, output, source, width, rainbow);
 }
 
 }  // namespace trot

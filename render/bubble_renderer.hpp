@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "model/bubble.hpp"
-#include "render/color_format.hpp"
+#include "render/rainbow.hpp"
 #include "render/text_source.hpp"
 
 namespace trot {
@@ -20,17 +20,17 @@ namespace trot {
 // control and no escape sequence but colours reaches the output, from the
 // text or from the style's pieces.
 //
-// `format` is given only for a text coloured by RainbowText: its colours are
-// then kept and every text row ends its text with a colour reset. Without it,
-// colours are left out of the rows too.
+// With `rainbow` every character drawn gets its colour, and every text row
+// ends its text with a colour reset (the last row with two: the rainbow's
+// own, then the row's).
 //
 // The text is read a few times over (to measure it, then to draw it) and
 // drawn row by row as it is read, never held whole.
 //
 // Throws NullException when a border row's middle piece has no columns.
 void renderBubble(const Bubble& bubble, std::ostream& output, TextSource& text, std::uint8_t width,
-                  ColorFormat* format);
+                  Rainbow* rainbow);
 void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view text, std::uint8_t width,
-                  ColorFormat* format);
+                  Rainbow* rainbow);
 
 }  // namespace trot

@@ -1,41 +1,43 @@
-// Random rainbow colouring of a message, one colour per character, made
-// while it is read, so the coloured text (many times the message) is never
-// held whole.
+// Random rainbow colours for a text, one per character, handed out as the
+// bubble writes the text: each colour is written in the row of the character
+// it belongs to, through the formatter that writes the rest of the row.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
+#include "render/color.hpp"
 #include "render/color_format.hpp"
-#include "render/text_source.hpp"
 
 namespace trot {
 
-class RainbowText final : public TextSource {
- public:
-  // Each character of `text` (as decodeNext delimits it, so its bytes stay
-  // together) gets a colour from two draws: hue, then saturation. Escape
-  // sequences in the text are dropped first. The coloured text ends with a
-  // reset. `restartDraws` sets `draw` back to where it stood before the first
-  // reading, so that every reading colours alike.
-  RainbowText(std::string text, ColorDepth depth, std::function<std::uint32_t()> draw,
-              std::function<void()> restartDraws);
+// Drops the text's own escape sequences, in place: a rainbow text shows the
+// rainbow's colours only, and the text may be huge.
+void removeEscapes(std::string& text);
 
-  void rewind() override;
-  bool readMore(std::string& into) override;
+class Rainbow {
+ public:
+  // `text` is the text the bubble draws, without escape sequences. Every
+  // character of it, as decodeNext delimits them (line breaks, tabs and
+  // controls too), takes two draws, hue then saturation, whether it is drawn
+  // or not, so a seed gives the same colours whatever the bubble's width.
+  Rainbow(std::string_view text, ColorFormat& format, std::function<std::uint32_t()> draw);
+
+  // Sets the colour of the character that starts at byte `position` of the
+  // text; characters are coloured in the order they stand.
+  void colour(std::ostream& output, std::size_t position);
+  ColorFormat& format() { return format_; }
 
  private:
-  std::string plain_;
-  std::string_view rest_;
-  ColorDepth depth_;
+  std::string_view text_;
+  std::size_t drawnTo_ = 0;  // where the first character without a colour starts
+  Color current_;
+  ColorFormat& format_;
   std::function<std::uint32_t()> draw_;
-  std::function<void()> restartDraws_;
-  // Fresh for each reading: it leaves out a colour equal to the one before.
-  std::optional<ColorFormatANSI> format_;
-  bool ended_ = false;
 };
 
 }  // namespace trot

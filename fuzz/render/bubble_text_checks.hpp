@@ -2,13 +2,15 @@
 // and by the test that replays its corpus and regressions.
 //
 // The first byte of an input picks the bubble width (low 7 bits) and whether
-// the text counts as coloured (high bit); the rest is the text, escape
-// sequences and all. The check gives an empty text when the bubble came out
-// whole, else a description of what went wrong: every row must be as wide as
-// the others, nothing may reach the terminal that could steer it, and the
-// text read a few bytes at a time must give the same bubble.
+// the text is drawn in rainbow colours (high bit); the rest is the text,
+// escape sequences and all. The check gives an empty text when the bubble
+// came out whole, else a description of what went wrong: every row must be
+// as wide as the others, nothing may reach the terminal that could steer it,
+// every character of a rainbow row must have its colour within that row, and
+// the text read a few bytes at a time must give the same bubble.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -19,6 +21,7 @@
 #include "model/utf8.hpp"
 #include "render/bubble_renderer.hpp"
 #include "render/color_format.hpp"
+#include "render/rainbow.hpp"
 #include "render/text_source.hpp"
 
 namespace trot::fuzz {
@@ -81,6 +84,25 @@ class TrickleText final : public TextSource {
   std::size_t read_ = 0;
 };
 
+// In a rainbow row every character of the text, from the side piece to the
+// reset that ends the text, is drawn in a colour set within that row.
+inline std::string uncolouredCharacter(std::string_view row, std::size_t sideBytes) {
+  row.remove_prefix(std::min(sideBytes, row.size()));
+  const std::size_t reset = row.find("\x1b[49m");
+  row = row.substr(0, reset);
+  bool coloured = false;
+  while (!row.empty()) {
+    if (row.front() == '\x1b') {
+      coloured = true;
+      row.remove_prefix(row.find('m') + 1);
+      continue;
+    }
+    if (row.front() != ' ' && !coloured) return "a character drawn without its colour";
+    row.remove_prefix(1);
+  }
+  return "";
+}
+
 inline std::string checkBubbleText(std::string_view input) {
   if (input.empty()) return "";
   const auto width = static_cast<std::uint8_t>(input[0] & 0x7F);
@@ -92,9 +114,17 @@ inline std::string checkBubbleText(std::string_view input) {
   std::ostringstream out;
   std::ostringstream trickled;
   try {
-    renderBubble(bubble, out, text, width, coloured ? &format : nullptr);
-    TrickleText trickle(text);
-    renderBubble(bubble, trickled, trickle, width, coloured ? &format : nullptr);
+    std::string plain(text);
+    if (coloured) removeEscapes(plain);
+    std::uint32_t draws = 0;
+    Rainbow rainbow(plain, format, [&] { return draws += 0x9E3779B9u; });
+    renderBubble(bubble, out, plain, width, coloured ? &rainbow : nullptr);
+    if (!coloured) {
+      TrickleText trickle(text);
+      renderBubble(bubble, trickled, trickle, width, nullptr);
+    } else {
+      trickled << out.str();
+    }
   } catch (const Exception& failure) {
     return std::string("refused: ") + failure.message();
   }
@@ -106,6 +136,9 @@ inline std::string checkBubbleText(std::string_view input) {
   for (std::string row; std::getline(rows, row); first = false) {
     std::size_t columns = 0;
     if (std::string fault = rowColumns(row, columns); !fault.empty()) return fault + " in row: " + row;
+    if (coloured && !first && rows.peek() != EOF) {
+      if (std::string fault = uncolouredCharacter(row, 2); !fault.empty()) return fault + " in row: " + row;
+    }
     if (first) expected = columns;
     if (columns != expected) return "a row of " + std::to_string(columns) + " columns among rows of " +
                                    std::to_string(expected) + ": " + row;

@@ -47,8 +47,8 @@ TEST(BubbleRenderer, DrawsAsTheTranscriptShows) {
       {"non-ASCII kept", "h\xc3\xa9llo \xe6\xbc\xa2"},
       {"a long first word starts on the first row", "abcdefg", 6},
       {"a text without lines is one empty row", std::string("\0x", 2)},
-      {"with a formatter colours are kept, and reset before the padding",
-       "\x1b[38;2;1;2;3mab \x1b[38;2;4;5;6m\x1b]0;title\x07" "cdef\n", 6, style(), true},
+      {"rainbow: a colour before each character in its row, a reset before the padding",
+       "ab\tcdef\n\x07g", 6, style(), true},
       // "MROWx" makes the row 7 columns: a fill of 3 that "=-" overshoots by one.
       {"every line of a tall border", "MROWx", 100, style([](Bubble& b) {
          b.topHeight = 2;
@@ -72,8 +72,10 @@ TEST(BubbleRenderer, DrawsAsTheTranscriptShows) {
                   std::to_string(c.width) + "\n";
     std::ostringstream out;
     ColorFormatANSI format;
+    std::uint32_t draws = 0;
+    Rainbow rainbow(c.text, format, [&] { return draws += 40; });
     try {
-      renderBubble(c.bubble, out, c.text, c.width, c.coloured ? &format : nullptr);
+      renderBubble(c.bubble, out, c.text, c.width, c.coloured ? &rainbow : nullptr);
       transcript += test::visible(out.str(), true);
     } catch (const NullException& e) {
       transcript += "refused: " + e.message() + "\n";

@@ -70,7 +70,7 @@ TEST(ShippedResources, EveryPonyIsCompleteAndShownWithEveryStyle) {
           for (const Bubble* bubble : {&style.getSay(), &style.getThink()}) {
             ColorFormatANSI format;
             std::ostringstream out;
-            composeOutput(art, out, format, *bubble, "Meadowlark!", true, true, std::max<std::uint8_t>(art.width, 32));
+            composeOutput(art, out, format, *bubble, "Meadowlark!", nullptr, true, std::max<std::uint8_t>(art.width, 32));
             const std::string picture = out.str();
             const auto textAt = picture.find("Meadowlark!");
             ASSERT_NE(textAt, std::string::npos) << pony.name << " " << name;
