@@ -134,16 +134,10 @@ void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, c
 }
 
 void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
-                   TextSource& text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth) {
+                   std::string_view text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth) {
   if (drawBubble && art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, rainbow);
   renderArt(art, output, format, bubble, drawBubble);
   if (drawBubble && !art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, rainbow);
-}
-
-void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
-                   std::string_view text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth) {
-  WholeText source(text);
-  composeOutput(art, output, format, bubble, source, rainbow, drawBubble, bubbleWidth);
 }
 
 void writeArtText(const AsciiArt& art, std::ostream& output, ColorFormat& format) {

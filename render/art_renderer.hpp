@@ -12,7 +12,6 @@
 #include "model/bubble.hpp"
 #include "render/color_format.hpp"
 #include "render/rainbow.hpp"
-#include "render/text_source.hpp"
 
 namespace trot {
 
@@ -25,8 +24,6 @@ void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, c
 // The art and its bubble, the bubble above or below as the art says, its
 // text in `rainbow` colours when given; without `drawBubble` only the art
 // is drawn.
-void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
-                   TextSource& text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth);
 void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
                    std::string_view text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth);
 

@@ -69,13 +69,10 @@ void writeSpaces(std::ostream& output, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) output.put(' ');
 }
 
-// The printable part of a line, which starts at byte `position` of the text:
-// characters, each in its rainbow colour when there is one, and tabs as
-// spaces. `breakWidth` is the width the line was broken for, which bounds
-// its tabs.
-void writeVisible(std::ostream& output, std::string_view text, Rainbow* rainbow, std::uint64_t position,
-                  std::size_t breakWidth) {
-  const char* const start = text.data();
+// The printable part of a line: characters, each in its rainbow colour when
+// there is one, and tabs as spaces. `breakWidth` is the width the line was
+// broken for, which bounds its tabs.
+void writeVisible(std::ostream& output, std::string_view text, Rainbow* rainbow, std::size_t breakWidth) {
   std::size_t column = 0;
   while (!text.empty()) {
     std::size_t run = 0;
@@ -89,7 +86,7 @@ void writeVisible(std::ostream& output, std::string_view text, Rainbow* rainbow,
     const TextPiece piece = nextPiece(text);
     switch (piece.kind) {
       case PieceKind::Character:
-        if (rainbow != nullptr) rainbow->colour(output, position + static_cast<std::size_t>(piece.bytes.data() - start));
+        if (rainbow != nullptr) rainbow->colour(output, piece.bytes.data());
         output << shownBytes(piece);
         column += columnWidth(piece.codePoint);
         break;
@@ -122,7 +119,7 @@ Bubble terminalSafePieces(const Bubble& bubble) {
 
 }  // namespace
 
-void renderBubble(const Bubble& style, std::ostream& output, TextSource& text, std::uint8_t width,
+void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, std::uint8_t width,
                   Rainbow* rainbow) {
   const Bubble bubble = terminalSafePieces(style);
   const Border top{bubble.nw, bubble.nnw, bubble.n, bubble.nne, bubble.ne, bubble.topHeight, "Top element"};
@@ -138,7 +135,7 @@ void renderBubble(const Bubble& style, std::ostream& output, TextSource& text, s
   // and so do border corners wider than the text.
   std::size_t lineWidth = breakWidth;
   if (breakWidth < kWidestCharacter) {
-    breakLines(text, breakWidth, [&](const Span& line, std::uint64_t, bool) {
+    breakLines(text, breakWidth, [&](const Span& line, bool) {
       lineWidth = std::max(lineWidth, line.width);
     });
   }
@@ -148,14 +145,14 @@ void renderBubble(const Bubble& style, std::ostream& output, TextSource& text, s
 
   writeBorder(output, top, inner);
   bool first = true;
-  const auto writeRow = [&](const Span& line, std::uint64_t position, bool last) {
+  const auto writeRow = [&](const Span& line, bool last) {
     const std::string& left = first && last ? bubble.ww : first ? bubble.nww : last ? bubble.sww : bubble.w;
     const std::string& right = first && last ? bubble.ee : first ? bubble.nee : last ? bubble.see : bubble.e;
 
     const std::size_t pad = lineWidth - line.width;
     output << left;
     writeSpaces(output, pad / 2);
-    writeVisible(output, line.text, rainbow, position, breakWidth);
+    writeVisible(output, line.text, rainbow, breakWidth);
     if (rainbow != nullptr && last) rainbow->format().reset(output);
     if (rainbow != nullptr) rainbow->format().reset(output);
     writeSpaces(output, pad - pad / 2);
@@ -164,14 +161,8 @@ void renderBubble(const Bubble& style, std::ostream& output, TextSource& text, s
   };
   breakLines(text, breakWidth, writeRow);
   // A text without any line is drawn as one empty row.
-  if (first) writeRow(Span{}, 0, true);
+  if (first) writeRow(Span{}, true);
   writeBorder(output, bottom, inner);
-}
-
-void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, std::uint8_t width,
-                  Rainbow* rainbow) {
-  WholeText source(text);
-  renderBubble(style, output, source, width, rainbow);
 }
 
 }  // namespace trot

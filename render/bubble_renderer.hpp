@@ -9,7 +9,6 @@
 
 #include "model/bubble.hpp"
 #include "render/rainbow.hpp"
-#include "render/text_source.hpp"
 
 namespace trot {
 
@@ -24,12 +23,7 @@ namespace trot {
 // ends its text with a colour reset (the last row with two: the rainbow's
 // own, then the row's).
 //
-// The text is read a few times over (to measure it, then to draw it) and
-// drawn row by row as it is read, never held whole.
-//
 // Throws NullException when a border row's middle piece has no columns.
-void renderBubble(const Bubble& bubble, std::ostream& output, TextSource& text, std::uint8_t width,
-                  Rainbow* rainbow);
 void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view text, std::uint8_t width,
                   Rainbow* rainbow);
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "model/column_width.hpp"
 #include "render/text_piece.hpp"
-#include "render/token_scan.hpp"
 
 namespace trot {
 
@@ -13,11 +13,6 @@ namespace {
 
 constexpr std::string_view kBreakCharacters = " /\\<>(){}[]";
 constexpr std::size_t kTabStop = 8;
-
-std::string withOffset(std::uint64_t offset, const std::string& message) {
-  if (offset == LineBreakException::kNoOffset) return message;
-  return message + " at offset " + std::to_string(offset);
-}
 
 constexpr std::array<bool, 0x80> kIsBreak = [] {
   std::array<bool, 0x80> table{};
@@ -27,9 +22,14 @@ constexpr std::array<bool, 0x80> kIsBreak = [] {
 
 bool isBreak(std::uint32_t codePoint) { return codePoint < 0x80 && kIsBreak[codePoint]; }
 
-bool startsWithNul(std::string_view bytes) { return !bytes.empty() && bytes.front() == '\0'; }
-
 bool takesNoPlace(PieceKind kind) { return kind == PieceKind::Colour || kind == PieceKind::Hidden; }
+
+bool isLineBreak(const Span& token) { return token.text == "\n" || token.text == "\r\n"; }
+
+// Columns of a piece that takes a place, `column` columns into its line.
+std::size_t columnsAt(const TextPiece& piece, std::size_t column) {
+  return piece.kind == PieceKind::Tab ? kTabStop - column % kTabStop : columnWidth(piece.codePoint);
+}
 
 // `second` follows `first` directly in the text.
 Span joined(const Span& first, const Span& second) {
@@ -37,7 +37,58 @@ Span joined(const Span& first, const Span& second) {
   return Span{first.width + second.width, std::string_view(first.text.data(), first.text.size() + second.text.size())};
 }
 
-}  // namespace
+// A text read token by token. A token is a run of characters that are not
+// break characters followed by a run of ones that are, either run possibly
+// empty; a line break is a token of its own.
+class Tokens {
+ public:
+  explicit Tokens(std::string_view text) : rest_(text.substr(0, text.find('\0'))) {}
+
+  bool ended() const { return rest_.empty(); }
+  // The next token, its tabs measured from `column` of its line.
+  Span next(std::size_t column);
+
+ private:
+  std::string_view rest_;
+};
+
+Span Tokens::next(std::size_t column) {
+  const std::string_view start = rest_;
+  std::size_t width = 0;
+  bool seenBreak = false;
+  bool started = false;
+  while (!rest_.empty()) {
+    // Most text is printable ASCII, one column a byte.
+    if (isPlainAscii(rest_.front())) {
+      const bool breaks = kIsBreak[static_cast<unsigned char>(rest_.front())];
+      if (seenBreak && !breaks) break;
+      rest_.remove_prefix(1);
+      ++width;
+      seenBreak = seenBreak || breaks;
+      started = true;
+      continue;
+    }
+    const std::string_view beforePiece = rest_;
+    const TextPiece piece = nextPiece(rest_);
+    if (takesNoPlace(piece.kind)) {
+      started = true;
+      continue;
+    }
+    if (piece.kind == PieceKind::LineBreak) {
+      if (started) rest_ = beforePiece;
+      break;
+    }
+    const bool breaks = piece.kind == PieceKind::Tab || isBreak(piece.codePoint);
+    if (seenBreak && !breaks) {
+      rest_ = beforePiece;
+      break;
+    }
+    width += columnsAt(piece, column + width);
+    seenBreak = seenBreak || breaks;
+    started = true;
+  }
+  return Span{width, start.substr(0, start.size() - rest_.size())};
+}
 
 // What is left of a token, measured for the start of a line. Past the
 // line's width only "too wide" matters, so counting stops there: a word of
@@ -45,80 +96,17 @@ Span joined(const Span& first, const Span& second) {
 Span remeasured(std::string_view rest, std::size_t width) {
   std::size_t columns = 0;
   for (std::string_view bytes = rest; !bytes.empty() && columns <= width;) {
-    if (isPlainAscii(bytes.front())) {
-      bytes.remove_prefix(1);
-      ++columns;
-      continue;
-    }
     const TextPiece piece = nextPiece(bytes);
-    if (takesNoPlace(piece.kind)) continue;
-    columns += piece.kind == PieceKind::Tab ? kTabStop - columns % kTabStop : columnWidth(piece.codePoint);
+    if (!takesNoPlace(piece.kind)) columns += columnsAt(piece, columns);
   }
   return Span{columns, rest};
 }
 
-bool scanToken(std::string_view& bytes, TokenScan& scan, std::size_t column, std::size_t lookahead) {
-  while (!bytes.empty()) {
-    if (startsWithNul(bytes)) return true;
-    if (isPlainAscii(bytes.front())) {
-      const bool breaks = kIsBreak[static_cast<unsigned char>(bytes.front())];
-      if (scan.seenBreak && !breaks) return true;
-      bytes.remove_prefix(1);
-      ++scan.width;
-      scan.seenBreak = scan.seenBreak || breaks;
-      scan.started = true;
-      continue;
-    }
-    const std::string_view beforePiece = bytes;
-    const TextPiece piece = nextPiece(bytes);
-    if (bytes.size() < lookahead) {
-      bytes = beforePiece;
-      return false;
-    }
-    if (takesNoPlace(piece.kind)) {
-      scan.started = true;
-      continue;
-    }
-    if (piece.kind == PieceKind::LineBreak) {
-      if (scan.started) bytes = beforePiece;
-      return true;
-    }
-    const bool breaks = piece.kind == PieceKind::Tab || isBreak(piece.codePoint);
-    if (scan.seenBreak && !breaks) {
-      bytes = beforePiece;
-      return true;
-    }
-    const std::size_t at = column + scan.width;
-    scan.width += piece.kind == PieceKind::Tab ? kTabStop - at % kTabStop : columnWidth(piece.codePoint);
-    scan.seenBreak = scan.seenBreak || breaks;
-    scan.started = true;
-  }
-  return lookahead == 0;
-}
-
-LineBreakException::LineBreakException(std::uint64_t offset, const std::string& message)
-    : Exception(withOffset(offset, message)), offset_(offset) {}
-
-std::size_t tabColumns(std::size_t column, std::size_t width) {
-  const std::size_t room = width > column ? width - column : 0;
-  return std::min(kTabStop - column % kTabStop, room);
-}
-
-bool isLineBreak(const Span& token) { return token.text == "\n" || token.text == "\r\n"; }
-
-Span nextToken(std::string_view& bytes, std::size_t column) {
-  const std::string_view start = bytes;
-  TokenScan scan;
-  scanToken(bytes, scan, column, 0);
-  return Span{scan.width, start.substr(0, start.size() - bytes.size())};
-}
-
+// Appends as much of `token` to `line` as fits into `width` columns and
+// gives true when the line is full and must be closed; what is left of the
+// token is then measured for the start of a new line.
 bool pushToken(Span& line, Span& token, std::size_t width) {
   if (token.text.empty()) return false;
-  if (!line.text.empty() && token.text.data() != line.text.data() + line.text.size()) {
-    throw LineBreakException(LineBreakException::kNoOffset, "Failed to push line, missmatching end and start");
-  }
-
   if (line.width + token.width <= width) {
     line = joined(line, token);
     token = Span{};
@@ -148,24 +136,94 @@ bool pushToken(Span& line, Span& token, std::size_t width) {
   // Nothing visible left (trailing escapes or marks): it stays on this line
   // rather than making a line of its own.
   if (left.width == 0) rest = rest.substr(rest.size());
-  const std::size_t takenBytes = token.text.size() - rest.size();
-  line = joined(line, Span{taken, token.text.substr(0, takenBytes)});
+  line = joined(line, Span{taken, token.text.substr(0, token.text.size() - rest.size())});
   token = left.width == 0 ? Span{} : left;
   return true;
 }
 
-std::size_t measureWidth(std::string_view text, std::size_t maxWidth) {
-  WholeText source(text);
-  return measureWidth(source, maxWidth);
+// Lines are handed on one behind, as a line break that follows a full line,
+// or escapes after the last line break, still join the line before.
+class LineBreaker {
+ public:
+  LineBreaker(std::size_t width, const LineTaker& take) : width_(width), take_(take) {}
+
+  void run(std::string_view text);
+
+ private:
+  void close(bool full);
+  void finish();
+
+  std::size_t width_;
+  const LineTaker& take_;
+  Span line_;
+  std::optional<Span> held_;
+  bool heldIsFull_ = false;
+};
+
+void LineBreaker::close(bool full) {
+  if (held_) take_(*held_, false);
+  held_ = line_;
+  line_ = Span{};
+  heldIsFull_ = full;
 }
 
-std::vector<Span> breakLines(std::string_view text, std::size_t width) {
-  WholeText source(text);
-  std::vector<Span> lines;
-  breakLines(source, width, [&](const Span& line, std::uint64_t position, bool) {
-    lines.push_back(Span{line.width, text.substr(static_cast<std::size_t>(position), line.text.size())});
-  });
-  return lines;
+void LineBreaker::run(std::string_view text) {
+  for (Tokens tokens(text); !tokens.ended();) {
+    Span token = tokens.next(line_.width);
+    if (isLineBreak(token)) {
+      if (line_.text.empty() && heldIsFull_) {
+        held_ = joined(*held_, token);
+        heldIsFull_ = false;
+      } else {
+        line_ = joined(line_, token);
+        close(false);
+      }
+      continue;
+    }
+    if (line_.width > 0 && line_.width + token.width > width_) {
+      close(true);
+      token = remeasured(token.text, width_);
+    }
+    while (pushToken(line_, token, width_)) close(true);
+    if (!line_.text.empty()) heldIsFull_ = false;
+  }
+  finish();
 }
+
+void LineBreaker::finish() {
+  if (line_.text.empty()) {
+    if (held_) take_(*held_, true);
+  } else if (line_.width == 0 && held_) {
+    take_(joined(*held_, line_), true);
+  } else {
+    if (held_) take_(*held_, false);
+    take_(line_, true);
+  }
+}
+
+}  // namespace
+
+std::size_t tabColumns(std::size_t column, std::size_t width) {
+  const std::size_t room = width > column ? width - column : 0;
+  return std::min(kTabStop - column % kTabStop, room);
+}
+
+std::size_t measureWidth(std::string_view text, std::size_t maxWidth) {
+  std::size_t widest = 0;
+  std::size_t width = 0;
+  for (Tokens tokens(text); !tokens.ended();) {
+    const Span token = tokens.next(width);
+    if (isLineBreak(token)) {
+      widest = std::max(widest, width);
+      width = 0;
+      continue;
+    }
+    if (width + token.width > maxWidth) return maxWidth;
+    width += token.width;
+  }
+  return std::max(widest, width);
+}
+
+void breakLines(std::string_view text, std::size_t width, const LineTaker& take) { LineBreaker(width, take).run(text); }
 
 }  // namespace trot

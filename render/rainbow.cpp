@@ -34,7 +34,8 @@ void removeEscapes(std::string& text) {
 Rainbow::Rainbow(std::string_view text, ColorFormat& format, std::function<std::uint32_t()> draw)
     : text_(text), format_(format), draw_(std::move(draw)) {}
 
-void Rainbow::colour(std::ostream& output, std::size_t position) {
+void Rainbow::colour(std::ostream& output, const char* character) {
+  const auto position = static_cast<std::size_t>(character - text_.data());
   while (drawnTo_ <= position && drawnTo_ < text_.size()) {
     const auto hue = static_cast<std::uint8_t>(draw_() & 0xFF);
     const auto saturation = static_cast<std::uint8_t>(draw_() & 0xFF);

@@ -3,7 +3,6 @@
 // it belongs to, through the formatter that writes the rest of the row.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <ostream>
@@ -27,9 +26,9 @@ class Rainbow {
   // or not, so a seed gives the same colours whatever the bubble's width.
   Rainbow(std::string_view text, ColorFormat& format, std::function<std::uint32_t()> draw);
 
-  // Sets the colour of the character that starts at byte `position` of the
-  // text; characters are coloured in the order they stand.
-  void colour(std::ostream& output, std::size_t position);
+  // Sets the colour of the character whose first byte is `character`, in
+  // the text; characters are coloured in the order they stand.
+  void colour(std::ostream& output, const char* character);
   ColorFormat& format() { return format_; }
 
  private:

@@ -6,8 +6,7 @@
 // escape sequences and all. The check gives an empty text when the bubble
 // came out whole, else a description of what went wrong: every row must be
 // as wide as the others, nothing may reach the terminal that could steer it,
-// every character of a rainbow row must have its colour within that row, and
-// the text read a few bytes at a time must give the same bubble.
+// and every character of a rainbow row must have its colour within that row.
 #pragma once
 
 #include <algorithm>
@@ -22,7 +21,6 @@
 #include "render/bubble_renderer.hpp"
 #include "render/color_format.hpp"
 #include "render/rainbow.hpp"
-#include "render/text_source.hpp"
 
 namespace trot::fuzz {
 
@@ -64,26 +62,6 @@ inline std::string rowColumns(std::string_view row, std::size_t& columns) {
   return "";
 }
 
-// Hands its text out a few bytes at a time, so that pieces and tokens
-// straddle the end of what has been read.
-class TrickleText final : public TextSource {
- public:
-  explicit TrickleText(std::string_view text) : text_(text) {}
-
-  void rewind() override { read_ = 0; }
-  bool readMore(std::string& into) override {
-    if (read_ == text_.size()) return false;
-    const std::string_view bytes = text_.substr(read_, 1 + read_ % 5);
-    into += bytes;
-    read_ += bytes.size();
-    return true;
-  }
-
- private:
-  std::string_view text_;
-  std::size_t read_ = 0;
-};
-
 // In a rainbow row every character of the text, from the side piece to the
 // reset that ends the text, is drawn in a colour set within that row.
 inline std::string uncolouredCharacter(std::string_view row, std::size_t sideBytes) {
@@ -112,23 +90,15 @@ inline std::string checkBubbleText(std::string_view input) {
   static const Bubble bubble = frame();
   ColorFormatANSI format;
   std::ostringstream out;
-  std::ostringstream trickled;
   try {
     std::string plain(text);
     if (coloured) removeEscapes(plain);
     std::uint32_t draws = 0;
     Rainbow rainbow(plain, format, [&] { return draws += 0x9E3779B9u; });
     renderBubble(bubble, out, plain, width, coloured ? &rainbow : nullptr);
-    if (!coloured) {
-      TrickleText trickle(text);
-      renderBubble(bubble, trickled, trickle, width, nullptr);
-    } else {
-      trickled << out.str();
-    }
   } catch (const Exception& failure) {
     return std::string("refused: ") + failure.message();
   }
-  if (trickled.str() != out.str()) return "another bubble from the text read a few bytes at a time";
 
   std::istringstream rows(out.str());
   std::size_t expected = 0;

@@ -1,5 +1,5 @@
-// How text breaks into lines, how wide it measures and how it splits into
-// tokens, written out case by case to tests/golden/render/line_breaks.txt.
+// How text breaks into lines and how wide it measures, written out case by
+// case to tests/golden/render/line_breaks.txt.
 #include "render/line_breaker.hpp"
 
 #include <gtest/gtest.h>
@@ -11,10 +11,12 @@
 namespace trot {
 namespace {
 
-std::string spans(const std::vector<Span>& list) {
-  std::string text;
-  for (const Span& span : list) text += "  [" + test::visible(span.text) + "] " + std::to_string(span.width) + "\n";
-  return text;
+std::string lines(std::string_view text, std::size_t width) {
+  std::string lines;
+  breakLines(text, width, [&](const Span& line, bool last) {
+    lines += "  [" + test::visible(line.text) + "] " + std::to_string(line.width) + (last ? " last" : "") + "\n";
+  });
+  return lines;
 }
 
 const std::string kWide = "\xe6\xbc\xa2";   // a CJK ideograph, two columns
@@ -53,21 +55,19 @@ TEST(LineBreaker, BreaksMeasuresAndSplitsAsTheTranscriptShows) {
       {"width 1 still places a wide character", kWide + "a", 1},
       {"a cut-off remainder without columns stays", kWide + "\x1b[0m", 1},
       {"width 0 places one character a line", "ab", 0},
+      // Where lines may break.
+      {"after an opening bracket, after a closing one", "(x)", 2},
+      {"after slashes, backslashes and brackets", "a/b\\c{d}", 2},
+      {"U+0120 ends in the byte of a space but is a letter", "\xc4\xa0" "b c", 3},
+      {"controls and escapes join the word", "a\rb\x1b(0c d", 4},
+      {"a space after a mark", kWide + kAcute + " z", 3},
+      {"after tabs", "ab\t\tc", 16},
   };
   std::string transcript;
   for (const Case& c : cases) {
     transcript += "== " + std::string(c.what) + ": [" + test::visible(c.text) + "] at width " +
                   std::to_string(c.width) + ", measured " + std::to_string(measureWidth(c.text, c.width)) + "\n" +
-                  spans(breakLines(c.text, c.width));
-  }
-  // Tokens end after a space or a break character; U+0120 ends in the byte
-  // of a space but is a letter.
-  const std::string texts[] = {"(x)", "a\nb\r\n", "a/b\\c{d}", "\xc4\xa0" "b c", "a\rb\x1b(0c d", kWide + kAcute + " z",
-                               "ab\t\tc"};
-  for (const std::string& text : texts) {
-    std::vector<Span> tokens;
-    for (std::string_view rest = text; !rest.empty();) tokens.push_back(nextToken(rest));
-    transcript += "== tokens of [" + test::visible(text) + "]\n" + spans(tokens);
+                  lines(c.text, c.width);
   }
   EXPECT_GOLDEN("render/line_breaks.txt", transcript);
 }
