@@ -1,8 +1,9 @@
 #include "display/arguments.hpp"
 
 #include <charconv>
-#include <iterator>
+#include <cstring>
 #include <string_view>
+#include <utility>
 
 #include "render/terminal_safe_text.hpp"
 
@@ -104,7 +105,7 @@ std::uint64_t parseSeed(std::string_view name, std::string_view value) {
   return seed;
 }
 
-Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugOut, std::istream& pipeIn) {
+Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugOut, const InputReader& readPipe) {
   Arguments args;
   for (int i = 1; i < argc; ++i) {
     const std::string_view entry = argv[i];
@@ -114,11 +115,13 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
   if (argc <= 1) return args;
 
   // Every free word is kept, in order; piped text comes after them, on a
-  // line of its own.
+  // line of its own. It is read into the message, with room kept for the
+  // words to join it in front.
   std::string words;
   bool anyWord = false;
-  std::string piped;
   bool anyPipe = false;
+  std::size_t wordRoom = 0;
+  for (int i = 1; i < argc; ++i) wordRoom += std::strlen(argv[i]) + 1;
 
   for (int i = 1; i < argc; ++i) {
     if (args.debug) debugLine(debugOut, i, argv[i]);
@@ -188,9 +191,9 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
         takeValue(args.listPony, false);
         break;
       case Option::Pipe: {
-        const std::string read{std::istreambuf_iterator<char>(pipeIn), std::istreambuf_iterator<char>()};
-        if (args.debug) debugLine(debugOut, i, read);
-        piped += read;
+        const std::size_t before = args.message.size();
+        readPipe(args.message, wordRoom);
+        if (args.debug) debugLine(debugOut, i, std::string_view(args.message).substr(before));
         anyPipe = true;
         break;
       }
@@ -205,9 +208,8 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
         break;
     }
   }
-  if (anyWord && anyPipe) args.message = words + '\n' + piped;
-  else if (anyWord) args.message = words;
-  else if (anyPipe) args.message = piped;
+  if (anyWord && anyPipe) args.message.insert(0, words + '\n');
+  else if (anyWord) args.message = std::move(words);
   return args;
 }
 

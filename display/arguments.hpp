@@ -1,7 +1,9 @@
 // trotspeak's command line: one record of what the user asked for.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "display/color_choice.hpp"
+#include "display/input_source.hpp"
 #include "model/exception.hpp"
 
 namespace trot {
@@ -55,14 +58,19 @@ struct Arguments {
   bool listBubbles = false;
 };
 
+// Appends the whole of standard input to a text, keeping room for `spare`
+// bytes more (see readInput).
+using InputReader = std::function<void(std::string& text, std::size_t spare)>;
+
 // Unknown entries become the message, joined by single spaces, with piped
 // text on the line after them; a missing value of the older options leaves
 // its field empty. The colour and width options take their value as
 // "--name value" or "--name=value" and throw ArgumentException for a value
 // they cannot use. The debug trace goes to `debugOut`; the pipe option reads
-// `pipeIn` to its end.
+// the input with `readPipe`, straight into the message, which holds the
+// text once however large it is.
 Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugOut = std::cout,
-                         std::istream& pipeIn = std::cin);
+                         const InputReader& readPipe = readStandardInput);
 
 // A seed as --seed or TROTSPEAK_SEED give it: a whole number that fits in 64
 // bits. Anything else throws ArgumentException naming `name`.

@@ -16,6 +16,9 @@ int writeAll(int descriptor, const char* bytes, std::size_t size);
 // the count read (0 at the end), or -1 with the error number in `error`.
 long readSome(int descriptor, char* bytes, std::size_t size, int& error);
 
+// The size of the regular file open on `descriptor`; 0 for anything else.
+std::size_t regularFileSize(int descriptor);
+
 // One system write or read, as the platform does it: the count, or -1 with
 // the reason in errno.
 long writeOnce(int descriptor, const char* bytes, std::size_t size);

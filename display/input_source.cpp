@@ -1,24 +1,37 @@
 #include "display/input_source.hpp"
 
+#include <algorithm>
 #include <cstring>
-#include <string>
 
 #include "display/descriptor_io.hpp"
 #include "model/exception.hpp"
 
 namespace trot {
 
-InputSource::int_type InputSource::underflow() {
-  if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-  if (!block_) block_.reset(new char[kBlock]);
-  int error = 0;
-  const long count = readSome(descriptor_, block_.get(), kBlock, error);
-  if (count < 0) {
-    throw FileException(FileException::kNoOffset, std::string("Failed to read standard input: ") + std::strerror(error));
+namespace {
+
+constexpr std::size_t kBlock = std::size_t{1} << 16;
+
+}  // namespace
+
+void readInput(int descriptor, std::string& text, std::size_t spare) {
+  // Room for the last read too, which finds the end.
+  text.reserve(text.size() + regularFileSize(descriptor) + kBlock + spare);
+  for (;;) {
+    const std::size_t start = text.size();
+    if (text.capacity() < start + kBlock + spare) text.reserve(std::max(2 * text.capacity(), start + kBlock + spare));
+    text.resize(start + kBlock);
+    int error = 0;
+    const long count = readSome(descriptor, text.data() + start, kBlock, error);
+    text.resize(start + static_cast<std::size_t>(std::max(count, 0L)));
+    if (count < 0) {
+      throw FileException(FileException::kNoOffset,
+                          std::string("Failed to read standard input: ") + std::strerror(error));
+    }
+    if (count == 0) return;
   }
-  if (count == 0) return traits_type::eof();
-  setg(block_.get(), block_.get(), block_.get() + count);
-  return traits_type::to_int_type(*gptr());
 }
+
+void readStandardInput(std::string& text, std::size_t spare) { readInput(kStandardInput, text, spare); }
 
 }  // namespace trot

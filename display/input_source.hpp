@@ -1,28 +1,21 @@
-// Standard input as a stream that says when reading fails: a read error (a
-// folder as input, a closed descriptor) throws instead of looking like the
-// end of the input, so a broken pipe never becomes an empty message.
+// Standard input read whole, for a message piped in. A read error (a folder
+// as input, a closed descriptor) throws instead of looking like the end of
+// the input, so a broken pipe never becomes an empty message.
 #pragma once
 
 #include <cstddef>
-#include <memory>
-#include <streambuf>
+#include <string>
 
 namespace trot {
 
-class InputSource final : public std::streambuf {
- public:
-  explicit InputSource(int descriptor) : descriptor_(descriptor) {}
+// Appends what is left of the input on `descriptor` to `text`, and keeps
+// room for `spare` bytes more, so that they can join the text without
+// moving it. A regular file is read into room taken once, from its size;
+// other input grows the text as it comes. Throws FileException "Failed to
+// read standard input: <reason>".
+void readInput(int descriptor, std::string& text, std::size_t spare);
 
- protected:
-  // Throws FileException "Failed to read standard input: <reason>".
-  int_type underflow() override;
-
- private:
-  static constexpr std::size_t kBlock = std::size_t{1} << 16;
-
-  int descriptor_;
-  // Taken on the first read: most runs never read their standard input.
-  std::unique_ptr<char[]> block_;
-};
+// readInput on standard input.
+void readStandardInput(std::string& text, std::size_t spare);
 
 }  // namespace trot

@@ -14,7 +14,6 @@
 #include "display/color_choice.hpp"
 #include "display/descriptor_io.hpp"
 #include "display/help_screen.hpp"
-#include "display/input_source.hpp"
 #include "display/listings.hpp"
 #include "display/output_sink.hpp"
 #include "display/pony_choice.hpp"
@@ -148,9 +147,7 @@ std::uint8_t Run::bubbleWidth(const AsciiArt& art, const Bubble& bubble) const {
 
 int Run::operator()() {
   const auto start = Clock::now();
-  InputSource input(kStandardInput);
-  std::istream pipe(&input);
-  args_ = parseArguments(argc_, argv_, std::cout, pipe);
+  args_ = parseArguments(argc_, argv_);
   // The name asks for thinking unless the command line asks to say.
   if (argc_ > 0 && calledAsThink(argv_[0]) && !args_.say) args_.think = true;
   const bool onTerminal = outputIsTerminal();

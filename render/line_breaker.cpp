@@ -182,7 +182,8 @@ void LineBreaker::run(std::string_view text) {
     }
     if (line_.width > 0 && line_.width + token.width > width_) {
       close(true);
-      token = remeasured(token.text, width_);
+      // Only tabs measure otherwise at the start of a line.
+      if (token.text.find('\t') != std::string_view::npos) token = remeasured(token.text, width_);
     }
     while (pushToken(line_, token, width_)) close(true);
     if (!line_.text.empty()) heldIsFull_ = false;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "tests/support/golden.hpp"
@@ -57,9 +58,10 @@ std::string transcript(const Case& c) {
   for (const char* entry : argv) text += std::string(" ") + entry;
   text += c.input.empty() ? "\n" : "\n< " + c.input + "\n";
   std::ostringstream debug;
-  std::istringstream in(c.input);
+  std::string input = c.input;
+  const auto readPipe = [&](std::string& message, std::size_t) { message += std::exchange(input, ""); };
   try {
-    text += describe(parseArguments(static_cast<int>(argv.size()), argv.data(), debug, in));
+    text += describe(parseArguments(static_cast<int>(argv.size()), argv.data(), debug, readPipe));
   } catch (const ArgumentException& e) {
     text += "refused: " + e.message() + "\n";
   }
