@@ -1,8 +1,8 @@
 #include "render/line_breaker.hpp"
 
 #include <algorithm>
-#include <array>
 #include <optional>
+#include <utility>
 
 #include "model/column_width.hpp"
 #include "render/text_piece.hpp"
@@ -11,16 +11,7 @@ namespace trot {
 
 namespace {
 
-constexpr std::string_view kBreakCharacters = " /\\<>(){}[]";
 constexpr std::size_t kTabStop = 8;
-
-constexpr std::array<bool, 0x80> kIsBreak = [] {
-  std::array<bool, 0x80> table{};
-  for (const char c : kBreakCharacters) table[static_cast<unsigned char>(c)] = true;
-  return table;
-}();
-
-bool isBreak(std::uint32_t codePoint) { return codePoint < 0x80 && kIsBreak[codePoint]; }
 
 bool takesNoPlace(PieceKind kind) { return kind == PieceKind::Colour || kind == PieceKind::Hidden; }
 
@@ -37,58 +28,52 @@ Span joined(const Span& first, const Span& second) {
   return Span{first.width + second.width, std::string_view(first.text.data(), first.text.size() + second.text.size())};
 }
 
-// A text read token by token. A token is a run of characters that are not
-// break characters followed by a run of ones that are, either run possibly
-// empty; a line break is a token of its own.
-class Tokens {
- public:
-  explicit Tokens(std::string_view text) : rest_(text.substr(0, text.find('\0'))) {}
+// A tab is a space that takes more columns; escape sequences and controls,
+// which terminals do not show, go with the character before them.
+LineBreakClass classOf(const TextPiece& piece) {
+  if (piece.kind == PieceKind::Tab) return LineBreakClass::SP;
+  return piece.kind == PieceKind::Character ? lineBreakClass(piece.codePoint) : LineBreakClass::CM;
+}
 
-  bool ended() const { return rest_.empty(); }
-  // The next token, its tabs measured from `column` of its line.
-  Span next(std::size_t column);
+// The class of the first character in `text` that does not go with the one
+// before it.
+LineBreakClass nextClass(std::string_view text) {
+  while (!text.empty()) {
+    const TextPiece piece = nextPiece(text);
+    if (piece.kind == PieceKind::LineBreak) return LineBreakClass::LF;
+    const LineBreakClass c = classOf(piece);
+    if (c != LineBreakClass::CM && c != LineBreakClass::ZWJ) return c;
+  }
+  return LineBreakClass::AL;
+}
 
- private:
-  std::string_view rest_;
-};
+}  // namespace
 
-Span Tokens::next(std::size_t column) {
+Span LineTokens::next(std::size_t column) {
   const std::string_view start = rest_;
   std::size_t width = 0;
-  bool seenBreak = false;
-  bool started = false;
   while (!rest_.empty()) {
-    // Most text is printable ASCII, one column a byte.
-    if (isPlainAscii(rest_.front())) {
-      const bool breaks = kIsBreak[static_cast<unsigned char>(rest_.front())];
-      if (seenBreak && !breaks) break;
-      rest_.remove_prefix(1);
-      ++width;
-      seenBreak = seenBreak || breaks;
-      started = true;
-      continue;
-    }
     const std::string_view beforePiece = rest_;
     const TextPiece piece = nextPiece(rest_);
-    if (takesNoPlace(piece.kind)) {
-      started = true;
-      continue;
-    }
     if (piece.kind == PieceKind::LineBreak) {
-      if (started) rest_ = beforePiece;
+      // A line starts afresh, as the text did.
+      if (beforePiece.data() == start.data()) rules_ = BreakRules();
+      else rest_ = beforePiece;
       break;
     }
-    const bool breaks = piece.kind == PieceKind::Tab || isBreak(piece.codePoint);
-    if (seenBreak && !breaks) {
+    const LineBreakClass c = classOf(piece);
+    const bool opensNumber = c == LineBreakClass::OP || c == LineBreakClass::HY;
+    if (!std::exchange(breakDecided_, false) && rules_.breaksBefore(c, opensNumber ? nextClass(rest_) : c)) {
       rest_ = beforePiece;
+      breakDecided_ = true;
       break;
     }
-    width += columnsAt(piece, column + width);
-    seenBreak = seenBreak || breaks;
-    started = true;
+    if (!takesNoPlace(piece.kind)) width += columnsAt(piece, column + width);
   }
   return Span{width, start.substr(0, start.size() - rest_.size())};
 }
+
+namespace {
 
 // What is left of a token, measured for the start of a line. Past the
 // line's width only "too wide" matters, so counting stops there: a word of
@@ -168,7 +153,7 @@ void LineBreaker::close(bool full) {
 }
 
 void LineBreaker::run(std::string_view text) {
-  for (Tokens tokens(text); !tokens.ended();) {
+  for (LineTokens tokens(text); !tokens.ended();) {
     Span token = tokens.next(line_.width);
     if (isLineBreak(token)) {
       if (line_.text.empty() && heldIsFull_) {
@@ -212,7 +197,7 @@ std::size_t tabColumns(std::size_t column, std::size_t width) {
 std::size_t measureWidth(std::string_view text, std::size_t maxWidth) {
   std::size_t widest = 0;
   std::size_t width = 0;
-  for (Tokens tokens(text); !tokens.ended();) {
+  for (LineTokens tokens(text); !tokens.ended();) {
     const Span token = tokens.next(width);
     if (isLineBreak(token)) {
       widest = std::max(widest, width);

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string_view>
 
+#include "render/line_break_rules.hpp"
+
 namespace trot {
 
 // A stretch of the text: a line, or a token of one.
@@ -15,6 +17,25 @@ struct Span {
   std::size_t width = 0;
   // The bytes, escape sequences and line breaks included.
   std::string_view text;
+};
+
+// A text read token by token: a token runs to the next place where a line
+// may break, as Unicode's rules say (tabs count as spaces, and escape
+// sequences and controls go with the character before them). A line break
+// is a token of its own. The text ends at its first NUL byte.
+class LineTokens {
+ public:
+  explicit LineTokens(std::string_view text) : rest_(text.substr(0, text.find('\0'))) {}
+
+  bool ended() const { return rest_.empty(); }
+  // The next token, its tabs measured from `column` of its line.
+  Span next(std::size_t column);
+
+ private:
+  std::string_view rest_;
+  BreakRules rules_;
+  // The rules have already read the character that starts `rest_`.
+  bool breakDecided_ = false;
 };
 
 // Columns a tab takes at `column` of a line `width` columns wide: to the next
@@ -31,12 +52,11 @@ using LineTaker = std::function<void(const Span& line, bool last)>;
 // Breaks the text into lines and hands each to `take` as soon as it is
 // known, so that a text of any length costs nothing but itself.
 //
-// A line breaks after a run of break characters (" /\<>(){}[]" and tab).
-// Every line break (a line feed, or a carriage return and a line feed)
-// starts a new line and stays at the end of its own; one at the very end of
-// the text adds no line, nor does one right after a line filled to the
-// width. A word that fits is never cut; a wider one is cut into pieces of
-// the width, in time linear in its length. A wide character is never cut in
+// Lines break where tokens end. Every line break starts a new line and
+// stays at the end of its own; one at the very end of the text adds no
+// line, nor does one right after a line filled to the width. A token that
+// fits is never cut; a wider one is cut into pieces of the width, in time
+// linear in its length. A wide character is never cut in
 // half: a line closes a column early instead, except that a line without
 // any visible character takes the first one whatever its width, so a line
 // is wider than `width` only when `width` is narrower than one character.

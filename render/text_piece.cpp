@@ -65,12 +65,7 @@ std::string_view shownBytes(const TextPiece& character) {
   return invalid ? std::string_view("\xEF\xBF\xBD") : character.bytes;
 }
 
-TextPiece nextPiece(std::string_view& text) {
-  if (isPlainAscii(text.front())) {
-    const TextPiece character{PieceKind::Character, text.substr(0, 1), static_cast<std::uint32_t>(text.front())};
-    text.remove_prefix(1);
-    return character;
-  }
+TextPiece nextDecodedPiece(std::string_view& text) {
   TextPiece piece;
   switch (text.front()) {
     case kEscape: piece = escapeSequence(text); break;

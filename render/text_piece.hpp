@@ -29,6 +29,9 @@ inline constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
 // text is made of them, so callers take runs of them without nextPiece.
 inline bool isPlainAscii(char byte) { return byte >= 0x20 && byte < 0x7F; }
 
+// nextPiece for a text that does not start with plain ASCII.
+TextPiece nextDecodedPiece(std::string_view& text);
+
 // The bytes that show a Character: its own, or U+FFFD's for a byte that is
 // not well-formed UTF-8.
 std::string_view shownBytes(const TextPiece& character);
@@ -41,6 +44,11 @@ std::string_view shownBytes(const TextPiece& character);
 // byte that cannot belong to it ends before that byte. C0 controls other
 // than tab and line feed, a carriage return not followed by a line feed,
 // DEL and C1 controls are Hidden.
-TextPiece nextPiece(std::string_view& text);
+inline TextPiece nextPiece(std::string_view& text) {
+  if (!isPlainAscii(text.front())) return nextDecodedPiece(text);
+  const TextPiece character{PieceKind::Character, text.substr(0, 1), static_cast<std::uint32_t>(text.front())};
+  text.remove_prefix(1);
+  return character;
+}
 
 }  // namespace trot

@@ -1,12 +1,13 @@
 #!/bin/sh
-# Makes sure the libraries that the tests and benchmarks link are present
-# before `make test` configures the build: installed through apt on Debian
-# and Ubuntu, named exactly elsewhere. On Debian and Ubuntu lintian comes
-# too, for the packaging test to check the package with.
+# Makes sure the libraries that the tests and benchmarks link, and the
+# Unicode data that the line breaking test reads, are present before `make
+# test` configures the build: installed through apt on Debian and Ubuntu,
+# named exactly elsewhere. On Debian and Ubuntu lintian comes too, for the
+# packaging test to check the package with.
 # Usage: tools/test-libraries.sh BUILD
 set -eu
 build=${1:-build}
-debian_packages="libgtest-dev libgmock-dev libbenchmark-dev lintian"
+debian_packages="libgtest-dev libgmock-dev libbenchmark-dev lintian unicode-data"
 
 if command -v dpkg >/dev/null 2>&1 && command -v apt-get >/dev/null 2>&1; then
   missing=""
@@ -28,7 +29,9 @@ cmake -S . -B "$build" >/dev/null
 [ -f "$build/tests/CTestTestfile.cmake" ] && exit 0
 cat >&2 <<'MESSAGE'
 make test needs GoogleTest and Google Benchmark, which were not found.
-Install them, then run make test again:
+Install them, then run make test again (the line breaking test also reads
+Unicode's LineBreakTest.txt, from -DTROT_UNICODE_DIR=..., by default
+/usr/share/unicode):
   Fedora:    sudo dnf install gtest-devel gmock-devel google-benchmark-devel
   Arch:      sudo pacman -S gtest benchmark
   openSUSE:  sudo zypper install gtest gmock benchmark-devel

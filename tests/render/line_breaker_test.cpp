@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
+
+#include "model/utf8.hpp"
 
 #include "tests/support/golden.hpp"
 
@@ -21,6 +26,7 @@ std::string lines(std::string_view text, std::size_t width) {
 
 const std::string kWide = "\xe6\xbc\xa2";   // a CJK ideograph, two columns
 const std::string kWide2 = "\xe5\xad\x97";  // another one
+const std::string kFullStop = "\xe3\x80\x82";  // the ideographic full stop
 const std::string kAcute = "\xcc\x81";      // combining acute accent
 const std::string kRed = "\x1b[38;2;255;0;0m";
 
@@ -49,15 +55,18 @@ TEST(LineBreaker, BreaksMeasuresAndSplitsAsTheTranscriptShows) {
       {"escape at the cut moves on", "abc" + kRed + "def", 3},
       {"NUL ends the text", std::string("ab\0cd", 5), 10},
       {"NUL first gives no line", std::string("\0ab", 3), 10},
-      {"wide characters are never halved", "ab " + kWide + kWide2 + kWide + kWide2, 5},
+      {"wide characters are never halved", kWide + kFullStop + kWide + kFullStop, 3},
       {"combining marks stay with their letter", "e" + kAcute + "e" + kAcute + "e" + kAcute, 2},
       {"zero-width space and broken UTF-8", "a\xe2\x80\x8b" "b\xe2\x82" "c", 80},
       {"width 1 still places a wide character", kWide + "a", 1},
       {"a cut-off remainder without columns stays", kWide + "\x1b[0m", 1},
       {"width 0 places one character a line", "ab", 0},
       // Where lines may break.
-      {"after an opening bracket, after a closing one", "(x)", 2},
-      {"after slashes, backslashes and brackets", "a/b\\c{d}", 2},
+      {"never after an opening bracket or before closing punctuation", "answered (d). Go", 10},
+      {"a bracketed word wider than the line is cut", "(x)", 2},
+      {"after slashes and hyphens, not after backslashes", "a/b well-known c\\d", 6},
+      {"between ideographs, never before their full stop", kWide + kWide2 + kFullStop + kWide, 4},
+      {"numbers kept whole", "pay $(12.50)/day", 8},
       {"U+0120 ends in the byte of a space but is a letter", "\xc4\xa0" "b c", 3},
       {"controls and escapes join the word", "a\rb\x1b(0c d", 4},
       {"a space after a mark", kWide + kAcute + " z", 3},
@@ -70,6 +79,47 @@ TEST(LineBreaker, BreaksMeasuresAndSplitsAsTheTranscriptShows) {
                   lines(c.text, c.width);
   }
   EXPECT_GOLDEN("render/line_breaks.txt", transcript);
+}
+
+// Unicode's own cases: tokens end exactly where LineBreakTest.txt marks a
+// break, except in the cases that hold what this breaker tailors, which are
+// counted.
+TEST(LineBreaker, BreaksWhereUnicodeSays) {
+  std::ifstream file(TROT_UNICODE_DIR "/auxiliary/LineBreakTest.txt");
+  ASSERT_TRUE(file) << "needs Unicode's LineBreakTest.txt (Debian's package unicode-data)";
+  std::size_t checked = 0;
+  std::map<std::string, std::size_t> tailored;
+  for (std::string line; std::getline(file, line);) {
+    std::istringstream fields(line.substr(0, line.find('#')));
+    std::string text, tailoring;
+    std::vector<std::size_t> breaks, found;
+    for (std::string field; fields >> field;) {
+      if (field == "\xc3\xb7" && !text.empty()) breaks.push_back(text.size());  // the division sign
+      if (field.size() < 4) continue;
+      const auto codePoint = static_cast<std::uint32_t>(std::stoul(field, nullptr, 16));
+      const LineBreakClass c = lineBreakClass(codePoint);
+      if (codePoint == '\t') tailoring = "tabs";
+      if (c == LineBreakClass::BK || c == LineBreakClass::CR || c == LineBreakClass::LF || c == LineBreakClass::NL) {
+        tailoring = "hard breaks";
+      }
+      text += encodeUtf8(codePoint);
+    }
+    if (text.empty()) continue;
+    if (!tailoring.empty()) {
+      ++tailored[tailoring];
+      continue;
+    }
+    for (LineTokens tokens(text); !tokens.ended();) {
+      const Span token = tokens.next(0);
+      found.push_back(static_cast<std::size_t>(token.text.data() + token.text.size() - text.data()));
+    }
+    EXPECT_EQ(found, breaks) << line;
+    ++checked;
+  }
+  std::cout << checked << " cases checked, tailored cases skipped:";
+  for (const auto& [tailoring, count] : tailored) std::cout << " " << count << " with " << tailoring;
+  std::cout << "\n";
+  EXPECT_GE(checked, 6000u);  // the whole file was read
 }
 
 }  // namespace

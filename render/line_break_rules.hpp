@@ -1,0 +1,59 @@
+// Where a line may break between two characters: the classes and pair rules
+// of Unicode's line breaking algorithm (UAX #14), numbers kept whole as its
+// example tailoring of rule 25 keeps them.
+#pragma once
+
+#include <cstdint>
+
+namespace trot {
+
+// The classes as tools/unicode/generate_line_break_classes.py resolves them,
+// in the order of its table. OPW and CPW are opening and closing punctuation
+// of East Asian width; IDP is an unassigned pictographic code point.
+enum class LineBreakClass : std::uint8_t {
+  BK, CR, LF, NL, SP, ZW, ZWJ, CM, WJ, GL, BA, BB, B2, HY, CB, CL, CP, EX, IN, NS, OP,
+  QU, IS, NU, PO, PR, SY, AL, HL, ID, EB, EM, H2, H3, JL, JV, JT, RI, OPW, CPW, IDP,
+};
+
+// Any value is accepted; those beyond Unicode are AL.
+LineBreakClass lineBreakClass(std::uint32_t codePoint);
+
+// Reads the classes of a text's characters in order, and says before which
+// of them a line may break.
+class BreakRules {
+ public:
+  // Whether a line may break before a character of class `next`, which then
+  // counts as read. `afterNext` is the class of the character after it,
+  // combining marks skipped; it is looked at only when `next` is OP or HY,
+  // which stay with a number's prefix only when a digit follows.
+  bool breaksBefore(LineBreakClass next, LineBreakClass afterNext) {
+    // Letters after letters, most of any text, never break.
+    if (next != LineBreakClass::AL || before_ != LineBreakClass::AL || !started_) return read(next, afterNext);
+    twoBefore_ = LineBreakClass::AL;
+    afterJoiner_ = oddRegional_ = false;
+    number_ = Number::None;
+    return false;
+  }
+
+ private:
+  enum class Number : std::uint8_t { None, Digits, Closed };
+
+  bool read(LineBreakClass next, LineBreakClass afterNext);
+  bool pairBreaks(LineBreakClass a, LineBreakClass b, LineBreakClass next, LineBreakClass afterNext) const;
+
+  bool started_ = false;
+  // The character before `next` as read (combining marks fold into it), and
+  // the one before that.
+  LineBreakClass before_ = LineBreakClass::AL;
+  LineBreakClass twoBefore_ = LineBreakClass::AL;
+  // The last character before `next` that is not a space.
+  LineBreakClass beforeSpaces_ = LineBreakClass::AL;
+  bool afterJoiner_ = false;
+  // The characters before `next` end in an odd run of regional indicators.
+  bool oddRegional_ = false;
+  // The characters before `next` end in a number: NU (NU | SY | IS)*,
+  // possibly closed by CL or CP.
+  Number number_ = Number::None;
+};
+
+}  // namespace trot

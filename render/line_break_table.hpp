@@ -1,0 +1,14 @@
+// The line breaking classes of all code points, generated from the Unicode
+// character database by tools/unicode/generate_line_break_classes.py into
+// line_break_table.cpp: sorted runs of code points of one class, each packed
+// as (first code point << 6) | class.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace trot {
+
+std::span<const std::uint32_t> lineBreakRuns();
+
+}  // namespace trot
