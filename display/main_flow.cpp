@@ -29,6 +29,7 @@
 #include "model/file_io.hpp"
 #include "model/utf8_path.hpp"
 #include "render/art_renderer.hpp"
+#include "render/line_breaker.hpp"
 #include "render/rainbow.hpp"
 #include "render/terminal_safe_text.hpp"
 
@@ -40,6 +41,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::uint16_t kNoQuote = 0xFFFF;
 constexpr std::uint8_t kMinimumBubbleWidth = 32;
+constexpr std::size_t kColumnsOffTerminal = 80;
 constexpr int kExitNotFound = 1;
 constexpr int kExitFailure = -1;
 
@@ -58,7 +60,7 @@ class Run {
     if (args_.debug) std::cout << "DEBUG: " << line << '\n' << std::flush;
   }
   std::filesystem::path bubblePath() const;
-  std::uint8_t bubbleWidth(const AsciiArt& art, const Bubble& bubble) const;
+  std::uint8_t bubbleWidth(const AsciiArt& art, const Bubble& bubble, std::string_view text) const;
   const Bubble& chooseVariant(const BubbleTypes& styles) const;
   std::optional<int> listForScripts(PonySource& ponies) const;
   RandomSource randomSource() const;
@@ -131,12 +133,14 @@ const Bubble& Run::chooseVariant(const BubbleTypes& styles) const {
   throw NullException("Bubble doesnt have think");
 }
 
-// As wide as the art, and at least kMinimumBubbleWidth, but no wider than
-// the terminal as long as the text keeps a column; --width sets the text's
-// columns instead.
-std::uint8_t Run::bubbleWidth(const AsciiArt& art, const Bubble& bubble) const {
+// As wide as the art, and at least kMinimumBubbleWidth; a text with lines
+// of its own may take the whole width of the terminal (or of 80 columns off
+// a terminal) to keep them whole. No wider than the terminal as long as the
+// text keeps a column; --width sets the text's columns instead.
+std::uint8_t Run::bubbleWidth(const AsciiArt& art, const Bubble& bubble, std::string_view text) const {
   const std::size_t sides = std::size_t{bubble.leftWidth} + bubble.rightWidth;
   std::size_t width = std::max(art.width, kMinimumBubbleWidth);
+  if (hasLinesOfItsOwn(text)) width = std::max(width, terminalColumns_.value_or(kColumnsOffTerminal));
   if (args_.textWidth) {
     width = sides + *args_.textWidth;
   } else if (terminalColumns_ && *terminalColumns_ < width) {
@@ -246,9 +250,9 @@ int Run::operator()() {
     // Even an empty text ends with a colour reset, so the bubble is drawn.
     removeEscapes(text);
     Rainbow colours(text, format, [&] { return random.next(); });
-    composeOutput(art, std::cout, format, bubble, text, &colours, true, bubbleWidth(art, bubble));
+    composeOutput(art, std::cout, format, bubble, text, &colours, true, bubbleWidth(art, bubble, text));
   } else {
-    composeOutput(art, std::cout, format, bubble, text, nullptr, !text.empty(), bubbleWidth(art, bubble));
+    composeOutput(art, std::cout, format, bubble, text, nullptr, !text.empty(), bubbleWidth(art, bubble, text));
   }
   std::cout << std::flush;
 

@@ -144,18 +144,20 @@ void renderBubble(const Bubble& style, std::ostream& output, std::string_view te
   const std::size_t inner = overhead + lineWidth;
 
   writeBorder(output, top, inner);
+  const bool asWritten = hasLinesOfItsOwn(text);
   bool first = true;
   const auto writeRow = [&](const Span& line, bool last) {
     const std::string& left = first && last ? bubble.ww : first ? bubble.nww : last ? bubble.sww : bubble.w;
     const std::string& right = first && last ? bubble.ee : first ? bubble.nee : last ? bubble.see : bubble.e;
 
     const std::size_t pad = lineWidth - line.width;
+    const std::size_t before = asWritten ? 0 : pad / 2;
     output << left;
-    writeSpaces(output, pad / 2);
+    writeSpaces(output, before);
     writeVisible(output, line.text, rainbow, breakWidth);
     if (rainbow != nullptr && last) rainbow->format().reset(output);
     if (rainbow != nullptr) rainbow->format().reset(output);
-    writeSpaces(output, pad - pad / 2);
+    writeSpaces(output, pad - before);
     output << right << '\n';
     first = false;
   };

@@ -210,6 +210,12 @@ std::size_t measureWidth(std::string_view text, std::size_t maxWidth) {
   return std::max(widest, width);
 }
 
+bool hasLinesOfItsOwn(std::string_view text) {
+  text = text.substr(0, text.find('\0'));
+  const std::size_t lineFeed = text.find('\n');
+  return lineFeed != std::string_view::npos && lineFeed + 1 < text.size();
+}
+
 void breakLines(std::string_view text, std::size_t width, const LineTaker& take) { LineBreaker(width, take).run(text); }
 
 }  // namespace trot

@@ -46,6 +46,10 @@ std::size_t tabColumns(std::size_t column, std::size_t width);
 // into `maxWidth`, else `maxWidth`.
 std::size_t measureWidth(std::string_view text, std::size_t maxWidth);
 
+// Whether the text has lines of its own: a line break before its last line
+// (one that ends the text does not count).
+bool hasLinesOfItsOwn(std::string_view text);
+
 // Takes the lines in order; `last` marks the text's last line.
 using LineTaker = std::function<void(const Span& line, bool last)>;
 

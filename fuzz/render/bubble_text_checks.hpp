@@ -6,7 +6,8 @@
 // escape sequences and all. The check gives an empty text when the bubble
 // came out whole, else a description of what went wrong: every row must be
 // as wide as the others, nothing may reach the terminal that could steer it,
-// and every character of a rainbow row must have its colour within that row.
+// every character of a rainbow row must have its colour within that row, and
+// a text with lines of its own that fit must keep one row for each.
 #pragma once
 
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include "model/utf8.hpp"
 #include "render/bubble_renderer.hpp"
 #include "render/color_format.hpp"
+#include "render/line_breaker.hpp"
 #include "render/rainbow.hpp"
 
 namespace trot::fuzz {
@@ -81,6 +83,15 @@ inline std::string uncolouredCharacter(std::string_view row, std::size_t sideByt
   return "";
 }
 
+// The rows a text with lines of its own needs when every line fits: one for
+// each line, the last only when something visible follows the last break.
+inline std::size_t rowsAsWritten(std::string_view text) {
+  text = text.substr(0, text.find('\0'));
+  const std::size_t lastBreak = text.rfind('\n');
+  const bool visibleTail = measureWidth(text.substr(lastBreak + 1), 1) > 0;
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + (visibleTail ? 1 : 0);
+}
+
 inline std::string checkBubbleText(std::string_view input) {
   if (input.empty()) return "";
   const auto width = static_cast<std::uint8_t>(input[0] & 0x7F);
@@ -90,8 +101,8 @@ inline std::string checkBubbleText(std::string_view input) {
   static const Bubble bubble = frame();
   ColorFormatANSI format;
   std::ostringstream out;
+  std::string plain(text);
   try {
-    std::string plain(text);
     if (coloured) removeEscapes(plain);
     std::uint32_t draws = 0;
     Rainbow rainbow(plain, format, [&] { return draws += 0x9E3779B9u; });
@@ -102,8 +113,9 @@ inline std::string checkBubbleText(std::string_view input) {
 
   std::istringstream rows(out.str());
   std::size_t expected = 0;
+  std::size_t count = 0;
   bool first = true;
-  for (std::string row; std::getline(rows, row); first = false) {
+  for (std::string row; std::getline(rows, row); first = false, ++count) {
     std::size_t columns = 0;
     if (std::string fault = rowColumns(row, columns); !fault.empty()) return fault + " in row: " + row;
     if (coloured && !first && rows.peek() != EOF) {
@@ -112,6 +124,10 @@ inline std::string checkBubbleText(std::string_view input) {
     if (first) expected = columns;
     if (columns != expected) return "a row of " + std::to_string(columns) + " columns among rows of " +
                                    std::to_string(expected) + ": " + row;
+  }
+  const std::size_t room = width > 4 ? width - 4 : 40;
+  if (hasLinesOfItsOwn(plain) && measureWidth(plain, room + 1) <= room && count - 2 != rowsAsWritten(plain)) {
+    return "a text of lines that fit drawn in " + std::to_string(count - 2) + " rows";
   }
   return "";
 }

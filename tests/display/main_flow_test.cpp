@@ -160,7 +160,16 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
       // Text as people write it: line breaks and tabs as typed, every word,
       // long words, escape sequences and controls that must not reach the
       // terminal, broken UTF-8 and zero-width characters.
+      // A text of several lines keeps them: left-aligned, indents and tab
+      // indents kept, the bubble as wide as its longest line up to 80 columns
+      // off a terminal, a longer line wrapped.
       {{"-p", "yarrow", "-"}, "The best way to predict the future\n\tis to invent it.\n\t\t-- A. Person\n"},
+      {{"-p", "yarrow", "-"}, "The meadow keeps its morning slow,\n  the brook hums low,\n    and every bee\n"
+                              "      goes home to tea.\n"},
+      {{"-p", "yarrow", "-"}, "NAME          SIZE   USED  MOUNTED ON\n/dev/meadow   120G    64%  /\n"
+                              "/dev/orchard  2.0T    12%  /srv/apples\n"},
+      {{"-p", "yarrow", "-"}, "Short first line.\nThis line is much longer than the eighty columns that a bubble gets "
+                              "when it is not drawn on a terminal, so it wraps.\nShort last line."},
       {{"-p", "yarrow", "every", "word", "kept", "-"}, "and the piped\r\ntext after them\n"},
       {{"-p", "yarrow", std::string(60, 'a')}},
       {{"-p", "yarrow", "-"},
@@ -194,8 +203,8 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
 }
 
 // The version is the project's; the stamp is made when the program is built:
-// dd/mm/yyyy hh:mm.ss. With a pony both are the message, and the stamp may
-// be broken between date and time.
+// dd/mm/yyyy hh:mm.ss. With a pony both are the message, two lines drawn as
+// written.
 TEST_F(TrotspeakRun, VersionWithPonyShowsTheBuildDate) {
   const std::regex date(R"(\d\d/\d\d/\d{4})"), time(R"(\d\d:\d\d\.\d\d)");
   const std::string version = run({"--version"}).out;

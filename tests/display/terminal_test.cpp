@@ -106,6 +106,9 @@ TEST_F(TerminalRun, BubbleFitsTheTerminal) {
       {{"TERM=xterm", "COLUMNS=0"}, 24, {"-a", "wren_narrow"}, 24},
       {{"TERM=xterm", "COLUMNS=24"}, 80, {"-a", "wren_narrow", std::string(60, 'w')}, 24},  // a word cut to fit
       {{"TERM=xterm", "COLUMNS=20"}, 80, {"-a", "wren_narrow", "-W", "40"}, 42},
+      // Lines of its own widen the bubble to the longest, as far as the terminal.
+      {{"TERM=xterm"}, 80, {"-a", "wren_narrow", "one\n" + std::string(40, 'w')}, 42},
+      {{"TERM=xterm"}, 50, {"-a", "wren_narrow", "one\n" + std::string(40, 'w') + " " + std::string(40, 'w')}, 50},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = {"-p", "wren"};
