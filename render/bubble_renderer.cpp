@@ -1,11 +1,13 @@
 #include "render/bubble_renderer.hpp"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
 #include "model/column_width.hpp"
 #include "render/line_breaker.hpp"
+#include "render/raw_output.hpp"
 #include "render/terminal_safe_text.hpp"
 #include "render/text_piece.hpp"
 
@@ -19,26 +21,25 @@ constexpr std::size_t kWidestCharacter = 2;
 // the same way.
 constexpr std::size_t kSidePieceBytes = 33;
 
-// One border (top or bottom): five elements, each a list of lines.
+// One border (top or bottom): its five elements from left to right, each a
+// list of lines; the middle one is repeated to fill the row.
 struct Border {
-  const std::vector<std::string>& outerLeft;
-  const std::vector<std::string>& innerLeft;
-  const std::vector<std::string>& middle;
-  const std::vector<std::string>& innerRight;
-  const std::vector<std::string>& outerRight;
+  std::array<const std::vector<std::string>*, 5> elements;
   std::uint8_t height;
   const char* name;
 };
 
 // Elements read from a damaged file may have fewer lines than the height
 // says; the missing ones are empty.
-std::string_view lineAt(const std::vector<std::string>& element, std::size_t row) {
-  return row < element.size() ? std::string_view(element[row]) : std::string_view();
+std::string_view lineAt(const Border& border, std::size_t element, std::size_t row) {
+  const std::vector<std::string>& lines = *border.elements[element];
+  return row < lines.size() ? std::string_view(lines[row]) : std::string_view();
 }
 
 std::size_t cornerColumns(const Border& border, std::size_t row) {
-  return displayColumns(lineAt(border.outerLeft, row)) + displayColumns(lineAt(border.innerLeft, row)) +
-         displayColumns(lineAt(border.innerRight, row)) + displayColumns(lineAt(border.outerRight, row));
+  std::size_t columns = 0;
+  for (const std::size_t element : {0, 1, 3, 4}) columns += displayColumns(lineAt(border, element, row));
+  return columns;
 }
 
 std::size_t widestCorners(const Border& border) {
@@ -51,54 +52,38 @@ void writeBorder(std::ostream& output, const Border& border, std::size_t inner) 
   for (std::size_t row = 0; row < border.height; ++row) {
     const std::size_t corners = cornerColumns(border, row);
     const std::size_t fill = inner > corners ? inner - corners : 0;
-    output << lineAt(border.outerLeft, row) << lineAt(border.innerLeft, row);
-
-    const std::string_view middle = lineAt(border.middle, row);
+    output << lineAt(border, 0, row) << lineAt(border, 1, row);
+    const std::string_view middle = lineAt(border, 2, row);
     const std::size_t middleColumns = displayColumns(middle);
     if (middleColumns == 0) {
       throw NullException(std::string(border.name) + "[" + std::to_string(row) + "] has zero size");
     }
     // Whole copies only: a piece that does not divide the fill overshoots.
     for (std::size_t written = 0; written < fill; written += middleColumns) output << middle;
-
-    output << lineAt(border.innerRight, row) << lineAt(border.outerRight, row) << '\n';
+    output << lineAt(border, 3, row) << lineAt(border, 4, row) << '\n';
   }
 }
 
 void writeSpaces(std::ostream& output, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) output.put(' ');
+  for (std::size_t i = 0; i < count; ++i) putRaw(output, ' ');
 }
 
 // The printable part of a line: characters, each in its rainbow colour when
 // there is one, and tabs as spaces. `breakWidth` is the width the line was
 // broken for, which bounds its tabs.
 void writeVisible(std::ostream& output, std::string_view text, Rainbow* rainbow, std::size_t breakWidth) {
-  std::size_t column = 0;
-  while (!text.empty()) {
-    std::size_t run = 0;
-    while (rainbow == nullptr && run < text.size() && isPlainAscii(text[run])) ++run;
-    if (run > 0) {
-      output.write(text.data(), static_cast<std::streamsize>(run));
-      column += run;
-      text.remove_prefix(run);
-      continue;
-    }
+  for (std::size_t column = 0; !text.empty();) {
     const TextPiece piece = nextPiece(text);
-    switch (piece.kind) {
-      case PieceKind::Character:
-        if (rainbow != nullptr) rainbow->colour(output, piece.bytes.data());
-        output << shownBytes(piece);
-        column += columnWidth(piece.codePoint);
-        break;
-      case PieceKind::Tab: {
-        const std::size_t spaces = tabColumns(column, breakWidth);
-        writeSpaces(output, spaces);
-        column += spaces;
-        break;
-      }
-      case PieceKind::Colour:
-      case PieceKind::LineBreak:
-      case PieceKind::Hidden: break;
+    if (piece.kind == PieceKind::Tab) {
+      const std::size_t spaces = tabColumns(column, breakWidth);
+      writeSpaces(output, spaces);
+      column += spaces;
+    } else if (piece.kind == PieceKind::Character) {
+      if (rainbow != nullptr) rainbow->colour(output, piece.bytes.data());
+      const std::string_view shown = shownBytes(piece);
+      if (shown.size() == 1) putRaw(output, shown.front());
+      else putRaw(output, shown);
+      column += columnWidth(piece.codePoint);
     }
   }
 }
@@ -122,8 +107,8 @@ Bubble terminalSafePieces(const Bubble& bubble) {
 void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, std::uint8_t width,
                   Rainbow* rainbow) {
   const Bubble bubble = terminalSafePieces(style);
-  const Border top{bubble.nw, bubble.nnw, bubble.n, bubble.nne, bubble.ne, bubble.topHeight, "Top element"};
-  const Border bottom{bubble.sw, bubble.ssw, bubble.s, bubble.sse, bubble.se, bubble.bottomHeight,
+  const Border top{{&bubble.nw, &bubble.nnw, &bubble.n, &bubble.nne, &bubble.ne}, bubble.topHeight, "Top element"};
+  const Border bottom{{&bubble.sw, &bubble.ssw, &bubble.s, &bubble.sse, &bubble.se}, bubble.bottomHeight,
                       "Bottom element"};
 
   const std::size_t overhead = std::size_t{bubble.leftWidth} + bubble.rightWidth;
@@ -134,11 +119,8 @@ void renderBubble(const Bubble& style, std::ostream& output, std::string_view te
   // widens the bubble (no line is wider than it was broken for otherwise),
   // and so do border corners wider than the text.
   std::size_t lineWidth = breakWidth;
-  if (breakWidth < kWidestCharacter) {
-    breakLines(text, breakWidth, [&](const Span& line, bool) {
-      lineWidth = std::max(lineWidth, line.width);
-    });
-  }
+  const auto widen = [&](const Span& line, bool) { lineWidth = std::max(lineWidth, line.width); };
+  if (breakWidth < kWidestCharacter) breakLines(text, breakWidth, widen);
   const std::size_t corners = std::max(widestCorners(top), widestCorners(bottom));
   if (corners > overhead) lineWidth = std::max(lineWidth, corners - overhead);
   const std::size_t inner = overhead + lineWidth;

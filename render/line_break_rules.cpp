@@ -20,16 +20,15 @@ bool isAny(LineBreakClass c, Classes... classes) {
 // names them.
 LineBreakClass unsplit(LineBreakClass c) { return c == OPW ? OP : c == CPW ? CP : c == IDP ? ID : c; }
 
-LineBreakClass fromTable(std::uint32_t codePoint) {
-  const auto runs = lineBreakRuns();
-  return static_cast<LineBreakClass>(*(std::upper_bound(runs.begin(), runs.end(), (codePoint << 6) | 0x3F) - 1) & 0x3F);
-}
-
 }  // namespace
 
 LineBreakClass lineBreakClass(std::uint32_t codePoint) {
+  const auto fromTable = [](std::uint32_t c) {
+    const auto runs = lineBreakRuns();
+    return static_cast<LineBreakClass>(*(std::upper_bound(runs.begin(), runs.end(), (c << 6) | 0x3F) - 1) & 0x3F);
+  };
   // Most text is ASCII, which is kept off the table.
-  static const auto kAscii = [] {
+  static const auto kAscii = [&] {
     std::array<LineBreakClass, 0x80> classes{};
     for (std::uint32_t c = 0; c < classes.size(); ++c) classes[c] = fromTable(c);
     return classes;

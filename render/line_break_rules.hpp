@@ -41,18 +41,16 @@ class BreakRules {
   bool read(LineBreakClass next, LineBreakClass afterNext);
   bool pairBreaks(LineBreakClass a, LineBreakClass b, LineBreakClass next, LineBreakClass afterNext) const;
 
+  // What the characters read so far end in: the last (combining marks fold
+  // into it) and the one before, the last that is not a space, a joiner, an
+  // odd run of regional indicators, a number: NU (NU | SY | IS)*, possibly
+  // closed by CL or CP.
   bool started_ = false;
-  // The character before `next` as read (combining marks fold into it), and
-  // the one before that.
   LineBreakClass before_ = LineBreakClass::AL;
   LineBreakClass twoBefore_ = LineBreakClass::AL;
-  // The last character before `next` that is not a space.
   LineBreakClass beforeSpaces_ = LineBreakClass::AL;
   bool afterJoiner_ = false;
-  // The characters before `next` end in an odd run of regional indicators.
   bool oddRegional_ = false;
-  // The characters before `next` end in a number: NU (NU | SY | IS)*,
-  // possibly closed by CL or CP.
   Number number_ = Number::None;
 };
 

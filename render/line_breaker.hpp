@@ -11,31 +11,38 @@
 
 namespace trot {
 
-// A stretch of the text: a line, or a token of one.
+// A stretch of the text, a line or a token: its bytes, escape sequences and
+// line breaks included, and the columns of its visible characters.
 struct Span {
-  // Columns of the visible characters.
   std::size_t width = 0;
-  // The bytes, escape sequences and line breaks included.
   std::string_view text;
 };
 
 // A text read token by token: a token runs to the next place where a line
 // may break, as Unicode's rules say (tabs count as spaces, and escape
 // sequences and controls go with the character before them). A line break
-// is a token of its own. The text ends at its first NUL byte.
+// is a token of its own. The text ends at its first NUL byte. Copies read
+// on independently.
 class LineTokens {
  public:
   explicit LineTokens(std::string_view text) : rest_(text.substr(0, text.find('\0'))) {}
 
   bool ended() const { return rest_.empty(); }
-  // The next token, its tabs measured from `column` of its line.
-  Span next(std::size_t column);
+  // The next token, placed at `column` of a line that ends at `lineEnd`.
+  // One that does not fit is cut before the first character that would
+  // pass the end (with the escapes before it), unless that character starts
+  // the line, and the next call reads on from there; see cut().
+  Span next(std::size_t column, std::size_t lineEnd);
+  bool cut() const { return cut_; }
+  // The rest of the text when none of it takes a column, else nothing.
+  Span restIfHidden();
 
  private:
   std::string_view rest_;
   BreakRules rules_;
-  // The rules have already read the character that starts `rest_`.
-  bool breakDecided_ = false;
+  // The rules have read the character that starts `rest_`.
+  bool readFirst_ = false;
+  bool cut_ = false;
 };
 
 // Columns a tab takes at `column` of a line `width` columns wide: to the next
@@ -53,19 +60,14 @@ bool hasLinesOfItsOwn(std::string_view text);
 // Takes the lines in order; `last` marks the text's last line.
 using LineTaker = std::function<void(const Span& line, bool last)>;
 
-// Breaks the text into lines and hands each to `take` as soon as it is
-// known, so that a text of any length costs nothing but itself.
-//
-// Lines break where tokens end. Every line break starts a new line and
-// stays at the end of its own; one at the very end of the text adds no
-// line, nor does one right after a line filled to the width. A token that
-// fits is never cut; a wider one is cut into pieces of the width, in time
-// linear in its length. A wide character is never cut in
-// half: a line closes a column early instead, except that a line without
-// any visible character takes the first one whatever its width, so a line
-// is wider than `width` only when `width` is narrower than one character.
-// Escape sequences go with the character after them; those after the last
-// visible character stay on the last line. The text ends at its first NUL.
+// Breaks the text into lines where tokens end, and hands each to `take` as
+// soon as it is known, so a text of any length costs nothing but itself.
+// Every line break starts a new line and stays at the end of its own; one
+// ending the text adds no line. A token that fits is never cut; a wider one
+// is cut into pieces of the width, in time linear in its length, a wide
+// character never halved: a line is wider than `width` only when `width` is
+// narrower than its one character. Escapes that end the text stay on the
+// last line.
 void breakLines(std::string_view text, std::size_t width, const LineTaker& take);
 
 }  // namespace trot

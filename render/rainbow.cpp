@@ -9,24 +9,17 @@
 
 namespace trot {
 
-namespace {
-
-constexpr char kEscape = '\x1b';
-
-}  // namespace
-
 // No piece but an escape sequence holds an ESC byte, so everything up to the
 // next one is kept.
 void removeEscapes(std::string& text) {
+  constexpr char kEscape = '\x1b';
   std::size_t kept = 0;
-  std::size_t read = 0;
-  while (read < text.size()) {
+  for (std::size_t read = 0; read < text.size();) {
     const std::size_t escape = std::min(text.find(kEscape, read), text.size());
     std::memmove(text.data() + kept, text.data() + read, escape - read);
     kept += escape - read;
-    if (escape == text.size()) break;
     std::string_view sequence = std::string_view(text).substr(escape);
-    read = escape + nextPiece(sequence).bytes.size();
+    read = escape + (sequence.empty() ? 0 : nextPiece(sequence).bytes.size());
   }
   text.resize(kept);
 }

@@ -9,13 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "render/color.hpp"
 #include "render/color_format.hpp"
 
 namespace trot {
 
-// Drops the text's own escape sequences, in place: a rainbow text shows the
-// rainbow's colours only, and the text may be huge.
+// Drops the text's escape sequences, in place, as the text may be huge.
 void removeEscapes(std::string& text);
 
 class Rainbow {
@@ -26,8 +24,8 @@ class Rainbow {
   // or not, so a seed gives the same colours whatever the bubble's width.
   Rainbow(std::string_view text, ColorFormat& format, std::function<std::uint32_t()> draw);
 
-  // Sets the colour of the character whose first byte is `character`, in
-  // the text; characters are coloured in the order they stand.
+  // Sets the colour of the character of the text that starts at
+  // `character`; characters are coloured in the order they stand.
   void colour(std::ostream& output, const char* character);
   ColorFormat& format() { return format_; }
 

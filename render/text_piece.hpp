@@ -25,10 +25,6 @@ struct TextPiece {
 
 inline constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
 
-// A printable ASCII byte is a Character of its own, one column wide; most
-// text is made of them, so callers take runs of them without nextPiece.
-inline bool isPlainAscii(char byte) { return byte >= 0x20 && byte < 0x7F; }
-
 // nextPiece for a text that does not start with plain ASCII.
 TextPiece nextDecodedPiece(std::string_view& text);
 
@@ -45,7 +41,8 @@ std::string_view shownBytes(const TextPiece& character);
 // than tab and line feed, a carriage return not followed by a line feed,
 // DEL and C1 controls are Hidden.
 inline TextPiece nextPiece(std::string_view& text) {
-  if (!isPlainAscii(text.front())) return nextDecodedPiece(text);
+  // Most text is printable ASCII, each byte a character of its own.
+  if (text.front() < 0x20 || text.front() >= 0x7F) return nextDecodedPiece(text);
   const TextPiece character{PieceKind::Character, text.substr(0, 1), static_cast<std::uint32_t>(text.front())};
   text.remove_prefix(1);
   return character;

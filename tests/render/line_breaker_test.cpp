@@ -110,7 +110,7 @@ TEST(LineBreaker, BreaksWhereUnicodeSays) {
       continue;
     }
     for (LineTokens tokens(text); !tokens.ended();) {
-      const Span token = tokens.next(0);
+      const Span token = tokens.next(0, SIZE_MAX);
       found.push_back(static_cast<std::size_t>(token.text.data() + token.text.size() - text.data()));
     }
     EXPECT_EQ(found, breaks) << line;
