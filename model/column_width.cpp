@@ -7,17 +7,12 @@
 
 namespace trot {
 
-unsigned columnWidth(std::uint32_t codePoint) {
-  // Nothing below the combining diacritics is wide or zero-width; this keeps
-  // plain text off the table.
-  if (codePoint < 0x300) return 1;
+unsigned columnWidthBeyondLatin(std::uint32_t codePoint) {
   if (codePoint >= 0x110000) return 1;
   const auto runs = columnWidthRuns();
-  const std::uint32_t key = (codePoint << 2) | 3u;
   // The last run whose start is at or before the code point; the table's
   // first run starts at 0, so there always is one.
-  const auto after = std::upper_bound(runs.begin(), runs.end(), key);
-  return *(after - 1) & 3u;
+  return *(std::upper_bound(runs.begin(), runs.end(), (codePoint << 2) | 3u) - 1) & 3u;
 }
 
 std::size_t displayColumns(std::string_view text) {

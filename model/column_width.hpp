@@ -11,8 +11,11 @@
 
 namespace trot {
 
-// Any value is accepted; those beyond Unicode take one column.
-unsigned columnWidth(std::uint32_t codePoint);
+// Any value is accepted; those beyond Unicode take one column. Nothing below
+// the combining diacritics is wide or zero-width, which keeps plain text off
+// the table.
+unsigned columnWidthBeyondLatin(std::uint32_t codePoint);
+inline unsigned columnWidth(std::uint32_t codePoint) { return codePoint < 0x300 ? 1 : columnWidthBeyondLatin(codePoint); }
 
 // Sum of columnWidth over the code points that countCodePoints would count,
 // so it too stops at a NUL byte or an undecodable byte.

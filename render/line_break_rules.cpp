@@ -1,7 +1,6 @@
 #include "render/line_break_rules.hpp"
 
 #include <algorithm>
-#include <array>
 
 #include "render/line_break_table.hpp"
 
@@ -22,19 +21,10 @@ LineBreakClass unsplit(LineBreakClass c) { return c == OPW ? OP : c == CPW ? CP 
 
 }  // namespace
 
-LineBreakClass lineBreakClass(std::uint32_t codePoint) {
-  const auto fromTable = [](std::uint32_t c) {
-    const auto runs = lineBreakRuns();
-    return static_cast<LineBreakClass>(*(std::upper_bound(runs.begin(), runs.end(), (c << 6) | 0x3F) - 1) & 0x3F);
-  };
-  // Most text is ASCII, which is kept off the table.
-  static const auto kAscii = [&] {
-    std::array<LineBreakClass, 0x80> classes{};
-    for (std::uint32_t c = 0; c < classes.size(); ++c) classes[c] = fromTable(c);
-    return classes;
-  }();
-  if (codePoint < kAscii.size()) return kAscii[codePoint];
-  return codePoint < 0x110000 ? fromTable(codePoint) : AL;
+LineBreakClass lineBreakClassBeyondAscii(std::uint32_t codePoint) {
+  if (codePoint >= 0x110000) return AL;
+  const auto runs = lineBreakRuns();
+  return static_cast<LineBreakClass>(*(std::upper_bound(runs.begin(), runs.end(), (codePoint << 6) | 0x3F) - 1) & 0x3F);
 }
 
 bool BreakRules::read(LineBreakClass next, LineBreakClass afterNext) {

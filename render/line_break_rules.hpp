@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+
+#include "render/line_break_table.hpp"
 
 namespace trot {
 
@@ -16,28 +19,35 @@ enum class LineBreakClass : std::uint8_t {
 };
 
 // Any value is accepted; those beyond Unicode are AL.
-LineBreakClass lineBreakClass(std::uint32_t codePoint);
+LineBreakClass lineBreakClassBeyondAscii(std::uint32_t codePoint);
+inline LineBreakClass lineBreakClass(std::uint32_t codePoint) {
+  if (codePoint >= 0x80) return lineBreakClassBeyondAscii(codePoint);
+  return static_cast<LineBreakClass>(kAsciiLineBreakClasses[codePoint]);
+}
 
 // Reads the classes of a text's characters in order, and says before which
 // of them a line may break.
-class BreakRules {
+class alignas(8) BreakRules {
  public:
   // Whether a line may break before a character of class `next`, which then
   // counts as read. `afterNext` is the class of the character after it,
   // combining marks skipped; it is looked at only when `next` is OP or HY,
   // which stay with a number's prefix only when a digit follows.
   bool breaksBefore(LineBreakClass next, LineBreakClass afterNext) {
-    // Letters after letters, most of any text, never break.
-    if (next != LineBreakClass::AL || before_ != LineBreakClass::AL || !started_) return read(next, afterNext);
-    twoBefore_ = LineBreakClass::AL;
+    // Letters and digits after letters and digits, most of any text, never
+    // break (rules 23, 25 and 28).
+    if (!started_ || !isWord(before_) || !isWord(next)) return read(next, afterNext);
+    twoBefore_ = std::exchange(before_, next);
+    beforeSpaces_ = next;
     afterJoiner_ = oddRegional_ = false;
-    number_ = Number::None;
+    number_ = next == LineBreakClass::NU ? Number::Digits : Number::None;
     return false;
   }
 
  private:
   enum class Number : std::uint8_t { None, Digits, Closed };
 
+  static bool isWord(LineBreakClass c) { return c == LineBreakClass::AL || c == LineBreakClass::NU; }
   bool read(LineBreakClass next, LineBreakClass afterNext);
   bool pairBreaks(LineBreakClass a, LineBreakClass b, LineBreakClass next, LineBreakClass afterNext) const;
 

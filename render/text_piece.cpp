@@ -59,12 +59,6 @@ TextPiece escapeSequence(std::string_view text) {
 
 }  // namespace
 
-std::string_view shownBytes(const TextPiece& character) {
-  // A single byte at or above 0x80 is never well-formed on its own.
-  const bool invalid = character.bytes.size() == 1 && static_cast<unsigned char>(character.bytes[0]) >= 0x80;
-  return invalid ? std::string_view("\xEF\xBF\xBD") : character.bytes;
-}
-
 TextPiece nextDecodedPiece(std::string_view& text) {
   TextPiece piece;
   switch (text.front()) {

@@ -29,8 +29,11 @@ inline constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
 TextPiece nextDecodedPiece(std::string_view& text);
 
 // The bytes that show a Character: its own, or U+FFFD's for a byte that is
-// not well-formed UTF-8.
-std::string_view shownBytes(const TextPiece& character);
+// not well-formed UTF-8 (a single byte at or above 0x80 never is).
+inline std::string_view shownBytes(const TextPiece& character) {
+  const bool invalid = character.bytes.size() == 1 && static_cast<unsigned char>(character.bytes[0]) >= 0x80;
+  return invalid ? std::string_view("\xEF\xBF\xBD") : character.bytes;
+}
 
 // Takes the next piece off the front of a non-empty `text`. A control
 // sequence (ESC '[') runs to its final byte, a control string (OSC, DCS, SOS,
@@ -43,7 +46,7 @@ std::string_view shownBytes(const TextPiece& character);
 inline TextPiece nextPiece(std::string_view& text) {
   // Most text is printable ASCII, each byte a character of its own.
   if (text.front() < 0x20 || text.front() >= 0x7F) return nextDecodedPiece(text);
-  const TextPiece character{PieceKind::Character, text.substr(0, 1), static_cast<std::uint32_t>(text.front())};
+  const TextPiece character{PieceKind::Character, std::string_view(text.data(), 1), static_cast<std::uint32_t>(text.front())};
   text.remove_prefix(1);
   return character;
 }
