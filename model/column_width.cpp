@@ -7,7 +7,7 @@
 
 namespace trot {
 
-unsigned columnWidthBeyondLatin(std::uint32_t codePoint) {
+unsigned columnWidthFromTable(std::uint32_t codePoint) {
   if (codePoint >= 0x110000) return 1;
   const auto runs = columnWidthRuns();
   // The last run whose start is at or before the code point; the table's

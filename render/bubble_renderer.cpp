@@ -73,6 +73,15 @@ void writeSpaces(std::ostream& output, std::size_t count) {
 // broken for, which bounds its tabs.
 void writeVisible(std::ostream& output, std::string_view text, Rainbow* rainbow, std::size_t breakWidth) {
   for (std::size_t column = 0; !text.empty();) {
+    // Printable ASCII, most of any text, is written a run at a time.
+    const auto plain = [](char c) { return c >= 0x20 && c < 0x7F; };
+    const auto run = static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), plain) - text.begin());
+    if (rainbow == nullptr && run > 0) {
+      putRaw(output, text.substr(0, run));
+      column += run;
+      text.remove_prefix(run);
+      continue;
+    }
     const TextPiece piece = nextPiece(text);
     if (piece.kind == PieceKind::Tab) {
       const std::size_t spaces = tabColumns(column, breakWidth);
@@ -80,9 +89,7 @@ void writeVisible(std::ostream& output, std::string_view text, Rainbow* rainbow,
       column += spaces;
     } else if (piece.kind == PieceKind::Character) {
       if (rainbow != nullptr) rainbow->colour(output, piece.bytes.data());
-      const std::string_view shown = shownBytes(piece);
-      if (shown.size() == 1) putRaw(output, shown.front());
-      else putRaw(output, shown);
+      putRaw(output, shownBytes(piece));
       column += columnWidth(piece.codePoint);
     }
   }

@@ -13,18 +13,14 @@
 namespace trot {
 
 // `width` is the whole bubble's, sides included; when it leaves no room for
-// text (it is not wider than the two sides), the text gets 40 columns. A text
-// that fits is drawn exactly as wide as it is. A paragraph is centred row by
-// row; a text with lines of its own (see hasLinesOfItsOwn) is drawn as
-// written, every row left-aligned. A text without any line (it starts with
-// NUL) is drawn as one empty row. Tabs are drawn as spaces; no control and no
-// escape sequence of the text reaches the output, nor any of the style's
-// pieces but colours.
-//
-// With `rainbow` every character drawn gets its colour, and every text row
-// ends its text with a colour reset (the last row with two: the rainbow's
-// own, then the row's).
-//
+// text, the text gets 40 columns. A text that fits is drawn exactly as wide
+// as it is, a paragraph centred row by row, a text with lines of its own
+// (see hasLinesOfItsOwn) as written, every row left-aligned; one without any
+// line (it starts with NUL) as one empty row. Tabs are drawn as spaces; no
+// control or escape of the text reaches the output, nor of the style's
+// pieces but colours. With `rainbow` every character drawn gets its colour,
+// and every text row ends its text with a colour reset (the last with two:
+// the rainbow's own, then the row's).
 // Throws NullException when a border row's middle piece has no columns.
 void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view text, std::uint8_t width,
                   Rainbow* rainbow);

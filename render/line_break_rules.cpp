@@ -27,35 +27,38 @@ LineBreakClass lineBreakClassBeyondAscii(std::uint32_t codePoint) {
   return static_cast<LineBreakClass>(*(std::upper_bound(runs.begin(), runs.end(), (codePoint << 6) | 0x3F) - 1) & 0x3F);
 }
 
-bool BreakRules::read(LineBreakClass next, LineBreakClass afterNext) {
-  // A combining mark or joiner goes with the character before it (rule 9);
-  // one that has none counts as a letter (rule 10).
-  const bool joiner = next == ZWJ;
-  if (next == CM || joiner) {
-    if (started_ && !isAny(unsplit(before_), BK, CR, LF, NL, SP, ZW)) {
-      afterJoiner_ = joiner;
-      return false;
-    }
-    next = AL;
-  }
-  const LineBreakClass a = unsplit(before_);
-  const LineBreakClass b = unsplit(next);
-  const bool breaks = started_ && pairBreaks(a, b, next, afterNext);
+// A combining mark or joiner goes with the character before it (rule 9);
+// one that has none counts as a letter (rule 10).
+bool BreakRules::attaches(LineBreakClass next) const {
+  return (next == CM || next == ZWJ) && started_ && !isAny(unsplit(before_), BK, CR, LF, NL, SP, ZW);
+}
 
+bool BreakRules::breaksBefore(LineBreakClass next) const {
+  if (!started_ || continuesWord(next) || attaches(next)) return false;
+  if (before_ == SP && isWord(next)) return beforeSpaces_ != OP;  // the commonest pair left (rules 14, 18)
+  if (next == CM || next == ZWJ) next = AL;
+  return pairBreaks(unsplit(before_), unsplit(next), next);
+}
+
+void BreakRules::read(LineBreakClass next) {
+  const bool joiner = next == ZWJ;
+  if (attaches(next)) {
+    afterJoiner_ = joiner;
+    return;
+  }
+  if (next == CM || joiner) next = AL;
+  const LineBreakClass b = unsplit(next);
   started_ = true;
-  twoBefore_ = a;
+  twoBefore_ = unsplit(before_);
   before_ = next;
   if (b != SP) beforeSpaces_ = b;
   afterJoiner_ = joiner;
   oddRegional_ = b == RI && !oddRegional_;
-  if (b == NU || (number_ == Number::Digits && isAny(b, SY, IS))) number_ = Number::Digits;
-  else number_ = number_ == Number::Digits && isAny(b, CL, CP) ? Number::Closed : Number::None;
-  return breaks;
 }
 
 // The rules from 4 on, in their order, for the pair (a, b); `next` is b as
 // split, `before_` a as split.
-bool BreakRules::pairBreaks(LineBreakClass a, LineBreakClass b, LineBreakClass next, LineBreakClass afterNext) const {
+bool BreakRules::pairBreaks(LineBreakClass a, LineBreakClass b, LineBreakClass next) const {
   if (a == BK) return true;                                                      // 4
   if (a == CR && b == LF) return false;                                          // 5
   if (isAny(a, CR, LF, NL)) return true;
@@ -77,10 +80,8 @@ bool BreakRules::pairBreaks(LineBreakClass a, LineBreakClass b, LineBreakClass n
   if ((isAny(a, AL, HL) && b == NU) || (a == NU && isAny(b, AL, HL))) return false;          // 23
   if ((a == PR && isAny(b, ID, EB, EM)) || (isAny(a, ID, EB, EM) && b == PO)) return false;  // 23a
   if ((isAny(a, PR, PO) && isAny(b, AL, HL)) || (isAny(a, AL, HL) && isAny(b, PR, PO))) return false;  // 24
-  // 25: (PR | PO)? (OP | HY)? NU (NU | SY | IS)* (CL | CP)? (PR | PO)? is not broken.
-  if (isAny(a, PR, PO) && (b == NU || (isAny(b, OP, HY) && afterNext == NU))) return false;
-  if ((isAny(a, OP, HY) && b == NU) || (number_ == Number::Digits && b == NU)) return false;
-  if (number_ != Number::None && isAny(b, PR, PO)) return false;
+  if ((isAny(a, CL, CP, NU) && isAny(b, PO, PR)) || (isAny(a, PO, PR) && isAny(b, OP, NU))) return false;  // 25
+  if (isAny(a, HY, IS, NU, SY) && b == NU) return false;
   if (a == JL && isAny(b, JL, JV, H2, H3)) return false;                         // 26
   if ((isAny(a, JV, H2) && isAny(b, JV, JT)) || (isAny(a, JT, H3) && b == JT)) return false;
   if (isAny(a, JL, JV, JT, H2, H3) && b == PO) return false;                     // 27

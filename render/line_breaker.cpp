@@ -22,23 +22,18 @@ Span joined(const Span& first, const Span& second) {
   return Span{first.width + second.width, std::string_view(first.text.data(), first.text.size() + second.text.size())};
 }
 
+LineBreakClass asciiClass(char byte) { return lineBreakClass(static_cast<unsigned char>(byte)); }
+
+bool isAsciiWord(char byte) {
+  const auto c = static_cast<LineBreakClass>(kAsciiLineBreakClasses[static_cast<unsigned char>(byte) & 0x7F]);
+  return static_cast<unsigned char>(byte) < 0x80 && (c == LineBreakClass::AL || c == LineBreakClass::NU);
+}
+
 // A tab is a space that takes more columns; escape sequences and controls,
 // which terminals do not show, go with the character before them.
 LineBreakClass classOf(const TextPiece& piece) {
   if (piece.kind == PieceKind::Tab) return LineBreakClass::SP;
   return piece.kind == PieceKind::Character ? lineBreakClass(piece.codePoint) : LineBreakClass::CM;
-}
-
-// The class of the first character in `text` that does not go with the one
-// before it.
-LineBreakClass nextClass(std::string_view text) {
-  while (!text.empty()) {
-    const TextPiece piece = nextPiece(text);
-    if (piece.kind == PieceKind::LineBreak) return LineBreakClass::LF;
-    const LineBreakClass c = classOf(piece);
-    if (c != LineBreakClass::CM && c != LineBreakClass::ZWJ) return c;
-  }
-  return LineBreakClass::AL;
 }
 
 }  // namespace
@@ -53,12 +48,45 @@ Span LineTokens::restIfHidden() {
 Span LineTokens::next(std::size_t column, std::size_t lineEnd) {
   const std::string_view start = rest_;
   std::size_t width = 0;
-  // Where the token ends when it is cut: after its last visible character.
+  // Where the token ends when cut: after its last visible character. The
+  // escapes after it are read again with the next token, which changes
+  // nothing, as they go with the character before them.
   std::string_view cutAt = rest_;
-  BreakRules rulesAtCut = rules_;
   cut_ = false;
   while (!rest_.empty()) {
     const std::string_view beforePiece = rest_;
+    // Most text: ASCII letters and digits that start the token or go on with
+    // a word, then spaces, a column each and no break before any; a letter
+    // after the spaces starts a token. The rules read only the last letter
+    // and characters. Read one past the room at most: a long word is cut in
+    // linear time.
+    const std::size_t at = column + width;
+    const std::size_t room = at < lineEnd ? lineEnd - at : std::size_t{at == 0};
+    const std::size_t limit = std::min(rest_.size(), room + 1);
+    std::size_t letters = 0;
+    if (isAsciiWord(rest_[0]) && (beforePiece.data() == start.data() || rules_.continuesWord(asciiClass(rest_[0])))) {
+      while (++letters < limit && isAsciiWord(rest_[letters])) continue;
+    }
+    std::size_t run = letters;
+    while (letters > 0 && run < limit && rest_[run] == ' ') ++run;
+    if (run > 0) {
+      const std::size_t taken = std::min(run, room);
+      const std::size_t lettersTaken = std::min(letters, taken);
+      if (lettersTaken > 1 && taken == lettersTaken) rules_.read(asciiClass(rest_[lettersTaken - 2]));
+      if (lettersTaken > 0) rules_.read(asciiClass(rest_[lettersTaken - 1]));
+      if (taken > lettersTaken) rules_.read(LineBreakClass::SP);
+      if (taken > lettersTaken + 1) rules_.read(LineBreakClass::SP);
+      width += taken;
+      rest_.remove_prefix(taken);
+      if (taken > 0) cutAt = rest_;
+      if (taken < run) {
+        rest_ = cutAt;
+        cut_ = true;
+        break;
+      }
+      if (run > letters && !rest_.empty() && isAsciiWord(rest_[0])) break;
+      continue;
+    }
     const TextPiece piece = nextPiece(rest_);
     if (piece.kind == PieceKind::LineBreak) {
       // A line starts afresh, as the text did.
@@ -67,25 +95,21 @@ Span LineTokens::next(std::size_t column, std::size_t lineEnd) {
       break;
     }
     const LineBreakClass c = classOf(piece);
-    const bool opensNumber = c == LineBreakClass::OP || c == LineBreakClass::HY;
-    if (!std::exchange(readFirst_, false) && rules_.breaksBefore(c, opensNumber ? nextClass(rest_) : c) &&
-        beforePiece.data() != start.data()) {
+    if (beforePiece.data() != start.data() && rules_.breaksBefore(c)) {
       rest_ = beforePiece;
-      readFirst_ = true;
       break;
     }
-    if (takesNoPlace(piece.kind)) continue;
-    const std::size_t at = column + width;
-    const std::size_t columns = piece.kind == PieceKind::Tab ? tabColumns(at, lineEnd) : columnWidth(piece.codePoint);
-    if (at + columns > lineEnd && at > 0) {
-      rest_ = cutAt;
-      rules_ = rulesAtCut;
-      cut_ = true;
-      break;
+    if (!takesNoPlace(piece.kind)) {
+      const std::size_t columns = piece.kind == PieceKind::Tab ? tabColumns(at, lineEnd) : columnWidth(piece.codePoint);
+      if (at + columns > lineEnd && at > 0) {
+        rest_ = cutAt;
+        cut_ = true;
+        break;
+      }
+      width += columns;
+      cutAt = rest_;
     }
-    width += columns;
-    cutAt = rest_;
-    rulesAtCut = rules_;
+    rules_.read(c);
   }
   return Span{width, start.substr(0, start.size() - rest_.size())};
 }

@@ -18,20 +18,18 @@ struct Span {
   std::string_view text;
 };
 
-// A text read token by token: a token runs to the next place where a line
-// may break, as Unicode's rules say (tabs count as spaces, and escape
-// sequences and controls go with the character before them). A line break
-// is a token of its own. The text ends at its first NUL byte. Copies read
-// on independently.
+// A text read token by token, each running to where Unicode's rules let a
+// line break (tabs count as spaces; escapes and controls go with the
+// character before). A line break is a token of its own; the text ends at
+// its first NUL. Copies read on independently.
 class LineTokens {
  public:
   explicit LineTokens(std::string_view text) : rest_(text.substr(0, text.find('\0'))) {}
 
   bool ended() const { return rest_.empty(); }
-  // The next token, placed at `column` of a line that ends at `lineEnd`.
-  // One that does not fit is cut before the first character that would
-  // pass the end (with the escapes before it), unless that character starts
-  // the line, and the next call reads on from there; see cut().
+  // The next token, placed at `column` of a line that ends at `lineEnd`; one
+  // that does not fit is cut() before the first character that would pass
+  // the end (with the escapes before it) unless that one starts the line.
   Span next(std::size_t column, std::size_t lineEnd);
   bool cut() const { return cut_; }
   // The rest of the text when none of it takes a column, else nothing.
@@ -40,8 +38,6 @@ class LineTokens {
  private:
   std::string_view rest_;
   BreakRules rules_;
-  // The rules have read the character that starts `rest_`.
-  bool readFirst_ = false;
   bool cut_ = false;
 };
 
@@ -60,13 +56,12 @@ bool hasLinesOfItsOwn(std::string_view text);
 // Takes the lines in order; `last` marks the text's last line.
 using LineTaker = std::function<void(const Span& line, bool last)>;
 
-// Breaks the text into lines where tokens end, and hands each to `take` as
-// soon as it is known, so a text of any length costs nothing but itself.
-// Every line break starts a new line and stays at the end of its own; one
-// ending the text adds no line. A token that fits is never cut; a wider one
-// is cut into pieces of the width, in time linear in its length, a wide
-// character never halved: a line is wider than `width` only when `width` is
-// narrower than its one character. Escapes that end the text stay on the
+// Breaks the text into lines where tokens end, handing each to `take` as
+// soon as it is known, so a text of any length costs nothing but itself. A
+// line break stays at the end of its line; one ending the text adds none. A
+// token that fits is never cut, a wider one is cut at the width in linear
+// time, a wide character never halved (a line passes `width` only when it is
+// narrower than its one character). Escapes ending the text stay on its
 // last line.
 void breakLines(std::string_view text, std::size_t width, const LineTaker& take);
 

@@ -18,10 +18,9 @@ void removeEscapes(std::string& text);
 
 class Rainbow {
  public:
-  // `text` is the text the bubble draws, without escape sequences. Every
-  // character of it, as decodeNext delimits them (line breaks, tabs and
-  // controls too), takes two draws, hue then saturation, whether it is drawn
-  // or not, so a seed gives the same colours whatever the bubble's width.
+  // `text` is the text the bubble draws, without escapes. Each character of
+  // it as decodeNext delimits them takes two draws, hue then saturation,
+  // drawn or not, so a seed colours alike at any width.
   Rainbow(std::string_view text, ColorFormat& format, std::function<std::uint32_t()> draw);
 
   // Sets the colour of the character of the text that starts at

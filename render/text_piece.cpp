@@ -11,6 +11,7 @@ namespace {
 constexpr char kEscape = '\x1b';
 constexpr char kBell = '\x07';
 constexpr std::size_t kPaletteArguments = 7;
+constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
 
 bool inRange(char byte, unsigned low, unsigned high) {
   const auto value = static_cast<unsigned char>(byte);

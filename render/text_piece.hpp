@@ -23,8 +23,6 @@ struct TextPiece {
   std::uint32_t codePoint = 0;
 };
 
-inline constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
-
 // nextPiece for a text that does not start with plain ASCII.
 TextPiece nextDecodedPiece(std::string_view& text);
 
@@ -46,7 +44,7 @@ inline std::string_view shownBytes(const TextPiece& character) {
 inline TextPiece nextPiece(std::string_view& text) {
   // Most text is printable ASCII, each byte a character of its own.
   if (text.front() < 0x20 || text.front() >= 0x7F) return nextDecodedPiece(text);
-  const TextPiece character{PieceKind::Character, std::string_view(text.data(), 1), static_cast<std::uint32_t>(text.front())};
+  const TextPiece character{PieceKind::Character, {text.data(), 1}, static_cast<unsigned char>(text.front())};
   text.remove_prefix(1);
   return character;
 }
