@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 started=$SECONDS
 
 need=()
-for pkg in g++-mingw-w64-x86-64-posix wine wine64 googletest libstb-dev; do
+for pkg in g++-mingw-w64-x86-64-posix wine wine64 googletest libstb-dev unicode-data; do
   dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
 done
 if [ ${#need[@]} -gt 0 ]; then
