@@ -33,7 +33,15 @@ class BreakRules {
   // Letters and digits after a letter or digit, most of any text, never
   // break (rules 23, 25 and 28).
   bool continuesWord(LineBreakClass next) const { return started_ && isWord(before_) && isWord(next); }
-
+  // Reads letters and digits ending in one of class `last`, then spaces if
+  // `spaced`; the one before the last counts only when that is HY or BA.
+  void readWord(LineBreakClass last, bool spaced) {
+    started_ = true;
+    twoBefore_ = spaced ? last : LineBreakClass::AL;
+    before_ = spaced ? LineBreakClass::SP : last;
+    beforeSpaces_ = last;
+    afterJoiner_ = oddRegional_ = false;
+  }
  private:
   static bool isWord(LineBreakClass c) { return c == LineBreakClass::AL || c == LineBreakClass::NU; }
   // A combining mark or joiner that goes with the character before it.

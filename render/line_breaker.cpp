@@ -57,9 +57,8 @@ Span LineTokens::next(std::size_t column, std::size_t lineEnd) {
     const std::string_view beforePiece = rest_;
     // Most text: ASCII letters and digits that start the token or go on with
     // a word, then spaces, a column each and no break before any; a letter
-    // after the spaces starts a token. The rules read only the last letter
-    // and characters. Read one past the room at most: a long word is cut in
-    // linear time.
+    // after the spaces starts a token. Read one past the room at most: a
+    // long word is cut in linear time.
     const std::size_t at = column + width;
     const std::size_t room = at < lineEnd ? lineEnd - at : std::size_t{at == 0};
     const std::size_t limit = std::min(rest_.size(), room + 1);
@@ -72,10 +71,7 @@ Span LineTokens::next(std::size_t column, std::size_t lineEnd) {
     if (run > 0) {
       const std::size_t taken = std::min(run, room);
       const std::size_t lettersTaken = std::min(letters, taken);
-      if (lettersTaken > 1 && taken == lettersTaken) rules_.read(asciiClass(rest_[lettersTaken - 2]));
-      if (lettersTaken > 0) rules_.read(asciiClass(rest_[lettersTaken - 1]));
-      if (taken > lettersTaken) rules_.read(LineBreakClass::SP);
-      if (taken > lettersTaken + 1) rules_.read(LineBreakClass::SP);
+      if (lettersTaken > 0) rules_.readWord(asciiClass(rest_[lettersTaken - 1]), taken > lettersTaken);
       width += taken;
       rest_.remove_prefix(taken);
       if (taken > 0) cutAt = rest_;
@@ -125,12 +121,8 @@ std::size_t measureWidth(std::string_view text, std::size_t maxWidth) {
   for (LineTokens tokens(text); !tokens.ended();) {
     const Span token = tokens.next(width, maxWidth);
     if (tokens.cut() || width + token.width > maxWidth) return maxWidth;
-    if (isLineBreak(token)) {
-      widest = std::max(widest, width);
-      width = 0;
-      continue;
-    }
-    width += token.width;
+    if (isLineBreak(token)) widest = std::max(widest, std::exchange(width, 0));
+    else width += token.width;
   }
   return std::max(widest, width);
 }
