@@ -10,8 +10,7 @@ namespace trot {
 unsigned columnWidthFromTable(std::uint32_t codePoint) {
   if (codePoint >= 0x110000) return 1;
   const auto runs = columnWidthRuns();
-  // The last run whose start is at or before the code point; the table's
-  // first run starts at 0, so there always is one.
+  // The last run starting at or before the code point (the first is at 0).
   return *(std::upper_bound(runs.begin(), runs.end(), (codePoint << 2) | 3u) - 1) & 3u;
 }
 

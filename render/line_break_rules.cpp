@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "render/line_break_table.hpp"
-
 namespace trot {
 
 namespace {

@@ -3,8 +3,7 @@
 #pragma once
 
 #include <cstdint>
-
-#include "render/line_break_table.hpp"
+#include <span>
 
 namespace trot {
 
@@ -14,6 +13,11 @@ enum class LineBreakClass : std::uint8_t {
   BK, CR, LF, NL, SP, ZW, ZWJ, CM, WJ, GL, BA, BB, B2, HY, CB, CL, CP, EX, IN, NS, OP,
   QU, IS, NU, PO, PR, SY, AL, HL, ID, EB, EM, H2, H3, JL, JV, JT, RI, OPW, CPW, IDP,
 };
+
+// The generated table (line_break_table.cpp): sorted runs of code points of
+// one class, each (first << 6) | class, and ASCII's classes, one a byte.
+std::span<const std::uint32_t> lineBreakRuns();
+extern const std::uint8_t kAsciiLineBreakClasses[0x80];
 
 // Any value is accepted; those beyond Unicode are AL.
 LineBreakClass lineBreakClassBeyondAscii(std::uint32_t codePoint);
