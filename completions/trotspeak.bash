@@ -62,13 +62,16 @@ _trotspeak() {
     --colors | --colours)
       COMPREPLY=($(compgen -W "16 256 truecolor" -- "$cur"))
       return ;;
+    --format)
+      COMPREPLY=($(compgen -W "terminal svg" -- "$cur"))
+      return ;;
     -W | --width | --seed)
       return ;;
   esac
 
   local options="-h --help -d --debug -v --version -l --list -a --art -bl --bubblelist -i --info -o --only
 -q --quote -p --pony -c --characters -b --bubble -r --rainbow -t --think -s --say -W --width --color --colour
---colors --colours - --pipe --paths --seed --list-names --list-arts --list-quotes --list-bubbles"
+--colors --colours --format - --pipe --paths --seed --list-names --list-arts --list-quotes --list-bubbles"
   COMPREPLY=($(compgen -W "$options" -- "$cur"))
 }
 

@@ -49,6 +49,7 @@ for command in trotspeak trotthink
     complete -c $command -s W -l width -x -d 'Text width of the bubble'
     complete -c $command -l color -l colour -x -a 'auto always never' -d 'When to use colour'
     complete -c $command -l colors -l colours -x -a '16 256 truecolor' -d 'Number of colours'
+    complete -c $command -l format -x -a 'terminal svg' -d 'What to write the picture as'
     complete -c $command -l pipe -d 'Read the message from standard input'
     complete -c $command -l paths -d 'List the folders searched for resources'
     complete -c $command -l seed -x -d 'Repeatable pick'

@@ -13,7 +13,7 @@ namespace {
 
 enum class Option {
   Debug, Help, List, Rainbow, Characters, Art, Pony, Version, Only, BubbleList, Info, Bubble, Think, Say, Quote, Pipe,
-  Color, Colors, Width, Paths, ListNames, ListArts, ListQuotes, ListBubbles, Seed, Free
+  Color, Colors, Width, Paths, ListNames, ListArts, ListQuotes, ListBubbles, Seed, Format, Free
 };
 
 struct OptionName {
@@ -38,6 +38,7 @@ constexpr OptionName kOptions[] = {
     {"", "--paths", Option::Paths},         {"", "--list-names", Option::ListNames},
     {"", "--list-arts", Option::ListArts},  {"", "--list-quotes", Option::ListQuotes},
     {"", "--list-bubbles", Option::ListBubbles}, {"", "--seed", Option::Seed, true},
+    {"", "--format", Option::Format, true},
 };
 
 struct Classified {
@@ -73,6 +74,12 @@ ColorDepth colorDepth(std::string_view name, std::string_view value) {
   if (value == "256") return ColorDepth::Palette256;
   if (value == "truecolor") return ColorDepth::TrueColor;
   throw ArgumentException(std::string(name) + " takes 16, 256 or truecolor");
+}
+
+OutputFormat outputFormat(std::string_view name, std::string_view value) {
+  if (value == "terminal") return OutputFormat::Terminal;
+  if (value == "svg") return OutputFormat::Svg;
+  throw ArgumentException(std::string(name) + " takes terminal or svg");
 }
 
 std::uint8_t textWidth(std::string_view name, std::string_view value) {
@@ -201,6 +208,7 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
       case Option::Colors: args.colors = colorDepth(entry.name, settingValue()); break;
       case Option::Width: args.textWidth = textWidth(entry.name, settingValue()); break;
       case Option::Seed: args.seed = parseSeed(entry.name, settingValue()); break;
+      case Option::Format: args.format = outputFormat(entry.name, settingValue()); break;
       case Option::Free:
         if (anyWord) words += ' ';
         words += stripQuotes(argv[i]);

@@ -23,6 +23,10 @@ class ArgumentException : public Exception {
   const char* typeName() const override { return "Argument"; }
 };
 
+// What the picture is written as: text for the terminal, or one SVG
+// document of the same picture.
+enum class OutputFormat : std::uint8_t { Terminal, Svg };
+
 struct Arguments {
   std::string ponyName;
   std::string message;
@@ -51,6 +55,7 @@ struct Arguments {
   std::optional<ColorDepth> colors;      // a depth forced, whatever the terminal claims
   std::optional<std::uint8_t> textWidth;  // the bubble's text columns, whatever the terminal's width
   std::optional<std::uint64_t> seed;      // --seed: the same pick on every run
+  OutputFormat format = OutputFormat::Terminal;
   bool paths = false;
   bool listNames = false;
   bool listArts = false;
@@ -64,7 +69,7 @@ using InputReader = std::function<void(std::string& text, std::size_t spare)>;
 
 // Unknown entries become the message, joined by single spaces, with piped
 // text on the line after them; a missing value of the older options leaves
-// its field empty. The colour and width options take their value as
+// its field empty. The colour, width and format options take their value as
 // "--name value" or "--name=value" and throw ArgumentException for a value
 // they cannot use. The debug trace goes to `debugOut`; the pipe option reads
 // the input with `readPipe`, straight into the message, which holds the

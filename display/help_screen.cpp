@@ -74,6 +74,8 @@ void printHelp(ColorFormat& format, std::ostream& out) {
   help.option("         --color <WHEN>  ", "Colors the output: auto, always or never");
   help.note(" ^^  NO_COLOR set means never, unless always is given");
   help.option("         --colors <N>    ", "Forces 16, 256 or truecolor colors");
+  help.option("         --format <F>    ", "Writes the picture as terminal text or as an svg image");
+  help.note(" ^^  trotspeak --format=svg hello > pony.svg");
   out << '\n';
   help.option("         --seed <N>      ", "Picks the same pony, art, quote and colors every run");
   help.note(" ^^  TROTSPEAK_SEED=N does the same");

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "display/arguments.hpp"
@@ -31,6 +32,7 @@
 #include "render/art_renderer.hpp"
 #include "render/line_breaker.hpp"
 #include "render/rainbow.hpp"
+#include "render/svg_picture.hpp"
 #include "render/terminal_safe_text.hpp"
 
 namespace trot {
@@ -57,8 +59,10 @@ class Run {
 
  private:
   void debug(const std::string& line) const {
-    if (args_.debug) std::cout << "DEBUG: " << line << '\n' << std::flush;
+    if (args_.debug) traceOut() << "DEBUG: " << line << '\n' << std::flush;
   }
+  // The debug trace and the -i line go beside an SVG document, not into it.
+  std::ostream& traceOut() const { return args_.format == OutputFormat::Svg ? std::cerr : std::cout; }
   std::filesystem::path bubblePath() const;
   std::uint8_t bubbleWidth(const AsciiArt& art, const Bubble& bubble, std::string_view text) const;
   const Bubble& chooseVariant(const BubbleTypes& styles) const;
@@ -151,12 +155,24 @@ std::uint8_t Run::bubbleWidth(const AsciiArt& art, const Bubble& bubble, std::st
 
 int Run::operator()() {
   const auto start = Clock::now();
-  args_ = parseArguments(argc_, argv_);
+  // The trace of the command line goes where the format says, which is
+  // known once the line is read; a refused line leaves it where it was.
+  std::ostringstream argumentTrace;
+  try {
+    args_ = parseArguments(argc_, argv_, argumentTrace);
+  } catch (const ArgumentException&) {
+    std::cout << argumentTrace.view() << std::flush;
+    throw;
+  }
+  traceOut() << argumentTrace.view() << std::flush;
   // The name asks for thinking unless the command line asks to say.
   if (argc_ > 0 && calledAsThink(argv_[0]) && !args_.say) args_.think = true;
   const bool onTerminal = outputIsTerminal();
   if (onTerminal) terminalColumns_ = terminalColumns();
-  const ColorChoice colors = chooseColors(args_.color, args_.colors, onTerminal);
+  ColorChoice colors = chooseColors(args_.color, args_.colors, onTerminal);
+  // An SVG shows the picture as a terminal with 24-bit colour does.
+  const bool svg = args_.format == OutputFormat::Svg;
+  if (svg) colors.picture = ColorDepth::TrueColor;
   ColorFormatANSI format(colors.picture);
   format.init(std::cout);
   // Rainbow text is colour and nothing else; without colour it is plain.
@@ -223,7 +239,7 @@ int Run::operator()() {
     }
   }
   if (args_.debug) {
-    std::cout << "DEBUG: PONY:  " << static_cast<const void*>(&pony) << '\n' << std::flush;
+    traceOut() << "DEBUG: PONY:  " << static_cast<const void*>(&pony) << '\n' << std::flush;
     debug("QUOTE: " + terminalSafeText(text));
   }
 
@@ -233,32 +249,37 @@ int Run::operator()() {
   }
   const AsciiArt& art = database.art(pony, *chosen.art);
   if (args_.info) {
-    std::cout << terminalSafeText(pony.name) << ": art " << terminalSafeText(database.artName(pony, *chosen.art));
+    std::ostream& info = traceOut();
+    info << terminalSafeText(pony.name) << ": art " << terminalSafeText(database.artName(pony, *chosen.art));
     if (quoteIndex == kNoQuote) {
-      std::cout << ", message\n";
+      info << ", message\n";
     } else {
-      std::cout << ", quote " << static_cast<unsigned>(quoteIndex) + 1 << "/" << pony.quoteCount() << '\n';
+      info << ", quote " << static_cast<unsigned>(quoteIndex) + 1 << "/" << pony.quoteCount() << '\n';
     }
   }
 
   // Drawn straight into standard output, which holds it and writes it in
-  // one piece at the flush (see OutputSink).
+  // one piece at the flush (see OutputSink); an SVG is drawn from the same
+  // bytes.
   sink_.markPicture();
+  std::ostringstream terminalBytes;
+  std::ostream& picture = svg ? terminalBytes : std::cout;
   if (args_.only) {
-    renderArt(art, std::cout, format, bubble, false);
+    renderArt(art, picture, format, bubble, false);
   } else if (rainbow) {
     // Even an empty text ends with a colour reset, so the bubble is drawn.
     removeEscapes(text);
     Rainbow colours(text, format, [&] { return random.next(); });
-    composeOutput(art, std::cout, format, bubble, text, &colours, true, bubbleWidth(art, bubble, text));
+    composeOutput(art, picture, format, bubble, text, &colours, true, bubbleWidth(art, bubble, text));
   } else {
-    composeOutput(art, std::cout, format, bubble, text, nullptr, !text.empty(), bubbleWidth(art, bubble, text));
+    composeOutput(art, picture, format, bubble, text, nullptr, !text.empty(), bubbleWidth(art, bubble, text));
   }
+  if (svg) writeSvgPicture(terminalBytes.view(), std::cout);
   std::cout << std::flush;
 
   const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start);
   if (args_.debug) {
-    std::cout << "DEBUG: TimeToRun " << static_cast<double>(elapsed.count()) / 1000000.0 << " ms\n" << std::flush;
+    traceOut() << "DEBUG: TimeToRun " << static_cast<double>(elapsed.count()) / 1000000.0 << " ms\n" << std::flush;
   }
   return 0;
 }

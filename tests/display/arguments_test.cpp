@@ -43,6 +43,7 @@ std::string describe(const Arguments& a) {
   if (a.colors) out << "depth " << depths[static_cast<int>(*a.colors)] << "\n";
   if (a.textWidth) out << "width " << int{*a.textWidth} << "\n";
   if (a.seed) out << "seed " << *a.seed << "\n";
+  if (a.format != bare.format) out << "format svg\n";
   return out.str();
 }
 
@@ -84,6 +85,7 @@ TEST(ParseArguments, EveryCaseReadsAsTheTranscriptShows) {
       {{"--colours", "16"}, ""},
       {{"--colors", "truecolor", "-W", "1"}, ""},
       {{"--width=255"}, ""},
+      {{"--format=svg", "--format", "terminal", "--format", "svg"}, ""},  // the last one wins
       {{"-c", "a.bin,b.bin", "-c", "c.bin"}, ""},                 // every database is kept, commas and all
       {{"-c"}, ""},
       {{"--list-arts", "-p", "Tulip Fern", "--seed", "42", "--paths", "--list-names"}, ""},
@@ -100,7 +102,8 @@ TEST(ParseArguments, EveryCaseReadsAsTheTranscriptShows) {
   const std::vector<const char*> unusable[] = {{"--color=purple"}, {"--color"},      {"--colour="},
                                                {"--colors=8"},     {"--width", "0"}, {"-W", "256"},
                                                {"--width=12x"},    {"-W", "-3"},     {"-W"},
-                                               {"--seed", "-1"},   {"--seed=1e3"},   {"--seed", "18446744073709551616"}};
+                                               {"--seed", "-1"},   {"--seed=1e3"},   {"--seed", "18446744073709551616"},
+                                               {"--format=SVG"},   {"--format"}};
   for (const auto& entries : unusable) cases.push_back({entries, ""});
   for (const char* option : {"-h", "--help", "-l", "--list", "-r", "--rainbow", "-v", "--version", "-o", "--only",
                              "-bl", "--bubblelist", "-i", "--info", "-t", "--think", "-s", "--say", "-q", "--quote",

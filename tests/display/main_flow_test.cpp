@@ -75,10 +75,13 @@ std::string transcribed(const Command& c, const test::ProcessResult& result) {
   std::string text = "$ trotspeak";
   for (const auto& arg : c.args) text += " [" + test::visible(arg) + "]";
   text += "\n" + (c.input.empty() ? "" : "< " + test::visible(c.input) + "\n");
+  const auto steady = [](const std::string& output) {
+    const std::string out = std::regex_replace(output, std::regex("PONY:  0x[0-9a-fA-F]+"), "PONY:  0x...");
+    return std::regex_replace(out, std::regex("TimeToRun [0-9.e+-]+ ms"), "TimeToRun ... ms");
+  };
   if (result.status != 0) text += "status " + std::to_string(result.status) + "\n";
-  if (!result.err.empty()) text += "stderr " + test::visible(result.err) + "\n";
-  std::string out = std::regex_replace(result.out, std::regex("PONY:  0x[0-9a-fA-F]+"), "PONY:  0x...");
-  out = std::regex_replace(out, std::regex("TimeToRun [0-9.e+-]+ ms"), "TimeToRun ... ms");
+  if (!result.err.empty()) text += "stderr " + test::visible(steady(result.err)) + "\n";
+  const std::string out = steady(result.out);
   const std::string native = test::visible((std::filesystem::path("./resources") / "bubbles" / "nosuch.bin").string());
   if (const auto at = text.find(native); at != std::string::npos) {
     text.replace(at, native.size(), "./resources/bubbles/nosuch.bin");
@@ -196,6 +199,11 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
       {{"-p", "yarrow", "-b", "quadratic.bin", "hey"}},
       {{"--seed", "-1"}},
       {{"-d", "-p", "yarrow", "-o"}},
+      // As an SVG: the same picture, rainbow and all, whatever --color says;
+      // -i and the debug trace go beside it, to standard error.
+      {{"-p", "yarrow", "-r", "--seed", "3", "-i", "-d", "--format=svg", "--color", "never", "-"},
+       "<&>\"' h\xc3\xa9 \xe6\xbc\xa2 \xf0\x9f\x90\xb4 \x01\xff\tend\n"},
+      {{"-p", "yarrow", "-t", "--format", "svg", "<&>\"' \x1b[31mred\x1b]0;title\x07"}},
   };
   std::string transcript;
   for (const Command& c : commands) transcript += transcribed(c, run(c.args, c.input));
