@@ -1,13 +1,14 @@
 #!/bin/sh
-# Makes sure the libraries that the tests and benchmarks link, and the
-# Unicode data that the line breaking test reads, are present before `make
-# test` configures the build: installed through apt on Debian and Ubuntu,
-# named exactly elsewhere. On Debian and Ubuntu lintian comes too, for the
+# Makes sure the libraries that the tests and benchmarks link, the Unicode
+# data that the line breaking test reads, and the SVG renderer and XML
+# checker that the picture tests run are present before `make test`
+# configures the build: installed through apt on Debian and Ubuntu, named
+# exactly elsewhere. On Debian and Ubuntu lintian comes too, for the
 # packaging test to check the package with.
 # Usage: tools/test-libraries.sh BUILD
 set -eu
 build=${1:-build}
-debian_packages="libgtest-dev libgmock-dev libbenchmark-dev lintian unicode-data"
+debian_packages="libgtest-dev libgmock-dev libbenchmark-dev lintian unicode-data librsvg2-bin libxml2-utils"
 
 if command -v dpkg >/dev/null 2>&1 && command -v apt-get >/dev/null 2>&1; then
   missing=""
@@ -31,7 +32,7 @@ cat >&2 <<'MESSAGE'
 make test needs GoogleTest and Google Benchmark, which were not found.
 Install them, then run make test again (the line breaking test also reads
 Unicode's LineBreakTest.txt, from -DTROT_UNICODE_DIR=..., by default
-/usr/share/unicode):
+/usr/share/unicode, and the picture tests run rsvg-convert and xmllint):
   Fedora:    sudo dnf install gtest-devel gmock-devel google-benchmark-devel
   Arch:      sudo pacman -S gtest benchmark
   openSUSE:  sudo zypper install gtest gmock benchmark-devel

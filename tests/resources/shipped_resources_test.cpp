@@ -94,6 +94,26 @@ TEST(ShippedResources, EveryPonyIsCompleteAndShownWithEveryStyle) {
   for (const char* name : {"Spike", "Clover", "Bramble"}) EXPECT_TRUE(names.count(name)) << "help screen's " << name;
 }
 
+// The SVG of every style, say and think, around XML's own characters, a
+// control byte, broken UTF-8, CJK and an emoji, is well-formed XML.
+TEST(ShippedResources, EveryStyleDrawsWellFormedSvg) {
+#ifdef _WIN32
+  GTEST_SKIP() << "xmllint runs on the build machine";
+#endif
+  const std::string text = "<&>\"' \x01 \xff\xc3 \xe6\xbc\xa2\xe5\xad\x97 \xf0\x9f\x90\xb4";
+  for (const auto& file : filesIn(kBuilt / "bubbles", ".bin")) {
+    for (const char* variant : {"-s", "-t"}) {
+      const auto svg = test::runProgram(TROTSPEAK_PATH,
+                                        {"-c", "resources/ponies.bin", "-p", "Clover", "--seed", "1", "-b",
+                                         file.stem().string(), variant, "--format=svg", text},
+                                        kBuildFolder);
+      EXPECT_EQ(svg.status, 0) << svg.err;
+      const auto checked = test::runProgram(TROT_XMLLINT, {"--noout", "-"}, kBuildFolder, svg.out);
+      EXPECT_EQ(checked.status, 0) << file.stem() << variant << " (xmllint from libxml2-utils): " << checked.err;
+    }
+  }
+}
+
 // Every quote file names at least one art that exists in one of the sets,
 // and speaks plain English. Plenty of them are laid out in lines on purpose.
 TEST(ShippedResources, EveryQuoteReachesAPony) {
