@@ -74,6 +74,7 @@ same trotspeak "$nothing" -l -p moonbeam
 same trotspeak "$nothing" -p moonbeam -a moonbeam_happy "héllo ☀ wörld"
 same trotspeak "$work/message" -p tulip -a tulip -b round -
 same trotspeak "$nothing" -p moonbeam -a moonbeam_sleepy -o -i
+same trotspeak "$nothing" -p moonbeam -a moonbeam_happy -r --seed 3 --format=svg "héllo <&> ☀ wörld"
 same trotspeak "$nothing" -bl
 same trotspeak "$nothing" -h
 same trotspeak "$nothing" -v
