@@ -26,9 +26,11 @@ constexpr std::string_view kBackdropFill = "#181818";
 // A unit is drawn this many pixels wide, so a cell is 8 by 16 pixels, as in
 // a terminal of the usual size.
 constexpr std::size_t kPixelsPerUnit = 8;
-// The font's em, in units: a monospace advance of about 0.6 em fits the
-// cell, and the baseline leaves room below for descenders.
-constexpr std::string_view kFontSize = "1.7";
+// The font's em, in units: the usual monospace advance of 0.6 em is then
+// exactly one cell, so that a reader of SVG that ignores the position of
+// each character but the first still lines a long border up with the rows
+// below it; the baseline leaves room below for descenders.
+constexpr std::string_view kFontSize = "1.6667";
 constexpr std::string_view kBaselineBelowRowTop = ".5";  // past the row's first unit
 
 struct Cell {
