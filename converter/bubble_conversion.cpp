@@ -83,7 +83,7 @@ void convertBubbles(const Path& inFolder, const Path& outFolder, std::ostream& o
           [&] { throw NullException("Failed to open file for writing to " + output.string()); });
       ++written;
     } catch (const Exception& failure) {
-      out << "Failed to save bubble '" << name << "': ";
+      out << "Failed to save bubble '" << escapeControlBytes(name) << "': ";
       failure.print(out);
       recordSkippedInput();
     }

@@ -77,7 +77,8 @@ bool runCommand(int argc, const char* const* argv, std::ostream& out) {
 
 }  // namespace
 
-void printUsage(const char* program, std::ostream& out) {
+void printUsage(const char* programPath, std::ostream& out) {
+  const std::string program = escapeControlBytes(programPath);
   out << "  ORG short for Originals\n";
   out << "Usage:\n";
   out << program << " convertall <IN ORG RESOURCE FOLDER> <OUT RESOURCE FOLDER>\n";

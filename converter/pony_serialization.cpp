@@ -54,7 +54,7 @@ class PonySerialization {
         writeTextFile(artFolder_ / pathFromUtf8(meta.name + ".pony"), artFileText(character.name, art, format_));
         ++arts;
       } catch (const Exception& failure) {
-        out_ << "Failed to process art: " << character.name << ':' << index << '\n';
+        out_ << "Failed to process art: " << escapeControlBytes(character.name) << ':' << index << '\n';
         failure.print(out_);
         recordSkippedInput();
       }
@@ -68,7 +68,7 @@ class PonySerialization {
         writeTextFile(quoteFolder_ / pathFromUtf8(stem + "." + std::to_string(index + 1)), artNameLine + "\n" + quote.text);
         ++quotes;
       } catch (const Exception& failure) {
-        out_ << "Failed to process quote: " << character.name << ':' << index << '\n';
+        out_ << "Failed to process quote: " << escapeControlBytes(character.name) << ':' << index << '\n';
         failure.print(out_);
         recordSkippedInput();
       }

@@ -3,7 +3,9 @@
 #include <sstream>
 
 #include "model/bubble.hpp"
+#include "model/exception.hpp"
 #include "model/file_io.hpp"
+#include "model/source_files.hpp"
 #include "render/bubble_renderer.hpp"
 #include "render/terminal_safe_text.hpp"
 
@@ -80,13 +82,22 @@ void listQuotes(PonySource& ponies, Character& pony, std::ostream& out) {
   out << std::flush;
 }
 
-void listBubbles(const std::vector<std::filesystem::path>& files, std::ostream& out) {
+void listBubbles(const std::vector<std::filesystem::path>& files, std::ostream& out, std::ostream& messages) {
   for (const auto& file : files) {
-    out << "---- Bubble Type: " << terminalSafeText(file.stem().string()) << " -------\n" << std::flush;
-    BubbleTypes styles;
-    loadFromFile(styles, file);
-    if (styles.hasSay()) sampleVariant(out, "\tSay:\n", styles.getSay());
-    if (styles.hasThink()) sampleVariant(out, "\tThink:\n", styles.getThink());
+    std::ostringstream samples;
+    try {
+      BubbleTypes styles;
+      loadFromFile(styles, file);
+      if (styles.hasSay()) sampleVariant(samples, "\tSay:\n", styles.getSay());
+      if (styles.hasThink()) sampleVariant(samples, "\tThink:\n", styles.getThink());
+    } catch (const Exception& failure) {
+      out << std::flush;
+      messages << "Failed to process bubble '" << quotedPath(file) << "': ";
+      failure.print(messages);
+      continue;
+    }
+    out << "---- Bubble Type: " << terminalSafeText(file.stem().string()) << " -------\n"
+        << samples.str() << std::flush;
   }
 }
 

@@ -16,7 +16,10 @@ void listArts(PonySource& ponies, Character& pony, std::ostream& out = std::cout
 void listQuotes(PonySource& ponies, Character& pony, std::ostream& out = std::cout);
 
 // The bubble style files, each with a sample of its say and think variants.
-void listBubbles(const std::vector<std::filesystem::path>& files, std::ostream& out = std::cout);
+// A style that cannot be read or drawn is reported to `messages` and left
+// out.
+void listBubbles(const std::vector<std::filesystem::path>& files, std::ostream& out = std::cout,
+                 std::ostream& messages = std::cerr);
 
 // A quote's lines as the quote list shows them: a run of line breaks is one
 // break, a break at the very end adds no line.

@@ -1,12 +1,15 @@
 #include "display/resource_lookup.hpp"
 
 #include <map>
+#include <optional>
+#include <string_view>
 #include <system_error>
 
 #include "display/pony_database.hpp"
 #include "display/source_folder_ponies.hpp"
 #include "model/exception.hpp"
 #include "model/utf8_path.hpp"
+#include "render/terminal_safe_text.hpp"
 
 namespace trot {
 
@@ -23,6 +26,21 @@ bool isFile(const std::filesystem::path& path) {
 bool isFolder(const std::filesystem::path& path) {
   std::error_code ignored;
   return std::filesystem::is_directory(path, ignored);
+}
+
+// The first style file in `folder`, in byte order, whose name the style list
+// for scripts shows as `name`.
+std::optional<std::filesystem::path> styleListedAs(const std::filesystem::path& folder, std::string_view name) {
+  std::error_code error;
+  std::optional<std::filesystem::path> found;
+  for (std::filesystem::directory_iterator entries(folder, error), end; !error && entries != end;
+       entries.increment(error)) {
+    const std::filesystem::path& file = entries->path();
+    if (file.extension() == ".bin" && plainText(file.stem().string()) == name && (!found || file < *found)) {
+      found = file;
+    }
+  }
+  return found;
 }
 
 }  // namespace
@@ -50,6 +68,9 @@ std::filesystem::path findBubbleStyle(const SearchPath& path, const std::string&
   const auto file = pathFromUtf8(name + ".bin");
   for (const auto& folder : path.existingFolders())
     if (isFile(folder / "bubbles" / file)) return folder / "bubbles" / file;
+  // A name with escapes or controls is listed without them, and so is found.
+  for (const auto& folder : path.existingFolders())
+    if (auto listed = styleListedAs(folder / "bubbles", name)) return *listed;
   for (const auto& folder : path.existingFolders())
     if (isFolder(folder / "bubbles")) return folder / "bubbles" / file;
   return kDefaultFolder / "bubbles" / file;

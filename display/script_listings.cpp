@@ -1,6 +1,5 @@
 #include "display/script_listings.hpp"
 
-#include <algorithm>
 #include <unordered_set>
 
 #include "render/terminal_safe_text.hpp"
@@ -9,25 +8,7 @@ namespace trot {
 
 namespace {
 
-constexpr char kEscape = '\x1b';
-
-// Beyond characters, terminalSafeText keeps tabs, line feeds and colour
-// sequences (ESC [ ... m); none of them belongs in a plain line.
-std::string plainLine(std::string_view text) {
-  const std::string safe = terminalSafeText(text);
-  std::string plain;
-  plain.reserve(safe.size());
-  for (std::size_t i = 0; i < safe.size(); ++i) {
-    if (safe[i] == kEscape) {
-      i = std::min(safe.find('m', i), safe.size());
-      continue;
-    }
-    if (safe[i] != '\t' && safe[i] != '\n') plain += safe[i];
-  }
-  return plain;
-}
-
-void writeLine(std::ostream& out, std::string_view text) { out << plainLine(text) << '\n'; }
+void writeLine(std::ostream& out, std::string_view text) { out << plainText(text) << '\n'; }
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "model/exception.hpp"
+
 namespace trot {
 
 namespace {
@@ -67,7 +69,8 @@ const std::vector<std::filesystem::path>& SearchPath::existingFolders() const {
 }
 
 void SearchPath::print(std::ostream& out) const {
-  for (const auto& folder : folders_) out << (isFolder(folder) ? "found    " : "missing  ") << folder.string() << '\n';
+  for (const auto& folder : folders_)
+    out << (isFolder(folder) ? "found    " : "missing  ") << escapeControlBytes(folder.string()) << '\n';
   out << std::flush;
 }
 

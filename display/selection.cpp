@@ -1,7 +1,10 @@
 #include "display/selection.hpp"
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
+
+#include "render/terminal_safe_text.hpp"
 
 namespace trot {
 
@@ -38,10 +41,14 @@ std::optional<std::size_t> findPonyByName(PonySource& ponies, std::string_view q
 }
 
 bool prefixMatch(std::string_view name, std::string_view query) {
-  if (query.empty() || query.size() > name.size()) return false;
-  for (std::size_t i = 0; i < query.size(); ++i)
-    if (lower(name[i]) != lower(query[i])) return false;
-  return true;
+  const auto startsWith = [&](std::string_view shown) {
+    if (query.empty() || query.size() > shown.size()) return false;
+    for (std::size_t i = 0; i < query.size(); ++i)
+      if (lower(shown[i]) != lower(query[i])) return false;
+    return true;
+  };
+  const bool printableAscii = std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+  return startsWith(name) || (!printableAscii && startsWith(plainText(name)));
 }
 
 std::optional<std::size_t> pickWeightedPony(PonySource& ponies, RandomSource& random, bool needQuotes) {

@@ -12,8 +12,9 @@
 
 namespace trot {
 
-// True when `query` is a non-empty prefix of `name`, ASCII letters compared
-// without regard to case.
+// True when `query` is a non-empty prefix of `name` or of the plain form
+// that listings show it in (see plainText), ASCII letters compared without
+// regard to case.
 bool prefixMatch(std::string_view name, std::string_view query);
 
 // A pony drawn at random in proportion to its art count; a pony without arts

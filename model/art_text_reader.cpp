@@ -266,7 +266,7 @@ class BodyReader {
     } else if (buffer_ == "/") {
       addConnector(true);
     } else {
-      messages_ << "Failed to parse escaped sequence: '" << buffer_ << "'\n";
+      messages_ << "Failed to parse escaped sequence: '" << escapeControlBytes(buffer_) << "'\n";
     }
   }
 
@@ -313,7 +313,7 @@ class BodyReader {
                parseDirectColor(std::string_view(buffer_).substr(3), direct)) {
       (kind == '3' ? foreground_ : background_) = direct;
     } else {
-      messages_ << "Unknown escape sequence: '" << buffer_ << "'\n";
+      messages_ << "Unknown escape sequence: '" << escapeControlBytes(buffer_) << "'\n";
     }
   }
 

@@ -54,9 +54,10 @@ class Bubble final : public Transcoder {
 
   // Throws ParseException naming the first line of a piece that holds more
   // than kMostPieceColumns columns or kMostPieceBytes bytes. Columns are
-  // counted by the terminal width rules (model/column_width.hpp), a byte
-  // that is not UTF-8 and every byte of an escape sequence as one column each,
-  // so a piece never draws wider than it is measured.
+  // counted by the terminal width rules (model/column_width.hpp); a colour
+  // sequence takes none, as drawn, and a byte that is not UTF-8 and every
+  // byte of any other escape sequence one each, so a piece never draws wider
+  // than it is measured.
   void checkPieces() const;
 
   void encodeInit() override {}

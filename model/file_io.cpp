@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 // copy once this is inlined into the longer messages (a false -Wrestrict).
 std::string quoted(const fs::path& path) {
   std::string text(1, '\'');
-  text += path.string();
+  text += escapeControlBytes(path.string());
   text += '\'';
   return text;
 }

@@ -16,7 +16,7 @@ std::string quotedPath(const std::filesystem::path& path) {
     quoted += c;
   }
   quoted += '"';
-  return quoted;
+  return escapeControlBytes(quoted);
 }
 
 void reportNotADirectory(std::ostream& out, const std::filesystem::path& path) {

@@ -14,7 +14,8 @@
 namespace trot {
 
 // The path's narrow text in double quotes, with a backslash in front of every
-// double quote and backslash inside it.
+// double quote and backslash inside it, then made safe to print by
+// escapeControlBytes.
 std::string quotedPath(const std::filesystem::path& path);
 
 // Writes "'<quoted path>' isnt a directory" as one flushed line, and counts

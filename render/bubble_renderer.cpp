@@ -8,7 +8,6 @@
 #include "model/column_width.hpp"
 #include "render/line_breaker.hpp"
 #include "render/raw_output.hpp"
-#include "render/terminal_safe_text.hpp"
 #include "render/text_piece.hpp"
 
 namespace trot {
@@ -20,6 +19,10 @@ constexpr std::size_t kWidestCharacter = 2;
 // Side elements are stored cut to this many bytes; longer ones are drawn cut
 // the same way.
 constexpr std::size_t kSidePieceBytes = 33;
+// Enough for a character with a few accents in a colour of its own; a
+// middle piece that needs more per column is repeated as its visible
+// characters alone, so that the fill of a row costs no more than its columns.
+constexpr std::size_t kMostFillBytesPerColumn = 32;
 
 // One border (top or bottom): its five elements from left to right, each a
 // list of lines; the middle one is repeated to fill the row.
@@ -36,9 +39,29 @@ std::string_view lineAt(const Border& border, std::size_t element, std::size_t r
   return row < lines.size() ? std::string_view(lines[row]) : std::string_view();
 }
 
+// Columns of a piece already made safe: its characters', colours taking none.
+std::size_t pieceColumns(std::string_view piece) {
+  std::size_t columns = 0;
+  while (!piece.empty()) {
+    const TextPiece part = nextPiece(piece);
+    if (part.kind == PieceKind::Character) columns += columnWidth(part.codePoint);
+  }
+  return columns;
+}
+
+// The characters of a piece that take a column, without accents or colours.
+std::string visibleCharacters(std::string_view piece) {
+  std::string visible;
+  while (!piece.empty()) {
+    const TextPiece part = nextPiece(piece);
+    if (part.kind == PieceKind::Character && columnWidth(part.codePoint) > 0) visible += part.bytes;
+  }
+  return visible;
+}
+
 std::size_t cornerColumns(const Border& border, std::size_t row) {
   std::size_t columns = 0;
-  for (const std::size_t element : {0, 1, 3, 4}) columns += displayColumns(lineAt(border, element, row));
+  for (const std::size_t element : {0, 1, 3, 4}) columns += pieceColumns(lineAt(border, element, row));
   return columns;
 }
 
@@ -54,12 +77,16 @@ void writeBorder(std::ostream& output, const Border& border, std::size_t inner) 
     const std::size_t fill = inner > corners ? inner - corners : 0;
     output << lineAt(border, 0, row) << lineAt(border, 1, row);
     const std::string_view middle = lineAt(border, 2, row);
-    const std::size_t middleColumns = displayColumns(middle);
+    const std::size_t middleColumns = pieceColumns(middle);
     if (middleColumns == 0) {
       throw NullException(std::string(border.name) + "[" + std::to_string(row) + "] has zero size");
     }
     // Whole copies only: a piece that does not divide the fill overshoots.
-    for (std::size_t written = 0; written < fill; written += middleColumns) output << middle;
+    const std::size_t copies = (fill + middleColumns - 1) / middleColumns;
+    const bool tooHeavy = copies * middle.size() > fill * kMostFillBytesPerColumn;
+    const std::string visible = tooHeavy ? visibleCharacters(middle) : std::string();
+    const std::string_view copy = tooHeavy ? std::string_view(visible) : middle;
+    for (std::size_t i = 0; i < copies; ++i) putRaw(output, copy);
     output << lineAt(border, 3, row) << lineAt(border, 4, row) << '\n';
   }
 }
@@ -95,16 +122,28 @@ void writeVisible(std::ostream& output, std::string_view text, Rainbow* rainbow,
   }
 }
 
+// A piece's characters and colours: nothing else of it is drawn, not even
+// a tab or a line feed, which would move the rest of its row.
+std::string safePiece(std::string_view piece) {
+  std::string safe;
+  while (!piece.empty()) {
+    const TextPiece part = nextPiece(piece);
+    if (part.kind == PieceKind::Character) safe += shownBytes(part);
+    if (part.kind == PieceKind::Colour) safe += part.bytes;
+  }
+  return safe;
+}
+
 // A style file is shared like a database: its pieces are printed only as
 // far as they cannot steer the terminal.
 Bubble terminalSafePieces(const Bubble& bubble) {
   Bubble safe = bubble;
   for (auto* element : {&safe.nw, &safe.nnw, &safe.n, &safe.nne, &safe.ne, &safe.sw, &safe.ssw, &safe.s, &safe.sse,
                         &safe.se}) {
-    for (std::string& line : *element) line = terminalSafeText(line);
+    for (std::string& line : *element) line = safePiece(line);
   }
   for (auto* side : {&safe.nww, &safe.w, &safe.sww, &safe.ww, &safe.nee, &safe.e, &safe.see, &safe.ee}) {
-    *side = terminalSafeText(std::string_view(*side).substr(0, kSidePieceBytes));
+    *side = safePiece(std::string_view(*side).substr(0, kSidePieceBytes));
   }
   return safe;
 }

@@ -128,7 +128,6 @@ std::size_t measureWidth(std::string_view text, std::size_t maxWidth) {
 }
 
 bool hasLinesOfItsOwn(std::string_view text) {
-  text = text.substr(0, text.find('\0'));
   const std::size_t lineFeed = text.find('\n');
   return lineFeed != std::string_view::npos && lineFeed + 1 < text.size();
 }

@@ -20,11 +20,11 @@ struct Span {
 
 // A text read token by token, each running to where Unicode's rules let a
 // line break (tabs count as spaces; escapes and controls go with the
-// character before). A line break is a token of its own; the text ends at
-// its first NUL. Copies read on independently.
+// character before). A line break is a token of its own; a NUL is a control
+// like any other. Copies read on independently.
 class LineTokens {
  public:
-  explicit LineTokens(std::string_view text) : rest_(text.substr(0, text.find('\0'))) {}
+  explicit LineTokens(std::string_view text) : rest_(text) {}
 
   bool ended() const { return rest_.empty(); }
   // The next token, placed at `column` of a line that ends at `lineEnd`; one

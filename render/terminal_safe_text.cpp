@@ -20,4 +20,13 @@ std::string terminalSafeText(std::string_view text) {
   return safe;
 }
 
+std::string plainText(std::string_view text) {
+  std::string plain;
+  while (!text.empty()) {
+    const TextPiece piece = nextPiece(text);
+    if (piece.kind == PieceKind::Character) plain += shownBytes(piece);
+  }
+  return plain;
+}
+
 }  // namespace trot

@@ -13,4 +13,9 @@ namespace trot {
 // and a byte that is not well-formed UTF-8 becomes U+FFFD.
 std::string terminalSafeText(std::string_view text);
 
+// `text` as one plain line, as listings for scripts show names: its
+// characters alone, without the tabs, line breaks and colours that
+// terminalSafeText keeps.
+std::string plainText(std::string_view text);
+
 }  // namespace trot

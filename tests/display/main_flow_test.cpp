@@ -105,6 +105,14 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
   for (int i = 0; i < 2000; ++i) pieces.n.front() += "\xCC\x81";
   quadratic.setSay(pieces);
   saveToFile(quadratic, dir / "quadratic.bin");
+  saveToFile(quadratic, dir / "resources/bubbles/wide.bin");  // -bl reports it and goes on
+  // Within the limits, under a corner of 40 (colours take none), it is
+  // drawn as its characters alone, not 40 times over.
+  pieces.topHeight = 2, pieces.nnw = pieces.nne = pieces.ne = {"", ""};
+  pieces.nw = {"\x1b[31m" + std::string(40, '+') + "\x1b[0m", ""}, pieces.n = {"-", "~" + pieces.n[0].substr(1, 600)};
+  quadratic.setSay(pieces);
+  saveToFile(quadratic, dir / "heavy.bin");
+  test::writeDatabase({{"Evil\302\23331m\302\2332J", {"art\x07one"}, {"boo"}}}, dir / "cleaned.bin");
   const Command commands[] = {
       {{"-h", "-v"}},  // help wins over version
       {{"-bl", "-h", "-l"}},  // and the bubble list over everything
@@ -197,6 +205,10 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
       {{"-p", "yarrow", "-o", "-t", "-b", "sayonly"}},
       {{"-p", "yarrow", "-b", "nosuch"}},
       {{"-p", "yarrow", "-b", "quadratic.bin", "hey"}},
+      {{"-p", "yarrow", "-b", "heavy.bin", "hey"}},
+      // Names select as listings show them; a NUL is dropped as controls are.
+      {{"-c", "cleaned.bin", "-p", "Evil31m2J", "-a", "artone", "-i", "-o"}},
+      {{"-p", "yarrow", "-"}, std::string("hello\0world", 11)},
       {{"--seed", "-1"}},
       {{"-d", "-p", "yarrow", "-o"}},
       // As an SVG: the same picture, rainbow and all, whatever --color says;
@@ -285,11 +297,13 @@ TEST_F(TrotspeakRun, BubbleListFailures) {
   EXPECT_EQ(result.err.rfind(":( File error: Failed to list bubble styles in '" + (std::filesystem::path("./resources") / "bubbles").string() + "'", 0), 0u)
       << result.err;
 
+  const std::string listed = run({"-bl"}).out;
   dir.write("resources/bubbles/junk.bin", "not a style");
   result = run({"-bl"});
-  EXPECT_EQ(result.status, 255);
-  EXPECT_EQ(result.err, ":( Null error: Failed to decode bubble, invalid input format:\n");
-  EXPECT_NE(result.out.find("---- Bubble Type: junk -------\n"), std::string::npos);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "Failed to process bubble '" + quotedPath(std::filesystem::path("./resources") / "bubbles" / "junk.bin") +
+                            "': Null error: Failed to decode bubble, invalid input format:\n");
+  EXPECT_BYTES(listed, result.out);
 }
 
 TEST_F(TrotspeakRun, SearchPathInOrderAndNothingFound) {
@@ -360,6 +374,22 @@ TEST_F(TrotspeakRun, OwnPoniesFromSourceFilesJoinTheChoice) {
   EXPECT_EQ(shown.out.rfind("Tulip Fern: art tulip_fern, quote 1/1\n", 0), 0u) << shown.out;
   EXPECT_NE(shown.out.find("Fresh from the garden."), std::string::npos);
   EXPECT_BYTES("xena_a\nxena_b\n", run({"--list-arts", "xena"}).out);
+}
+
+// File names and art markers made to steer a terminal reach neither stream
+// raw; a style listed without its escapes is found by that name.
+TEST_F(TrotspeakRun, HostileNamesAndMarkersAreEscaped) {
+  TROT_SKIP_WITHOUT_POSIX_SHELL();  // no control byte is allowed in a Windows file name
+  dir.write("resources/ponies/\x1b]52;c;aGk=\x07\x1b]0;pwned\x07\x1b[2J x.pony", "no header");
+  dir.write("resources/ponies/marker.pony", "$$$\nNAME: Hostile\n$$$\n$\a\b\x0e\v\f\302\2332J$\xe2\x96\x80\n");
+  std::filesystem::copy_file(dir / "resources/bubbles/sayonly.bin", dir / "resources/bubbles/Say\x1b[31m\x07.bin");
+  test::setEnvironment("TROTSPEAK_PATH", "own\x1b]0;pwned\x07");
+  const auto result = run({"-p", "hostile", "-b", "Say", "-t", "hi"});
+  EXPECT_EQ(result.status, 255);  // found the style of that name, which cannot think
+  EXPECT_EQ(result.err, "Failed to process pony art '\"./resources/ponies/\\x1B]52;c;aGk=\\x07\\x1B]0;pwned\\x07\\x1B[2J "
+                        "x.pony\"': Pony Parser error: Invalid header, no starting seperator: '$$$':\nFailed to parse "
+                        "escaped sequence: '\\x07\\x08\\x0E\\x0B\\x0C\\x9B2J'\n:( Null error: Bubble doesnt have think:\n");
+  EXPECT_EQ(run({"--paths"}).out.substr(0, 50), "found    ./resources\nmissing  own\\x1B]0;pwned\\x07\n");
 }
 
 // Folders that cannot be listed, for a user who is not root: each is

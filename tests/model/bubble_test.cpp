@@ -72,7 +72,8 @@ TEST(Bubble, DamagedStylesAreReportedButMissingTextsReadAsEmpty) {
   const std::string say = "bubbleTypes5" + bytes({1});
   // Pieces whose drawing would grow with the square of the file: a corner
   // wider than any bubble, a middle piece of one column and many accents.
-  // Up to the limits they load.
+  // Up to the limits they load; colours take no columns, other escapes a
+  // column a byte.
   const auto withPieces = [&](const std::string& corner, const std::string& middle) {
     Bubble b = frame('/');
     b.nw = {corner}, b.s = {middle};
@@ -86,8 +87,8 @@ TEST(Bubble, DamagedStylesAreReportedButMissingTextsReadAsEmpty) {
       {say + "bubble1", badTag},
       {say + frameRecord('/').substr(0, 21), premature},
       {"bubbleTypes5" + bytes({3}) + frameRecord('/'), badTag},
-      {withPieces(std::string(255, '+'), "-" + accents + "\xCC"), "no failure"},
-      {withPieces("+" + std::string(127, '\xFF') + std::string(128, '+'), "-"),
+      {withPieces("\x1b[1;31m" + std::string(255, '+') + "\x1b[0m", "-" + accents + "\xCC"), "no failure"},
+      {withPieces("\x1b[2J" + std::string(127, '\xFF') + std::string(125, '+'), "-"),
        "Bubble Parse: Line 1 of nw holds 256 columns, more than 255"},
       {withPieces("+", "-" + accents + "\xCC\x81"), "Bubble Parse: Line 1 of s holds 1025 bytes, more than 1024"}};
   for (const auto& [input, failure] : cases) {

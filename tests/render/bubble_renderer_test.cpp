@@ -46,7 +46,7 @@ TEST(BubbleRenderer, DrawsAsTheTranscriptShows) {
       {"broken UTF-8 shown as replacement characters", "a\xe2\x82" "b"},
       {"non-ASCII kept", "h\xc3\xa9llo \xe6\xbc\xa2"},
       {"a long first word starts on the first row", "abcdefg", 6},
-      {"a text without lines is one empty row", std::string("\0x", 2)},
+      {"a text without lines is one empty row", ""},
       {"rainbow: a colour before each character in its row, a reset before the padding",
        "ab\tcdef\n\x07g", 6, style(), true},
       // "MROWx" makes the row 7 columns: a fill of 3 that "=-" overshoots by one.
@@ -54,9 +54,11 @@ TEST(BubbleRenderer, DrawsAsTheTranscriptShows) {
          b.topHeight = 2;
          b.nw = {"1", "a"}, b.nnw = {"2", "b"}, b.n = {"=-", "~"}, b.nne = {"3", "c"}, b.ne = {"4", "d"};
        })},
-      // A shared style file is as untrusted as a shared database.
+      // A shared style file is as untrusted as a shared database; its colours
+      // take no columns.
       {"style pieces cannot steer the terminal", "hi!", 100, style([](Bubble& b) {
          b.ww = "<\x1b]52;c;aGk=\x07", b.ee = "\x1b[31m>\x1b[0m\x07", b.n = {"-\x1b[2J"}, b.se = {"\xc2\x9b/"};
+         b.nw = {"\x1b[1;31m/\x1b[0m"};
        })},
       {"a border piece without columns", "hi", 100, style([](Bubble& b) { b.n = {""}; })},
       // A lone combining mark takes no column either.
