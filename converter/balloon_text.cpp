@@ -1,5 +1,6 @@
 #include "converter/balloon_text.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -51,33 +52,67 @@ std::string_view trimKey(std::string_view key) {
 
 bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
+// Where each value of an item starts in the text, for reports.
+struct Place {
+  std::size_t line;
+  std::size_t column;
+};
+using Places = std::map<std::string, std::vector<Place>, std::less<>>;
+
+// Characters are counted by their first bytes.
+std::size_t characterCount(std::string_view text) {
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string at(std::size_t line, std::size_t column) {
+  return " at line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// The line ends at the front of `text`: a CR LF pair is one, as is a lone CR
+// or LF.
+std::size_t lineEndsAtFront(std::string_view text, std::size_t& length) {
+  std::size_t count = 0;
+  length = 0;
+  while (length < text.size() && isLineEnd(text[length])) {
+    length += text.substr(length).starts_with("\r\n") ? 2 : 1;
+    ++count;
+  }
+  return count;
+}
+
 // Runs of line ends separate lines, so blank lines vanish. A text that opens
 // with a line end has no lines at all; existing balloon files rely on
-// nothing else, and their sizes and error line numbers follow this rule.
-Items collectItems(std::string_view text) {
+// nothing else, and their sizes follow this rule. Reports count the lines
+// as an editor does.
+Items collectItems(std::string_view text, Places& places) {
   Items items;
   if (text.empty() || isLineEnd(text.front())) return items;
   std::string previousKey;
   bool hasPrevious = false;
-  std::size_t lineNumber = 0;
+  std::size_t lineNumber = 1;
   while (!text.empty()) {
     std::size_t end = 0;
     while (end < text.size() && !isLineEnd(text[end])) ++end;
     const auto line = text.substr(0, end);
-    while (end < text.size() && isLineEnd(text[end])) ++end;
-    text.remove_prefix(end);
-    ++lineNumber;
+    std::size_t ends = 0;
+    const std::size_t breaks = lineEndsAtFront(text.substr(end), ends);
+    text.remove_prefix(end + ends);
 
     const auto colon = line.find(':');
-    if (colon == std::string_view::npos) continue;
-    const auto key = trimKey(line.substr(0, colon));
-    if (!key.empty()) {
-      previousKey = std::string(key);
-      hasPrevious = true;
-    } else if (!hasPrevious) {
-      throw ParseException("Unkown key for item at line " + std::to_string(lineNumber));
+    if (colon != std::string_view::npos) {
+      const auto key = trimKey(line.substr(0, colon));
+      const std::size_t colonColumn = characterCount(line.substr(0, colon)) + 1;
+      if (!key.empty()) {
+        previousKey = std::string(key);
+        hasPrevious = true;
+      } else if (!hasPrevious) {
+        throw ParseException("Unkown key for item" + at(lineNumber, colonColumn));
+      }
+      items[previousKey].emplace_back(line.substr(colon + 1));
+      places[previousKey].push_back({lineNumber, colonColumn + 1});
     }
-    items[previousKey].emplace_back(line.substr(colon + 1));
+    lineNumber += breaks;
   }
   return items;
 }
@@ -147,7 +182,8 @@ void writeSide(const Bubble& bubble, const std::array<SideKey, 4>& group, std::o
 }  // namespace
 
 void parseBalloon(Bubble& bubble, std::string_view text) {
-  const Items items = collectItems(text);
+  Places places;
+  const Items items = collectItems(withoutByteOrderMark(text), places);
 
   for (const auto& group : {kWest, kEast}) {
     for (const auto& side : group) {
@@ -180,7 +216,11 @@ void parseBalloon(Bubble& bubble, std::string_view text) {
   built.linkSlash = linkSlash;
   built.linkBackslash = linkBackslash;
   built.linkX = linkX;
-  built.checkPieces();
+  built.checkPieces([&](std::string_view piece, std::size_t line, std::size_t byte) {
+    const Place& place = places.find(piece)->second.at(line - 1);
+    const std::string& value = items.find(piece)->second.at(line - 1);
+    return at(place.line, place.column + characterCount(std::string_view(value).substr(0, byte + 1)) - 1);
+  });
   bubble = std::move(built);
 }
 

@@ -1,65 +1,30 @@
 #include "display/arguments.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <string_view>
-#include <utility>
 
+#include "display/option_table.hpp"
 #include "render/terminal_safe_text.hpp"
 
 namespace trot {
 
+struct OptionContext {
+  Arguments& args;
+  const InputReader& readPipe;
+  std::size_t wordRoom;  // bytes of every entry, for the words to join piped text
+  std::ostream& debugOut;
+  int index;  // of the entry being read
+  bool piped = false;
+};
+
 namespace {
 
-enum class Option {
-  Debug, Help, List, Rainbow, Characters, Art, Pony, Version, Only, BubbleList, Info, Bubble, Think, Say, Quote, Pipe,
-  Color, Colors, Width, Paths, ListNames, ListArts, ListQuotes, ListBubbles, Seed, Format, Free
-};
+constexpr std::string_view kSeeHelp = " (trotspeak -h lists the options)";
 
-struct OptionName {
-  std::string_view shortName;  // empty when there is none
-  std::string_view longName;
-  Option option;
-  bool joinsValue = false;  // also written "--name=value"
-};
-
-constexpr OptionName kOptions[] = {
-    {"-d", "--debug", Option::Debug},       {"-h", "--help", Option::Help},
-    {"-l", "--list", Option::List},         {"-r", "--rainbow", Option::Rainbow},
-    {"-c", "--characters", Option::Characters}, {"-a", "--art", Option::Art},
-    {"-p", "--pony", Option::Pony},         {"-v", "--version", Option::Version},
-    {"-o", "--only", Option::Only},         {"-bl", "--bubblelist", Option::BubbleList},
-    {"-i", "--info", Option::Info},         {"-b", "--bubble", Option::Bubble},
-    {"-t", "--think", Option::Think},       {"-s", "--say", Option::Say},
-    {"-q", "--quote", Option::Quote},       {"-", "--pipe", Option::Pipe},
-    {"", "--color", Option::Color, true},   {"", "--colour", Option::Color, true},
-    {"", "--colors", Option::Colors, true}, {"", "--colours", Option::Colors, true},
-    {"-W", "--width", Option::Width, true},
-    {"", "--paths", Option::Paths},         {"", "--list-names", Option::ListNames},
-    {"", "--list-arts", Option::ListArts},  {"", "--list-quotes", Option::ListQuotes},
-    {"", "--list-bubbles", Option::ListBubbles}, {"", "--seed", Option::Seed, true},
-    {"", "--format", Option::Format, true},
-};
-
-struct Classified {
-  Option option = Option::Free;
-  std::string_view name;                   // as written, for messages
-  std::optional<std::string_view> joined;  // the value after "="
-};
-
-Classified classify(std::string_view entry) {
-  for (const auto& name : kOptions) {
-    if ((!name.shortName.empty() && entry == name.shortName) || entry == name.longName) {
-      return {name.option, entry, std::nullopt};
-    }
-  }
-  const auto equals = entry.find('=');
-  if (equals == std::string_view::npos) return {};
-  const std::string_view written = entry.substr(0, equals);
-  for (const auto& name : kOptions) {
-    if (name.joinsValue && written == name.longName) return {name.option, written, entry.substr(equals + 1)};
-  }
-  return {};
+void debugLine(std::ostream& out, int index, std::string_view text) {
+  out << "DEBUG: " << index << "   " << terminalSafeText(text) << '\n' << std::flush;
 }
 
 ColorWhen colorWhen(std::string_view name, std::string_view value) {
@@ -91,11 +56,182 @@ std::uint8_t textWidth(std::string_view name, std::string_view value) {
   return static_cast<std::uint8_t>(width);
 }
 
-void debugLine(std::ostream& out, int index, std::string_view text) {
-  out << "DEBUG: " << index << "   " << terminalSafeText(text) << '\n' << std::flush;
+template <bool Arguments::*Flag>
+void setFlag(OptionContext& context, std::string_view, std::string_view) {
+  context.args.*Flag = true;
 }
 
+template <bool Arguments::*Flag, std::string Arguments::*Field>
+void setName(OptionContext& context, std::string_view, std::string_view value) {
+  context.args.*Flag = true;
+  context.args.*Field = stripQuotes(std::string(value));
+}
+
+void addDatabase(OptionContext& context, std::string_view, std::string_view value) {
+  context.args.characters = true;
+  context.args.charactersFiles.push_back(stripQuotes(std::string(value)));
+}
+
+// The input is read into the message, with room kept for the words to join
+// it in front.
+void readPipe(OptionContext& context, std::string_view, std::string_view) {
+  std::string& message = context.args.message;
+  const std::size_t before = message.size();
+  context.readPipe(message, context.wordRoom);
+  if (context.args.debug) debugLine(context.debugOut, context.index, std::string_view(message).substr(before));
+  context.piped = true;
+}
+
+constexpr OptionRow kOptions[] = {
+    {.names = {"-h", "--help"}, .apply = setFlag<&Arguments::help>, .description = "Displays this help screen"},
+    {.names = {"-d", "--debug"},
+     .apply = [](OptionContext&, std::string_view, std::string_view) {},  // set before the rest is read
+     .description = "Displays debug statments in output"},
+    {.names = {"-v", "--version"},
+     .apply = setFlag<&Arguments::version>,
+     .description = "Displays the programs build date",
+     .gapAfter = true},
+    {.names = {"-l", "--list"},
+     .apply = setFlag<&Arguments::list>,
+     .description = "Displays a list of all the ponys",
+     .notes = {" ^^  If pony selected manually, lists artworks ", " ^^  If art selected manually, lists quotes "}},
+    {.names = {"-a", "--art"},
+     .apply = setName<&Arguments::art, &Arguments::artName>,
+     .value = OptionValue::Required,
+     .traced = false,
+     .placeholder = "<ART P>",
+     .description = "Specifys the art variant to use.  Doesnt need a provided pony"},
+    {.names = {"-bl", "--bubblelist"},
+     .apply = setFlag<&Arguments::bubbleList>,
+     .description = "Displays all the avalible bubbles",
+     .gapAfter = true},
+    {.names = {"-i", "--info"}, .apply = setFlag<&Arguments::info>, .description = "Displays info about the printed pony"},
+    {.names = {"-o", "--only"},
+     .apply = setFlag<&Arguments::only>,
+     .description = "Disables the bubble, printing only the artwork"},
+    {.names = {"-q", "--quote"},
+     .apply = setFlag<&Arguments::quote>,
+     .description = "Displays a pony guarenteed to have a quote"},
+    {.names = {"-p", "--pony"},
+     .apply = setName<&Arguments::pony, &Arguments::ponyName>,
+     .value = OptionValue::Required,
+     .placeholder = "<PONY P>",
+     .description = "Displays a pony with the given name",
+     .notes = {" ^^  trotspeak -p spike "},
+     .gapAfter = true},
+    {.names = {"-c", "--characters"},
+     .apply = addDatabase,
+     .value = OptionValue::Required,
+     .placeholder = "<FILE>",
+     .description = "Uses a specific pony bin file",
+     .notes = {" ^^  trotspeak -c resources/extraponies.bin ", " ^^  Give -c again to join more files "},
+     .gapAfter = true},
+    {.names = {"-b", "--bubble"},
+     .apply = setName<&Arguments::bubble, &Arguments::bubbleFile>,
+     .value = OptionValue::Required,
+     .placeholder = "<FILE>",
+     .description = "Displays the message with selected bubble style file",
+     .notes = {" ^^  trotspeak -b resources/bubbles/ascii.bin "},
+     .gapAfter = true},
+    {.names = {"-r", "--rainbow"},
+     .apply = setFlag<&Arguments::rainbow>,
+     .description = "Prints the text/quote in rainbow colors"},
+    {.names = {"-t", "--think"},
+     .apply = setFlag<&Arguments::think>,
+     .description = "Forces the displaying of a think bubble"},
+    {.names = {"-s", "--say"},
+     .apply = setFlag<&Arguments::say>,
+     .description = "Forces the displaying of a say bubble",
+     .notes = {" ^^  If no think or say provided, chooses the", " ^^  available variant in the bubble file prefering say"},
+     .gapAfter = true},
+    {.names = {"-W", "--width"},
+     .apply = [](OptionContext& c, std::string_view name,
+                 std::string_view value) { c.args.textWidth = textWidth(name, value); },
+     .value = OptionValue::Required,
+     .placeholder = "<N>",
+     .description = "Wraps the text at N columns, whatever the terminal's width"},
+    {.names = {"", "--color", "--colour"},
+     .apply = [](OptionContext& c, std::string_view name,
+                 std::string_view value) { c.args.color = colorWhen(name, value); },
+     .value = OptionValue::Required,
+     .placeholder = "<WHEN>",
+     .description = "Colors the output: auto, always or never",
+     .notes = {" ^^  NO_COLOR set means never, unless always is given"}},
+    {.names = {"", "--colors", "--colours"},
+     .apply = [](OptionContext& c, std::string_view name,
+                 std::string_view value) { c.args.colors = colorDepth(name, value); },
+     .value = OptionValue::Required,
+     .placeholder = "<N>",
+     .description = "Forces 16, 256 or truecolor colors"},
+    {.names = {"", "--format"},
+     .apply = [](OptionContext& c, std::string_view name,
+                 std::string_view value) { c.args.format = outputFormat(name, value); },
+     .value = OptionValue::Required,
+     .placeholder = "<F>",
+     .description = "Writes the picture as terminal text or as an svg image",
+     .notes = {" ^^  trotspeak --format=svg hello > pony.svg"},
+     .gapAfter = true},
+    {.names = {"", "--seed"},
+     .apply = [](OptionContext& c, std::string_view name,
+                 std::string_view value) { c.args.seed = parseSeed(name, value); },
+     .value = OptionValue::Required,
+     .placeholder = "<N>",
+     .description = "Picks the same pony, art, quote and colors every run",
+     .notes = {" ^^  TROTSPEAK_SEED=N does the same"}},
+    {.names = {"", "--paths"},
+     .apply = setFlag<&Arguments::paths>,
+     .description = "Lists the folders searched for ponies and bubbles",
+     .notes = {" ^^  TROTSPEAK_PATH adds folders, separated like PATH"},
+     .gapAfter = true},
+    {.names = {"", "--list-names"},
+     .apply = setFlag<&Arguments::listNames>,
+     .description = "Lists the pony names, one a line, for scripts"},
+    // The pony is optional: a following option is not taken for it.
+    {.names = {"", "--list-arts"},
+     .apply = setName<&Arguments::listArts, &Arguments::listPony>,
+     .value = OptionValue::Optional,
+     .traced = false,
+     .placeholder = "[P]",
+     .description = "Lists the art names, of every pony or of pony P"},
+    {.names = {"", "--list-quotes"},
+     .apply = setName<&Arguments::listQuotes, &Arguments::listPony>,
+     .value = OptionValue::Required,
+     .traced = false,
+     .placeholder = "P",
+     .description = "Lists pony P's quotes, one a line"},
+    {.names = {"", "--list-bubbles"},
+     .apply = setFlag<&Arguments::listBubbles>,
+     .description = "Lists the bubble style names",
+     .gapAfter = true},
+    {.names = {"-", "--pipe"},
+     .apply = readPipe,
+     .description = "Displays with a piped in message",
+     .notes = {" ^^  echo \"spike is the bast\" | trotspeak -"},
+     .gapAfter = true},
+};
+
+const OptionRow* findOption(std::string_view name) {
+  if (name.empty()) return nullptr;
+  for (const OptionRow& row : kOptions) {
+    if (std::find(row.names.begin(), row.names.end(), name) != row.names.end()) return &row;
+  }
+  return nullptr;
+}
+
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// A dash and a letter, or two dashes and a letter, and no space: a word
+// meant as an option. "-5 degrees", "-_-" and "-- A. Person" are not.
+bool looksLikeOption(std::string_view entry) {
+  const std::string_view name = entry.starts_with("--") ? entry.substr(2) : entry.starts_with('-') ? entry.substr(1) : "";
+  return !name.empty() && isLetter(name.front()) && entry.find_first_of(" \t\r\n") == std::string_view::npos;
+}
+
+ArgumentException refused(const std::string& problem) { return ArgumentException(problem + std::string(kSeeHelp)); }
+
 }  // namespace
+
+std::span<const OptionRow> optionTable() { return kOptions; }
 
 std::string stripQuotes(std::string text) {
   if (text.empty() || text.front() != '"' || text.back() != '"') return text;
@@ -114,109 +250,57 @@ std::uint64_t parseSeed(std::string_view name, std::string_view value) {
 
 Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugOut, const InputReader& readPipe) {
   Arguments args;
-  for (int i = 1; i < argc; ++i) {
+  for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i) {
     const std::string_view entry = argv[i];
     if (entry == "-d" || entry == "--debug") args.debug = true;
   }
   if (args.debug) debugOut << "DEBUG: " << argc << " Arg Count" << '\n' << std::flush;
-  if (argc <= 1) return args;
 
   // Every free word is kept, in order; piped text comes after them, on a
-  // line of its own. It is read into the message, with room kept for the
-  // words to join it in front.
+  // line of its own.
   std::string words;
   bool anyWord = false;
-  bool anyPipe = false;
+  bool optionsEnded = false;
   std::size_t wordRoom = 0;
   for (int i = 1; i < argc; ++i) wordRoom += std::strlen(argv[i]) + 1;
+  OptionContext context{args, readPipe, wordRoom, debugOut, 0};
 
   for (int i = 1; i < argc; ++i) {
     if (args.debug) debugLine(debugOut, i, argv[i]);
-
-    // Takes the next entry as the option's value; an option that is the
-    // last entry keeps an empty value.
-    auto takeValue = [&](std::string& field, bool echo) {
-      if (i + 1 >= argc) return;
-      ++i;
-      if (echo && args.debug) debugLine(debugOut, i, argv[i]);
-      field = stripQuotes(argv[i]);
-    };
-
-    const Classified entry = classify(argv[i]);
-    // The value of a colour or width option; one is needed.
-    auto settingValue = [&]() -> std::string_view {
-      if (entry.joined) return *entry.joined;
-      if (i + 1 >= argc) return {};
-      ++i;
-      if (args.debug) debugLine(debugOut, i, argv[i]);
-      return argv[i];
-    };
-
-    switch (entry.option) {
-      case Option::Debug: break;
-      case Option::Help: args.help = true; break;
-      case Option::List: args.list = true; break;
-      case Option::Rainbow: args.rainbow = true; break;
-      case Option::Version: args.version = true; break;
-      case Option::Only: args.only = true; break;
-      case Option::BubbleList: args.bubbleList = true; break;
-      case Option::Info: args.info = true; break;
-      case Option::Think: args.think = true; break;
-      case Option::Say: args.say = true; break;
-      case Option::Quote: args.quote = true; break;
-      case Option::Characters: {
-        args.characters = true;
-        // A missing value still names a file, the empty one, which then
-        // fails to open.
-        std::string file;
-        takeValue(file, true);
-        args.charactersFiles.push_back(std::move(file));
-        break;
+    const std::string_view entry = argv[i];
+    context.index = i;
+    const OptionRow* row = optionsEnded ? nullptr : findOption(entry);
+    if (row != nullptr && row->value == OptionValue::None) {
+      row->apply(context, entry, {});
+    } else if (row != nullptr) {
+      const bool hasValue = i + 1 < argc && (row->value == OptionValue::Required || argv[i + 1][0] != '-');
+      if (!hasValue && row->value == OptionValue::Required) {
+        throw refused("option '" + std::string(entry) + "' needs a value");
       }
-      case Option::Art:
-        args.art = true;
-        takeValue(args.artName, false);
-        break;
-      case Option::Pony:
-        args.pony = true;
-        takeValue(args.ponyName, true);
-        break;
-      case Option::Bubble:
-        args.bubble = true;
-        takeValue(args.bubbleFile, true);
-        break;
-      case Option::Paths: args.paths = true; break;
-      case Option::ListNames: args.listNames = true; break;
-      case Option::ListBubbles: args.listBubbles = true; break;
-      case Option::ListArts:
-        args.listArts = true;
-        // The pony is optional: a following option is not taken for it.
-        if (i + 1 < argc && argv[i + 1][0] != '-') takeValue(args.listPony, false);
-        break;
-      case Option::ListQuotes:
-        args.listQuotes = true;
-        takeValue(args.listPony, false);
-        break;
-      case Option::Pipe: {
-        const std::size_t before = args.message.size();
-        readPipe(args.message, wordRoom);
-        if (args.debug) debugLine(debugOut, i, std::string_view(args.message).substr(before));
-        anyPipe = true;
-        break;
+      if (hasValue) {
+        ++i;
+        if (row->traced && args.debug) debugLine(debugOut, i, argv[i]);
       }
-      case Option::Color: args.color = colorWhen(entry.name, settingValue()); break;
-      case Option::Colors: args.colors = colorDepth(entry.name, settingValue()); break;
-      case Option::Width: args.textWidth = textWidth(entry.name, settingValue()); break;
-      case Option::Seed: args.seed = parseSeed(entry.name, settingValue()); break;
-      case Option::Format: args.format = outputFormat(entry.name, settingValue()); break;
-      case Option::Free:
-        if (anyWord) words += ' ';
-        words += stripQuotes(argv[i]);
-        anyWord = true;
-        break;
+      row->apply(context, entry, hasValue ? argv[i] : "");
+    } else if (!optionsEnded && entry == "--") {
+      optionsEnded = true;
+    } else if (const auto equals = entry.find('='); !optionsEnded && entry.starts_with("--") &&
+                                                    equals != std::string_view::npos &&
+                                                    (row = findOption(entry.substr(0, equals))) != nullptr) {
+      if (row->value == OptionValue::None) {
+        throw refused("option '" + std::string(entry.substr(0, equals)) + "' takes no value");
+      }
+      row->apply(context, entry.substr(0, equals), entry.substr(equals + 1));
+    } else if (!optionsEnded && looksLikeOption(entry)) {
+      throw refused("unknown option '" + std::string(entry) + "'");
+    } else {
+      if (anyWord) words += ' ';
+      words += stripQuotes(argv[i]);
+      anyWord = true;
     }
   }
-  if (anyWord && anyPipe) args.message.insert(0, words + '\n');
+  args.messageGiven = anyWord || context.piped;
+  if (anyWord && context.piped) args.message.insert(0, words + '\n');
   else if (anyWord) args.message = std::move(words);
   return args;
 }

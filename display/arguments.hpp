@@ -16,11 +16,13 @@
 
 namespace trot {
 
-// A colour or width option with a value it cannot use.
+// An option that trotspeak does not know, one without its value, or one with
+// a value it cannot use.
 class ArgumentException : public Exception {
  public:
   using Exception::Exception;
   const char* typeName() const override { return "Argument"; }
+  bool closesWithColon() const override { return false; }
 };
 
 // What the picture is written as: text for the terminal, or one SVG
@@ -61,19 +63,21 @@ struct Arguments {
   bool listArts = false;
   bool listQuotes = false;
   bool listBubbles = false;
+  bool messageGiven = false;  // free words or the pipe option, even empty ones
 };
 
 // Appends the whole of standard input to a text, keeping room for `spare`
 // bytes more (see readInput).
 using InputReader = std::function<void(std::string& text, std::size_t spare)>;
 
-// Unknown entries become the message, joined by single spaces, with piped
-// text on the line after them; a missing value of the older options leaves
-// its field empty. The colour, width and format options take their value as
-// "--name value" or "--name=value" and throw ArgumentException for a value
-// they cannot use. The debug trace goes to `debugOut`; the pipe option reads
-// the input with `readPipe`, straight into the message, which holds the
-// text once however large it is.
+// Free words become the message, joined by single spaces, with piped text
+// on the line after them; after "--" every entry is a free word. An entry
+// that looks like an option (a dash and a letter, or two dashes and a
+// letter, and no space) but is none, an option without its value and one
+// with a value it cannot use throw ArgumentException. An option that takes
+// a value also takes it as "--name=value". The debug trace goes to
+// `debugOut`; the pipe option reads the input with `readPipe`, straight into
+// the message, which holds the text once however large it is.
 Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugOut = std::cout,
                          const InputReader& readPipe = readStandardInput);
 

@@ -1,12 +1,16 @@
 #include "display/help_screen.hpp"
 
+#include <algorithm>
 #include <string_view>
+
+#include "display/option_table.hpp"
 
 namespace trot {
 
 namespace {
 
 constexpr std::string_view kNoteIndent = "                         ";
+constexpr std::size_t kColumnWidth = 24;
 
 // The screen's own colours, left out when the formatter writes none.
 class HelpWriter {
@@ -25,6 +29,19 @@ class HelpWriter {
   bool coloured_;
 };
 
+// "    -p , --pony <PONY P> ": the short name in three columns, the long
+// one and the placeholder, padded to line the descriptions up.
+std::string optionColumn(const OptionRow& row) {
+  std::string column = "    ";
+  column += row.names[0];
+  column.resize(column.size() + 3 - row.names[0].size(), ' ');
+  column += row.names[0].empty() ? "  " : ", ";
+  column += row.names[1];
+  if (!row.placeholder.empty()) (column += ' ') += row.placeholder;
+  column.resize(std::max(column.size(), kColumnWidth), ' ');
+  return column + ' ';
+}
+
 }  // namespace
 
 void printHelp(ColorFormat& format, std::ostream& out) {
@@ -40,56 +57,12 @@ void printHelp(ColorFormat& format, std::ostream& out) {
   format.bold(out);
   out << "\nArguments:\n";
   format.reset(out);
-
-  help.option("    -h , --help          ", "Displays this help screen");
-  help.option("    -d , --debug         ", "Displays debug statments in output");
-  help.option("    -v , --version       ", "Displays the programs build date");
-  out << '\n';
-  help.option("    -l , --list          ", "Displays a list of all the ponys");
-  help.note(" ^^  If pony selected manually, lists artworks ");
-  help.note(" ^^  If art selected manually, lists quotes ");
-  help.option("    -a , --art <ART P>   ", "Specifys the art variant to use.  Doesnt need a provided pony");
-  help.option("    -bl, --bubblelist    ", "Displays all the avalible bubbles");
-  out << '\n';
-  help.option("    -i , --info          ", "Displays info about the printed pony");
-  help.option("    -o , --only          ", "Disables the bubble, printing only the artwork");
-  help.option("    -q , --quote         ", "Displays a pony guarenteed to have a quote");
-  help.option("    -p , --pony <PONY P> ", "Displays a pony with the given name");
-  help.note(" ^^  trotspeak -p spike ");
-  out << '\n';
-  help.option("    -c , --characters <FILE> ", "Uses a specific pony bin file");
-  help.note(" ^^  trotspeak -c resources/extraponies.bin ");
-  help.note(" ^^  Give -c again to join more files ");
-  out << '\n';
-  help.option("    -b , --bubble <FILE> ", "Displays the message with selected bubble style file");
-  help.note(" ^^  trotspeak -b resources/bubbles/ascii.bin ");
-  out << '\n';
-  help.option("    -r , --rainbow       ", "Prints the text/quote in rainbow colors");
-  help.option("    -t , --think         ", "Forces the displaying of a think bubble");
-  help.option("    -s , --say           ", "Forces the displaying of a say bubble");
-  help.note(" ^^  If no think or say provided, chooses the");
-  help.note(" ^^  available variant in the bubble file prefering say");
-  out << '\n';
-  help.option("    -W , --width <N>     ", "Wraps the text at N columns, whatever the terminal's width");
-  help.option("         --color <WHEN>  ", "Colors the output: auto, always or never");
-  help.note(" ^^  NO_COLOR set means never, unless always is given");
-  help.option("         --colors <N>    ", "Forces 16, 256 or truecolor colors");
-  help.option("         --format <F>    ", "Writes the picture as terminal text or as an svg image");
-  help.note(" ^^  trotspeak --format=svg hello > pony.svg");
-  out << '\n';
-  help.option("         --seed <N>      ", "Picks the same pony, art, quote and colors every run");
-  help.note(" ^^  TROTSPEAK_SEED=N does the same");
-  help.option("         --paths         ", "Lists the folders searched for ponies and bubbles");
-  help.note(" ^^  TROTSPEAK_PATH adds folders, separated like PATH");
-  out << '\n';
-  help.option("         --list-names    ", "Lists the pony names, one a line, for scripts");
-  help.option("         --list-arts [P] ", "Lists the art names, of every pony or of pony P");
-  help.option("         --list-quotes P ", "Lists pony P's quotes, one a line");
-  help.option("         --list-bubbles  ", "Lists the bubble style names");
-  out << '\n';
-  help.option("    -  , --pipe          ", "Displays with a piped in message");
-  help.note(" ^^  echo \"spike is the bast\" | trotspeak -");
-  out << '\n';
+  for (const OptionRow& row : optionTable()) {
+    help.option(optionColumn(row), row.description);
+    for (const std::string_view note : row.notes)
+      if (!note.empty()) help.note(note);
+    if (row.gapAfter) out << '\n';
+  }
   format.reset(out);
   out << std::flush;
 }

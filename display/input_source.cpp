@@ -1,7 +1,6 @@
 #include "display/input_source.hpp"
 
 #include <algorithm>
-#include <cstring>
 
 #include "display/descriptor_io.hpp"
 #include "model/exception.hpp"
@@ -25,8 +24,7 @@ void readInput(int descriptor, std::string& text, std::size_t spare) {
     const long count = readSome(descriptor, text.data() + start, kBlock, error);
     text.resize(start + static_cast<std::size_t>(std::max(count, 0L)));
     if (count < 0) {
-      throw FileException(FileException::kNoOffset,
-                          std::string("Failed to read standard input: ") + std::strerror(error));
+      throw FileException(FileException::kNoOffset, "Failed to read standard input", systemReason(error));
     }
     if (count == 0) return;
   }

@@ -12,7 +12,7 @@ namespace trot {
 // room for `spare` bytes more, so that they can join the text without
 // moving it. A regular file is read into room taken once, from its size;
 // other input grows the text as it comes. Throws FileException "Failed to
-// read standard input: <reason>".
+// read standard input" with the system's reason.
 void readInput(int descriptor, std::string& text, std::size_t spare);
 
 // readInput on standard input.

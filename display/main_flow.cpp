@@ -15,6 +15,7 @@
 #include "display/color_choice.hpp"
 #include "display/descriptor_io.hpp"
 #include "display/help_screen.hpp"
+#include "display/input_source.hpp"
 #include "display/listings.hpp"
 #include "display/output_sink.hpp"
 #include "display/pony_choice.hpp"
@@ -30,6 +31,7 @@
 #include "model/file_io.hpp"
 #include "model/utf8_path.hpp"
 #include "render/art_renderer.hpp"
+#include "render/bubble_renderer.hpp"
 #include "render/line_breaker.hpp"
 #include "render/rainbow.hpp"
 #include "render/svg_picture.hpp"
@@ -43,7 +45,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::uint16_t kNoQuote = 0xFFFF;
 constexpr std::uint8_t kMinimumBubbleWidth = 32;
-constexpr std::size_t kColumnsOffTerminal = 80;
 constexpr int kExitNotFound = 1;
 constexpr int kExitFailure = -1;
 
@@ -65,6 +66,8 @@ class Run {
   std::ostream& traceOut() const { return args_.format == OutputFormat::Svg ? std::cerr : std::cout; }
   std::filesystem::path bubblePath() const;
   std::uint8_t bubbleWidth(const AsciiArt& art, const Bubble& bubble, std::string_view text) const;
+  std::size_t outputRows(const AsciiArt& art, const Bubble& bubble, std::string_view text, bool drawBubble,
+                         std::size_t most) const;
   const Bubble& chooseVariant(const BubbleTypes& styles) const;
   std::optional<int> listForScripts(PonySource& ponies) const;
   RandomSource randomSource() const;
@@ -75,12 +78,13 @@ class Run {
   SearchPath path_;
   Arguments args_;
   std::optional<std::size_t> terminalColumns_;
+  std::optional<std::size_t> terminalRows_;
 };
 
 
 std::filesystem::path Run::bubblePath() const {
   if (!args_.bubble) return findBubbleStyle(path_, "ascii");
-  if (const auto named = pathFromUtf8(args_.bubbleFile); std::filesystem::exists(named)) return named;
+  if (namesAFile(args_.bubbleFile)) return pathFromUtf8(args_.bubbleFile);
   return findBubbleStyle(path_, args_.bubbleFile);
 }
 
@@ -153,6 +157,14 @@ std::uint8_t Run::bubbleWidth(const AsciiArt& art, const Bubble& bubble, std::st
   return static_cast<std::uint8_t>(std::min<std::size_t>(width, 255));
 }
 
+// The rows drawn for an art and its bubble; past `most` the count may stop.
+std::size_t Run::outputRows(const AsciiArt& art, const Bubble& bubble, std::string_view text, bool drawBubble,
+                            std::size_t most) const {
+  const std::size_t artRows = drawnArtRows(art, drawBubble);
+  if (!drawBubble || artRows > most) return artRows;
+  return artRows + bubbleRows(bubble, text, bubbleWidth(art, bubble, text), most - artRows);
+}
+
 int Run::operator()() {
   const auto start = Clock::now();
   // The trace of the command line goes where the format says, which is
@@ -168,7 +180,10 @@ int Run::operator()() {
   // The name asks for thinking unless the command line asks to say.
   if (argc_ > 0 && calledAsThink(argv_[0]) && !args_.say) args_.think = true;
   const bool onTerminal = outputIsTerminal();
-  if (onTerminal) terminalColumns_ = terminalColumns();
+  if (onTerminal) {
+    terminalColumns_ = terminalColumns();
+    terminalRows_ = terminalRows();
+  }
   ColorChoice colors = chooseColors(args_.color, args_.colors, onTerminal);
   // An SVG shows the picture as a terminal with 24-bit colour does.
   const bool svg = args_.format == OutputFormat::Svg;
@@ -204,7 +219,8 @@ int Run::operator()() {
   }
   debug("ARGS PARSED");
 
-  PonyChoice database(args_.characters ? openPonyDatabases(args_.charactersFiles) : findPonySources(path_, std::cerr));
+  PonyChoice database(args_.characters ? openPonyDatabases(args_.charactersFiles, path_)
+                                       : findPonySources(path_, std::cerr));
   if (const auto listed = listForScripts(database)) return *listed;
   if (args_.list && !args_.pony && !args_.art) {
     listPonies(database);
@@ -212,7 +228,7 @@ int Run::operator()() {
   }
 
   RandomSource random = randomSource();
-  const Selection chosen = selectPonyAndArt(database, random, args_, terminalColumns_);
+  Selection chosen = selectPonyAndArt(database, random, args_);
   if (!chosen.pony) return reportNoPony(args_.pony);
   Character& pony = database.character(*chosen.pony);
   if (args_.list) {
@@ -227,6 +243,11 @@ int Run::operator()() {
   const Bubble& bubble = chooseVariant(styles);
   debug("BUBBLE AQUIRED");
 
+  // Text piped in is the message, as for any filter, unless the command
+  // line gives one.
+  if (!args_.only && !args_.messageGiven && args_.message.empty() && inputIsPiped()) {
+    readStandardInput(args_.message, 0);
+  }
   std::string text;
   std::uint16_t quoteIndex = kNoQuote;
   if (!args_.only) {
@@ -247,6 +268,17 @@ int Run::operator()() {
     std::cerr << "NO FIND PONY ARRRTTT ;<\n" << std::flush;
     return kExitNotFound;
   }
+  // Rainbow text is drawn without its own escapes, and even empty.
+  if (rainbow) removeEscapes(text);
+  const bool drawBubble = !args_.only && (rainbow || !text.empty());
+  // On a terminal the art drawn at random is one that leaves the message on
+  // screen, chosen by the same draw.
+  if (chosen.artDraw && terminalColumns_) {
+    const Screen screen{*terminalColumns_, terminalRows_.value_or(SIZE_MAX)};
+    chosen.art = fittingArt(database, pony, *chosen.artDraw, screen, [&](const AsciiArt& candidate, std::size_t most) {
+      return outputRows(candidate, bubble, text, drawBubble, most);
+    });
+  }
   const AsciiArt& art = database.art(pony, *chosen.art);
   if (args_.info) {
     std::ostream& info = traceOut();
@@ -264,15 +296,14 @@ int Run::operator()() {
   sink_.markPicture();
   std::ostringstream terminalBytes;
   std::ostream& picture = svg ? terminalBytes : std::cout;
-  if (args_.only) {
-    renderArt(art, picture, format, bubble, false);
-  } else if (rainbow) {
+  if (rainbow && drawBubble) {
     // Even an empty text ends with a colour reset, so the bubble is drawn.
-    removeEscapes(text);
     Rainbow colours(text, format, [&] { return random.next(); });
-    composeOutput(art, picture, format, bubble, text, &colours, true, bubbleWidth(art, bubble, text));
+    composeOutput(art, picture, format, bubble, text, &colours, true, bubbleWidth(art, bubble, text),
+                  terminalColumns_);
   } else {
-    composeOutput(art, picture, format, bubble, text, nullptr, !text.empty(), bubbleWidth(art, bubble, text));
+    composeOutput(art, picture, format, bubble, text, nullptr, drawBubble, bubbleWidth(art, bubble, text),
+                  terminalColumns_);
   }
   if (svg) writeSvgPicture(terminalBytes.view(), std::cout);
   std::cout << std::flush;

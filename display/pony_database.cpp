@@ -1,5 +1,7 @@
 #include "display/pony_database.hpp"
 
+#include <cerrno>
+
 #include "model/exception.hpp"
 
 namespace trot {
@@ -32,8 +34,13 @@ constexpr std::uint64_t kPrefetchedWalk = 16 * 1024 * 1024;
 PonyDatabase::PonyDatabase(const std::filesystem::path& path) {
   // A folder opens as a file on some systems, and then reads as nothing.
   std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored) || !file_.open(path)) {
-    throw FileException(FileException::kNoOffset, "Failed to open file '" + path.string() + "'");
+  int error = EISDIR;
+  if (!std::filesystem::is_directory(path, ignored)) {
+    errno = 0;
+    error = file_.open(path) ? 0 : errno != 0 ? errno : EIO;
+  }
+  if (error != 0) {
+    throw FileException(FileException::kNoOffset, "Failed to open file '" + path.string() + "'", systemReason(error));
   }
   Transcoder::leaveReadBudgetToBuffer(stream_);
   file_.readAhead(kFirstBlock);

@@ -1,11 +1,12 @@
 #include "display/resource_lookup.hpp"
 
 #include <map>
-#include <optional>
 #include <string_view>
 #include <system_error>
 
+#include "display/arguments.hpp"
 #include "display/pony_database.hpp"
+#include "display/selection.hpp"
 #include "display/source_folder_ponies.hpp"
 #include "model/exception.hpp"
 #include "model/utf8_path.hpp"
@@ -28,21 +29,6 @@ bool isFolder(const std::filesystem::path& path) {
   return std::filesystem::is_directory(path, ignored);
 }
 
-// The first style file in `folder`, in byte order, whose name the style list
-// for scripts shows as `name`.
-std::optional<std::filesystem::path> styleListedAs(const std::filesystem::path& folder, std::string_view name) {
-  std::error_code error;
-  std::optional<std::filesystem::path> found;
-  for (std::filesystem::directory_iterator entries(folder, error), end; !error && entries != end;
-       entries.increment(error)) {
-    const std::filesystem::path& file = entries->path();
-    if (file.extension() == ".bin" && plainText(file.stem().string()) == name && (!found || file < *found)) {
-      found = file;
-    }
-  }
-  return found;
-}
-
 }  // namespace
 
 std::vector<std::unique_ptr<PonySource>> findPonySources(const SearchPath& path, std::ostream& messages) {
@@ -58,19 +44,61 @@ std::vector<std::unique_ptr<PonySource>> findPonySources(const SearchPath& path,
   return sources;
 }
 
-std::vector<std::unique_ptr<PonySource>> openPonyDatabases(const std::vector<std::string>& files) {
+std::vector<std::unique_ptr<PonySource>> openPonyDatabases(const std::vector<std::string>& files,
+                                                           const SearchPath& path) {
   std::vector<std::unique_ptr<PonySource>> sources;
-  for (const auto& file : files) sources.push_back(std::make_unique<PonyDatabase>(pathFromUtf8(file)));
+  for (const auto& file : files) {
+    std::filesystem::path found = pathFromUtf8(file);
+    if (!isFile(found)) {
+      const auto named = pathFromUtf8(file + ".bin");
+      for (const auto& folder : path.existingFolders()) {
+        if (isFile(folder / named)) {
+          found = folder / named;
+          break;
+        }
+      }
+    }
+    // A name found nowhere is opened as given, for a report that names it.
+    sources.push_back(std::make_unique<PonyDatabase>(found));
+  }
   return sources;
 }
 
+bool namesAFile(std::string_view value) {
+#ifdef _WIN32
+  constexpr std::string_view kSeparators = "/\\";
+#else
+  constexpr std::string_view kSeparators = "/";
+#endif
+  return value.find_first_of(kSeparators) != std::string_view::npos || value.ends_with(".bin");
+}
+
 std::filesystem::path findBubbleStyle(const SearchPath& path, const std::string& name) {
+  // Every style by its name, the first folder winning.
+  std::map<std::string, std::filesystem::path> styles;
+  for (const auto& folder : path.existingFolders()) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator entries(folder / "bubbles", error), end; !error && entries != end;
+         entries.increment(error)) {
+      if (entries->path().extension() == ".bin" && isFile(entries->path()))
+        styles.try_emplace(entries->path().stem().string(), entries->path());
+    }
+  }
+  std::vector<const std::string*> begun;
+  for (const auto& [style, file] : styles) {
+    if (!prefixMatch(style, name)) continue;
+    // A name with escapes or controls is also known by its listed form.
+    if (style.size() == name.size() || plainText(style).size() == name.size()) return file;
+    begun.push_back(&style);
+  }
+  if (begun.size() == 1) return styles.at(*begun.front());
+  if (begun.size() > 1) {
+    std::string matches;
+    for (const std::string* style : begun) matches += (matches.empty() ? "" : ", ") + *style;
+    throw ArgumentException("bubble style '" + name + "' is ambiguous: " + matches +
+                            " (trotspeak --list-bubbles lists the styles)");
+  }
   const auto file = pathFromUtf8(name + ".bin");
-  for (const auto& folder : path.existingFolders())
-    if (isFile(folder / "bubbles" / file)) return folder / "bubbles" / file;
-  // A name with escapes or controls is listed without them, and so is found.
-  for (const auto& folder : path.existingFolders())
-    if (auto listed = styleListedAs(folder / "bubbles", name)) return *listed;
   for (const auto& folder : path.existingFolders())
     if (isFolder(folder / "bubbles")) return folder / "bubbles" / file;
   return kDefaultFolder / "bubbles" / file;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "display/pony_source.hpp"
@@ -17,12 +18,20 @@ namespace trot {
 // Throws FileException when no folder has either.
 std::vector<std::unique_ptr<PonySource>> findPonySources(const SearchPath& path, std::ostream& messages);
 
-// The database files named on the command line, in order.
-std::vector<std::unique_ptr<PonySource>> openPonyDatabases(const std::vector<std::string>& files);
+// The database files named on the command line, in order. A name that is
+// not a file is looked up as <name>.bin in the folders of the path.
+std::vector<std::unique_ptr<PonySource>> openPonyDatabases(const std::vector<std::string>& files,
+                                                           const SearchPath& path);
 
-// bubbles/<name>.bin in the first folder that has it. When none has, the
-// path it would have in the first bubbles/ folder, so that opening it
-// reports a path worth checking.
+// Whether -b's value is a file's path rather than a style's name: it holds
+// a folder separator or ends in ".bin".
+bool namesAFile(std::string_view value);
+
+// The style file of bubbles/ in the folders of the path whose name is
+// `name` in any case, else the one whose name it begins; ArgumentException
+// when it begins several. When none matches, the path bubbles/<name>.bin
+// would have in the first bubbles/ folder, so that opening it reports a path
+// worth checking.
 std::filesystem::path findBubbleStyle(const SearchPath& path, const std::string& name);
 
 // Every file of every bubbles/ folder, the first folder winning for each

@@ -13,6 +13,9 @@ void writeLine(std::ostream& out, std::string_view text) { out << plainText(text
 }  // namespace
 
 std::string quoteAsLine(std::string_view text) {
+  // The line feed that ends most quote files ends the listed line instead.
+  if (text.ends_with('\n')) text.remove_suffix(1);
+  if (text.ends_with('\r')) text.remove_suffix(1);
   std::string line;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];

@@ -26,7 +26,8 @@ void listQuoteLines(PonySource& ponies, Character& pony, std::ostream& out);
 // The style names of the given bubble style files.
 void listBubbleNames(const std::vector<std::filesystem::path>& files, std::ostream& out);
 
-// A quote as one line: \ becomes \\, each line break (CR LF, CR or LF) \n.
+// A quote as one line: \ becomes \\, each line break (CR LF, CR or LF) \n,
+// but for the one that ends the quote, which is dropped.
 std::string quoteAsLine(std::string_view text);
 
 }  // namespace trot

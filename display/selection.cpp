@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <vector>
 
 #include "render/terminal_safe_text.hpp"
@@ -19,22 +20,16 @@ std::optional<std::uint16_t> findArtByName(PonySource& ponies, Character& pony, 
   return std::nullopt;
 }
 
-// The arts of the pony that are no wider than `columns`, or all of them when
-// none is.
-std::vector<std::uint16_t> fittingArts(PonySource& ponies, Character& pony, std::size_t columns) {
-  const auto count = static_cast<std::uint16_t>(pony.artCount());
-  std::vector<std::uint16_t> fitting;
-  for (std::uint16_t j = 0; j < count; ++j)
-    if (ponies.art(pony, j).width <= columns) fitting.push_back(j);
-  if (fitting.empty()) {
-    for (std::uint16_t j = 0; j < count; ++j) fitting.push_back(j);
-  }
-  return fitting;
+bool sameName(std::string_view name, std::string_view query) {
+  return name.size() == query.size() && prefixMatch(name, query);
 }
 
 }  // namespace
 
 std::optional<std::size_t> findPonyByName(PonySource& ponies, std::string_view query) {
+  // "plum" means Plum even when Plume comes first.
+  for (std::size_t i = 0; i < ponies.size(); ++i)
+    if (sameName(ponies.summary(i).name, query)) return i;
   for (std::size_t i = 0; i < ponies.size(); ++i)
     if (prefixMatch(ponies.summary(i).name, query)) return i;
   return std::nullopt;
@@ -72,8 +67,7 @@ std::optional<std::size_t> pickWeightedPony(PonySource& ponies, RandomSource& ra
   return std::nullopt;
 }
 
-Selection selectPonyAndArt(PonySource& ponies, RandomSource& random, const Arguments& args,
-                           std::optional<std::size_t> columns) {
+Selection selectPonyAndArt(PonySource& ponies, RandomSource& random, const Arguments& args) {
   Selection chosen;
   if (args.pony) {
     chosen.pony = findPonyByName(ponies, args.ponyName);
@@ -88,13 +82,8 @@ Selection selectPonyAndArt(PonySource& ponies, RandomSource& random, const Argum
     Character& pony = ponies.character(*chosen.pony);
     const std::size_t artCount = pony.artCount();
     if (artCount == 0) return chosen;
-    const auto draw = static_cast<std::size_t>(random.next());
-    if (!columns) {
-      chosen.art = static_cast<std::uint16_t>(draw % artCount);
-    } else {
-      const std::vector<std::uint16_t> fitting = fittingArts(ponies, pony, *columns);
-      chosen.art = fitting[draw % fitting.size()];
-    }
+    chosen.artDraw = static_cast<std::size_t>(random.next());
+    chosen.art = static_cast<std::uint16_t>(*chosen.artDraw % artCount);
     return chosen;
   }
 
@@ -111,6 +100,27 @@ Selection selectPonyAndArt(PonySource& ponies, RandomSource& random, const Argum
     ponies.release(i);
   }
   return chosen;
+}
+
+std::uint16_t fittingArt(PonySource& ponies, Character& pony, std::size_t draw, const Screen& screen,
+                         const RowCount& rowsOf) {
+  const auto count = static_cast<std::uint16_t>(pony.artCount());
+  const std::size_t mostRows = screen.rows > 1 ? screen.rows - 1 : 1;
+  std::vector<std::uint16_t> fitting;
+  std::uint16_t shortest = 0;
+  std::size_t fewest = SIZE_MAX;
+  for (std::uint16_t j = 0; j < count; ++j) {
+    const AsciiArt& art = ponies.art(pony, j);
+    // Exact up to the most that decides anything: the first art is counted
+    // in full, later ones only as far as the fewest rows seen.
+    const std::size_t rows = rowsOf(art, fewest == SIZE_MAX ? SIZE_MAX - 1 : std::max(fewest, mostRows));
+    if (art.width <= screen.columns && rows <= mostRows) fitting.push_back(j);
+    if (rows < fewest) {
+      fewest = rows;
+      shortest = j;
+    }
+  }
+  return fitting.empty() ? shortest : fitting[draw % fitting.size()];
 }
 
 }  // namespace trot

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -24,15 +25,30 @@ std::optional<std::size_t> pickWeightedPony(PonySource& ponies, RandomSource& ra
 struct Selection {
   std::optional<std::size_t> pony;
   std::optional<std::uint16_t> art;
+  std::optional<std::size_t> artDraw;  // the draw that chose the art, when none was named
 };
 
-// The first pony whose name `query` begins, as -p finds it.
+// The pony whose name is `query` in any case, else the first whose name
+// `query` begins, as -p finds it.
 std::optional<std::size_t> findPonyByName(PonySource& ponies, std::string_view query);
 
 // The pony and the art variant the arguments ask for, drawing from `random`
-// where they leave the choice open. An art drawn at random is one that fits
-// in `columns` when the pony has any such art.
-Selection selectPonyAndArt(PonySource& ponies, RandomSource& random, const Arguments& args,
-                           std::optional<std::size_t> columns = std::nullopt);
+// where they leave the choice open.
+Selection selectPonyAndArt(PonySource& ponies, RandomSource& random, const Arguments& args);
+
+// What a terminal shows at once.
+struct Screen {
+  std::size_t columns;
+  std::size_t rows;
+};
+
+// The output rows of an art, its bubble included; counting may stop past `most`.
+using RowCount = std::function<std::size_t(const AsciiArt& art, std::size_t most)>;
+
+// The art that `draw` chooses among the pony's arts whose output fits the
+// screen: no wider than its columns, and no taller than its rows less one,
+// for the prompt that follows. When none fits, the art of the fewest rows.
+std::uint16_t fittingArt(PonySource& ponies, Character& pony, std::size_t draw, const Screen& screen,
+                         const RowCount& rowsOf);
 
 }  // namespace trot

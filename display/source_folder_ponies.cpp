@@ -6,7 +6,7 @@
 namespace trot {
 
 SourceFolderPonies::SourceFolderPonies(const std::filesystem::path& folder, std::ostream& messages) {
-  PonySourceReader reader(messages, nullptr);
+  PonySourceReader reader(messages, nullptr, true);
   reader.readArtFolder(folder / "ponies");
   if (isDirectory(folder / "quotes")) reader.readQuoteFolder(folder / "quotes");
   group_ = std::move(reader.group);

@@ -12,4 +12,12 @@ bool outputIsTerminal();
 // else what the terminal reports; none when neither tells.
 std::optional<std::size_t> terminalColumns();
 
+// The terminal's height in rows: what the terminal reports, else LINES when
+// it holds a positive number; none when neither tells.
+std::optional<std::size_t> terminalRows();
+
+// Whether standard input is open and not a terminal: a pipe or a file that
+// may hold a message.
+bool inputIsPiped();
+
 }  // namespace trot

@@ -44,6 +44,11 @@ std::string_view trim(std::string_view text) {
 
 bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Where a report's offending character stands, columns counted in characters.
+std::string at(std::size_t line, std::size_t column) {
+  return " at line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
 // Palette components are written with digits 0-9 and letters a-z (either
 // case), the letters counting on from 10; anything else gives -1.
 int paletteDigit(char c) {
@@ -92,7 +97,7 @@ std::size_t afterLineEnd(std::string_view text, std::size_t end) {
 
 // Reads the header into `header` and gives the offset where the body starts.
 std::size_t readHeader(std::string_view text, ArtHeader& header) {
-  if (!text.starts_with("$$$")) throw ParserException("Invalid header, no starting seperator: '$$$'");
+  if (!text.starts_with("$$$")) throw ParserException("Invalid header, no starting seperator: '$$$'" + at(1, 1));
   std::size_t pos = lineEndFrom(text, 0);
   for (;;) {
     while (pos < text.size() && (text[pos] == '\r' || text[pos] == '\n')) ++pos;
@@ -152,6 +157,7 @@ class BodyReader {
   void read(std::string_view body) {
     while (!body.empty()) {
       const std::string_view before = body;
+      ++column_;
       // Pictures are mostly escape sequences: ASCII needs no decoding.
       std::uint32_t c = static_cast<unsigned char>(body.front());
       if (c < 0x80) {
@@ -178,14 +184,20 @@ class BodyReader {
         dollarMode_ = !dollarMode_;
         if (dollarMode_) {
           clearBuffer();
+          bufferColumn_ = column_ + 1;
         } else {
           interpretMarker();
         }
       } else if (c == kEscape || (c == '^' && body.starts_with('['))) {
-        if (c == '^') body.remove_prefix(1);
+        escapeColumn_ = column_;
+        if (c == '^') {
+          body.remove_prefix(1);
+          ++column_;
+        }
         escapeMode_ = true;
         dollarMode_ = false;
         clearBuffer();
+        bufferColumn_ = column_ + 1;
       } else {
         smallChar(c);
       }
@@ -231,6 +243,7 @@ class BodyReader {
   }
 
   std::string line() const { return "Line " + std::to_string(lineNumber_); }
+  std::string here(std::size_t column) const { return at(lineNumber_, column); }
 
   void addConnector(bool slash) {
     ArtCell cell;
@@ -240,14 +253,14 @@ class BodyReader {
   }
 
   void reportLargeChar(std::uint32_t c, std::string_view bytes) {
-    messages_ << "Unexpected large char: " << c << "\n  " << std::hex;
+    messages_ << "Unexpected large char: " << c << here(column_) << "\n  " << std::hex;
     for (const char byte : bytes) messages_ << ' ' << static_cast<unsigned>(static_cast<unsigned char>(byte));
     messages_ << std::dec << "\n";
   }
 
   void smallChar(std::uint32_t c) {
     if (!escapeMode_ && !dollarMode_) {
-      throw ParserException("Unexpected unescaped small char: " + std::to_string(c));
+      throw ParserException("Unexpected unescaped small char: " + std::to_string(c) + here(column_));
     }
     buffer_ += static_cast<char>(c);
     bufferHasM_ = bufferHasM_ || c == 'm';
@@ -257,7 +270,7 @@ class BodyReader {
   void interpretMarker() {
     for (const std::string_view word : {std::string_view("balloon"), std::string_view("bubble")}) {
       if (std::string_view(buffer_).starts_with(word)) {
-        readBubbleSize(std::string_view(buffer_).substr(word.size()));
+        readBubbleSize(std::string_view(buffer_).substr(word.size()), word.size());
         return;
       }
     }
@@ -266,14 +279,20 @@ class BodyReader {
     } else if (buffer_ == "/") {
       addConnector(true);
     } else {
-      messages_ << "Failed to parse escaped sequence: '" << escapeControlBytes(buffer_) << "'\n";
+      messages_ << "Failed to parse escaped sequence: '" << escapeControlBytes(buffer_) << "'" << here(bufferColumn_ - 1) << "\n";
     }
   }
 
-  void readBubbleSize(std::string_view digits) {
+  // The digits after the marker's word, which stands `wordLength` bytes into the buffer.
+  void readBubbleSize(std::string_view digits, std::size_t wordLength) {
     unsigned size = 0;
-    for (const char c : digits) {
-      if (!isDecimalDigit(c)) throw ParserException("Failed to parse invalid bubble size: '" + std::string(digits) + "'");
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+      const char c = digits[i];
+      if (!isDecimalDigit(c)) {
+        // The buffer holds one byte per character read into it.
+        throw ParserException("Failed to parse invalid bubble size: '" + std::string(digits) + "'" +
+                              here(bufferColumn_ + wordLength + i));
+      }
       size = (size * 10 + static_cast<unsigned>(c - '0')) % 256;
     }
     sawBalloon = true;
@@ -313,7 +332,7 @@ class BodyReader {
                parseDirectColor(std::string_view(buffer_).substr(3), direct)) {
       (kind == '3' ? foreground_ : background_) = direct;
     } else {
-      messages_ << "Unknown escape sequence: '" << escapeControlBytes(buffer_) << "'\n";
+      messages_ << "Unknown escape sequence: '" << escapeControlBytes(buffer_) << "'" << here(escapeColumn_) << "\n";
     }
   }
 
@@ -353,6 +372,7 @@ class BodyReader {
     cells_.clear();
     heldBack_ = 0;
     ++lineNumber_;
+    column_ = 0;
   }
 
   void addRow() {
@@ -370,6 +390,9 @@ class BodyReader {
 
   std::ostream& messages_;
   std::size_t lineNumber_;
+  std::size_t column_ = 0;  // of the character last read, from 1
+  std::size_t bufferColumn_ = 0;  // where the buffer's first byte was read
+  std::size_t escapeColumn_ = 0;  // where the escape sequence began
   PenColor pending_;
   PenColor foreground_;
   PenColor background_;
@@ -385,6 +408,7 @@ class BodyReader {
 }  // namespace
 
 void parseArtText(AsciiArt& art, std::string_view text, ArtHeader* header, std::ostream& messages) {
+  text = withoutByteOrderMark(text);
   ArtHeader pairs;
   const std::size_t bodyStart = readHeader(text, pairs);
 

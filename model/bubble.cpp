@@ -77,29 +77,42 @@ std::size_t columnsOf(std::string_view line) {
   return columns;
 }
 
-void checkLine(const char* piece, std::size_t number, std::string_view line) {
-  const auto refuse = [&](std::size_t size, const char* unit, std::size_t most) {
+// The offset of the character that takes the line past `most` columns.
+std::size_t pastColumns(std::string_view line, std::size_t most) {
+  std::size_t columns = 0;
+  for (std::string_view rest = line;;) {
+    const std::size_t offset = line.size() - rest.size();
+    columns += nextColumns(rest);
+    if (columns > most) return offset;
+  }
+}
+
+void checkLine(const char* piece, std::size_t number, std::string_view line, const Bubble::PieceLocator& locate) {
+  const auto refuse = [&](std::size_t size, const char* unit, std::size_t most, std::size_t offending) {
     throw Bubble::ParseException("Line " + std::to_string(number) + " of " + piece + " holds " + std::to_string(size) +
-                                 " " + unit + ", more than " + std::to_string(most));
+                                 " " + unit + ", more than " + std::to_string(most) +
+                                 (locate ? locate(piece, number, offending) : std::string()));
   };
-  if (line.size() > Bubble::kMostPieceBytes) refuse(line.size(), "bytes", Bubble::kMostPieceBytes);
+  if (line.size() > Bubble::kMostPieceBytes) {
+    refuse(line.size(), "bytes", Bubble::kMostPieceBytes, Bubble::kMostPieceBytes);
+  }
   // Bytes first, so that counting the columns costs at most the bytes limit.
   if (const std::size_t columns = columnsOf(line); columns > Bubble::kMostPieceColumns) {
-    refuse(columns, "columns", Bubble::kMostPieceColumns);
+    refuse(columns, "columns", Bubble::kMostPieceColumns, pastColumns(line, Bubble::kMostPieceColumns));
   }
 }
 
 }  // namespace
 
-void Bubble::checkPieces() const {
+void Bubble::checkPieces(const PieceLocator& locate) const {
   const NamedLines borders[] = {{"nw", nw}, {"nnw", nnw}, {"n", n}, {"nne", nne}, {"ne", ne},
                                 {"sw", sw}, {"ssw", ssw}, {"s", s}, {"sse", sse}, {"se", se}};
   for (const auto& [name, lines] : borders) {
-    for (std::size_t i = 0; i < lines.size(); ++i) checkLine(name, i + 1, lines[i]);
+    for (std::size_t i = 0; i < lines.size(); ++i) checkLine(name, i + 1, lines[i], locate);
   }
   const NamedSide sides[] = {{"nww", nww}, {"w", w}, {"sww", sww}, {"ww", ww},
                              {"nee", nee}, {"e", e}, {"see", see}, {"ee", ee}};
-  for (const auto& [name, line] : sides) checkLine(name, 1, line);
+  for (const auto& [name, line] : sides) checkLine(name, 1, line, locate);
 }
 
 void Bubble::encode(std::ostream& stream) {

@@ -5,7 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/exception.hpp"
@@ -52,13 +54,19 @@ class Bubble final : public Transcoder {
   static constexpr std::size_t kMostPieceColumns = 255;
   static constexpr std::size_t kMostPieceBytes = 1024;
 
+  // Where a piece's line stands in the text it was read from, for reports:
+  // given the piece's key, the line's number in the piece (from 1) and the
+  // offending byte's offset in it, a text such as " at line 7, column 12".
+  using PieceLocator = std::function<std::string(std::string_view piece, std::size_t line, std::size_t byte)>;
+
   // Throws ParseException naming the first line of a piece that holds more
-  // than kMostPieceColumns columns or kMostPieceBytes bytes. Columns are
+  // than kMostPieceColumns columns or kMostPieceBytes bytes, followed by
+  // what `locate` says of the first character past the limit. Columns are
   // counted by the terminal width rules (model/column_width.hpp); a colour
   // sequence takes none, as drawn, and a byte that is not UTF-8 and every
   // byte of any other escape sequence one each, so a piece never draws wider
   // than it is measured.
-  void checkPieces() const;
+  void checkPieces(const PieceLocator& locate = {}) const;
 
   void encodeInit() override {}
   void encode(std::ostream& stream) override;

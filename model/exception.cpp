@@ -1,5 +1,7 @@
 #include "model/exception.hpp"
 
+#include <system_error>
+
 #include "model/utf8.hpp"
 
 namespace trot {
@@ -42,10 +44,15 @@ std::string escapeControlBytes(std::string_view text) {
 }
 
 void Exception::print(std::ostream& stream) const {
-  stream << typeName() << " error: " << escapeControlBytes(message_) << ":\n";
+  stream << typeName() << " error: " << escapeControlBytes(message_);
+  if (!reason_.empty()) stream << ": " << escapeControlBytes(reason_);
+  else if (closesWithColon()) stream << ':';
+  stream << '\n';
 }
 
-FileException::FileException(std::int64_t offset, const std::string& message)
-    : Exception(withOffset(offset, message)), offset_(offset) {}
+std::string systemReason(int error) { return std::generic_category().message(error); }
+
+FileException::FileException(std::int64_t offset, const std::string& message, std::string reason)
+    : Exception(withOffset(offset, message), std::move(reason)), offset_(offset) {}
 
 }  // namespace trot

@@ -1,6 +1,7 @@
 #include "model/file_io.hpp"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -45,12 +46,17 @@ void readReporting(const fs::path& path, Load load) {
   }
 }
 
+FileException cannotOpen(const fs::path& path, int error) {
+  return FileException(FileException::kNoOffset, "Failed to open file " + quoted(path), systemReason(error));
+}
+
 // A folder cannot be read as a file, though the standard streams open it.
-bool opensForReading(std::ifstream& stream, const fs::path& path) {
+void openForReading(std::ifstream& stream, const fs::path& path) {
   std::error_code ignored;
-  if (fs::is_directory(path, ignored)) return false;
+  if (fs::is_directory(path, ignored)) throw cannotOpen(path, EISDIR);
+  errno = 0;
   stream.open(path, std::ios::binary);
-  return stream.is_open();
+  if (!stream.is_open()) throw cannotOpen(path, errno != 0 ? errno : ENOENT);
 }
 
 // The file that writing `path` is meant to change: symbolic links are
@@ -252,16 +258,17 @@ void loadFromFile(Transcoder& object, const fs::path& path) {
     std::string bytes;
     switch (readFileContent(path, bytes, kAnySize)) {
       case ReadOutcome::kRead: break;
-      case ReadOutcome::kCannotOpen: throw FileException(FileException::kNoOffset, "Failed to open file " + quoted(path));
+      case ReadOutcome::kCannotOpen: throw cannotOpen(path, errno);
       case ReadOutcome::kCannotRead:
-      case ReadOutcome::kTooLarge: throw FileException(FileException::kNoOffset, "Failed to read file " + quoted(path));
+      case ReadOutcome::kTooLarge:
+        throw FileException(FileException::kNoOffset, "Failed to read file " + quoted(path), systemReason(errno));
     }
     std::istringstream stream(std::move(bytes), std::ios::binary);
     object.load(stream);
     return;
   }
   std::ifstream stream;
-  if (!opensForReading(stream, path)) throw FileException(FileException::kNoOffset, "Failed to open file " + quoted(path));
+  openForReading(stream, path);
   readReporting(path, [&] { object.load(stream); });
 }
 
@@ -273,7 +280,7 @@ void saveToFile(Transcoder& object, const fs::path& path) {
 }
 
 void openForLazyLoad(Transcoder& object, std::ifstream& stream, const fs::path& path) {
-  if (!opensForReading(stream, path)) throw FileException(FileException::kNoOffset, "Failed to open file " + quoted(path));
+  openForReading(stream, path);
   try {
     readReporting(path, [&] { object.decode(stream); });
   } catch (...) {

@@ -22,6 +22,7 @@ inline constexpr std::uint64_t kAnySize = UINT64_MAX;
 // to its end should it have grown. A folder cannot be read. A file of more
 // than `mostBytes` is kTooLarge: one that is so already when opened is not
 // read at all, one that grows past it while being read is read no further.
+// kCannotOpen and kCannotRead leave the reason in errno.
 ReadOutcome readFileContent(const std::filesystem::path& path, std::string& bytes, std::uint64_t mostBytes);
 
 // Flushes the file's (or folder's) content to the disk. False when that

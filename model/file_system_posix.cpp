@@ -142,7 +142,9 @@ ReadOutcome readFileContent(const std::filesystem::path& path, std::string& byte
     if (got < 0) outcome = ReadOutcome::kCannotRead;
     if (got <= 0 || (regular && bytes.size() >= expected && static_cast<std::size_t>(got) < wanted)) break;
   }
+  const int reason = errno;
   ::close(descriptor);
+  errno = reason;
   return outcome;
 }
 

@@ -102,8 +102,12 @@ InPlaceOutcome overwriteInPlace(const fs::path& path, std::string_view bytes) {
 }
 
 ReadOutcome readFileContent(const fs::path& path, std::string& bytes, std::uint64_t mostBytes) {
+  errno = 0;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return ReadOutcome::kCannotOpen;
+  if (!in) {
+    if (errno == 0) errno = ENOENT;
+    return ReadOutcome::kCannotOpen;
+  }
   // The size it has now is asked for in one go, and one byte more to meet
   // the end; a file that grows meanwhile is read on until its end.
   std::error_code unknown;
@@ -124,6 +128,7 @@ ReadOutcome readFileContent(const fs::path& path, std::string& bytes, std::uint6
     }
   } catch (const std::ios_base::failure&) {
     // The standard file buffer throws on a read error.
+    errno = EIO;
     return ReadOutcome::kCannotRead;
   }
 }

@@ -11,6 +11,7 @@
 #include "model/parallel_for.hpp"
 #include "model/skipped_inputs.hpp"
 #include "model/source_files.hpp"
+#include "model/utf8.hpp"
 
 namespace trot {
 
@@ -30,7 +31,7 @@ constexpr std::uint64_t kMostQuoteFileBytes = std::uint64_t{1} << 20;
 void reportUnlistedFolder(std::ostream& messages, const char* kind, const Path& folder,
                           const std::filesystem::filesystem_error& failure) {
   messages << "Failed to process " << kind << " '" << quotedPath(folder) << "': ";
-  FileException(FileException::kNoOffset, "Failed to open folder: " + failure.code().message()).print(messages);
+  FileException(FileException::kNoOffset, "Failed to open folder", failure.code().message()).print(messages);
   recordSkippedInput();
 }
 
@@ -105,6 +106,11 @@ void PonySourceReader::readArtFolder(const Path& folder) {
     if (progress_ != nullptr && art.opened) *progress_ << quotedPath(entries[i].path) << '\n';
     messages_ << art.messages;
     if (art.crash) std::rethrow_exception(art.crash);
+    if (namelessIsBroken_ && !art.failure && characterNames(art.header).empty()) {
+      std::ostringstream report;
+      AsciiArt::ParserException("No NAME line in the header: the art belongs to no pony").print(report);
+      art.failure = report.str();
+    }
     if (art.failure) {
       messages_ << "Failed to process pony art '" << quotedPath(entries[i].path) << "': " << *art.failure;
       recordSkippedInput();
@@ -225,6 +231,7 @@ void PonySourceReader::reportLeftOut(LeftOut& leftOut, const char* kind, const c
 }
 
 QuoteFile splitQuoteFile(std::string_view contents) {
+  contents = withoutByteOrderMark(contents);
   std::size_t end = 0;
   while (end < contents.size() && !isLineEnd(contents[end])) ++end;
   QuoteFile file;

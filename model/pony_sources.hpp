@@ -65,7 +65,10 @@ class QuoteFolder {
 class PonySourceReader {
  public:
   // `progress`, when given, gets each art file's quoted path before it is read.
-  PonySourceReader(std::ostream& messages, std::ostream* progress) : messages_(messages), progress_(progress) {}
+  // With `namelessIsBroken` an art whose header names no pony is reported
+  // and skipped like a broken file; else it is dropped quietly.
+  PonySourceReader(std::ostream& messages, std::ostream* progress, bool namelessIsBroken = false)
+      : messages_(messages), progress_(progress), namelessIsBroken_(namelessIsBroken) {}
 
   void readArtFolder(const std::filesystem::path& folder);
   void readQuoteFolder(const std::filesystem::path& folder);
@@ -88,6 +91,7 @@ class PonySourceReader {
 
   std::ostream& messages_;
   std::ostream* progress_;
+  bool namelessIsBroken_;
   // Characters point into `group`, whose characters stay where they are.
   std::unordered_map<std::string, Character*> artsByName_;
   LeftOut leftOutArts_;

@@ -1,6 +1,7 @@
 #include "model/source_files.hpp"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
@@ -25,7 +26,7 @@ void reportNotADirectory(std::ostream& out, const std::filesystem::path& path) {
 }
 
 void FolderEntry::checkReadable() const {
-  if (problem) throw FileException(FileException::kNoOffset, "Failed to open file: " + problem.message());
+  if (problem) throw FileException(FileException::kNoOffset, "Failed to open file", problem.message());
 }
 
 namespace {
@@ -62,13 +63,14 @@ std::string readWholeFile(const std::filesystem::path& path, std::uint64_t mostB
   std::string bytes;
   switch (readFileContent(path, bytes, mostBytes)) {
     case ReadOutcome::kRead: return bytes;
-    case ReadOutcome::kCannotOpen: throw FileException(FileException::kNoOffset, "Failed to open file");
+    case ReadOutcome::kCannotOpen:
+      throw FileException(FileException::kNoOffset, "Failed to open file", systemReason(errno));
     case ReadOutcome::kCannotRead: break;
     case ReadOutcome::kTooLarge:
-      throw FileException(FileException::kNoOffset,
-                          "Failed to read file: it is larger than " + std::to_string(mostBytes >> 20) + " MiB");
+      throw FileException(FileException::kNoOffset, "Failed to read file",
+                          "it is larger than " + std::to_string(mostBytes >> 20) + " MiB");
   }
-  throw FileException(FileException::kNoOffset, "Failed to read file");
+  throw FileException(FileException::kNoOffset, "Failed to read file", systemReason(errno));
 }
 
 std::vector<std::filesystem::path> findSubfolders(const std::filesystem::path& folder, std::string_view suffix,
@@ -82,7 +84,7 @@ std::vector<std::filesystem::path> findSubfolders(const std::filesystem::path& f
     if (!entry.path.string().ends_with(suffix)) continue;
     if (entry.problem) {
       out << "Failed to process folder '" << quotedPath(entry.path) << "': ";
-      FileException(FileException::kNoOffset, "Failed to open folder: " + entry.problem.message()).print(out);
+      FileException(FileException::kNoOffset, "Failed to open folder", entry.problem.message()).print(out);
       recordSkippedInput();
       continue;
     }

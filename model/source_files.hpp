@@ -31,7 +31,7 @@ struct FolderEntry {
   std::error_code problem;
 
   bool isRegularFile() const { return type == std::filesystem::file_type::regular; }
-  // Throws FileException "Failed to open file: <reason>" for an entry with a problem.
+  // Throws FileException "Failed to open file" with the reason, for an entry with a problem.
   void checkReadable() const;
 };
 
@@ -44,8 +44,9 @@ std::vector<FolderEntry> listFolder(const std::filesystem::path& folder);
 bool isDirectory(const std::filesystem::path& path);
 
 // The whole file as bytes; FileException "Failed to open file" when it
-// cannot be opened, "Failed to read file" when reading it fails, and one
-// naming the limit, without reading it, when it holds more than `mostBytes`.
+// cannot be opened, "Failed to read file" when reading it fails, each with
+// the system's reason, and one naming the limit as its reason, without
+// reading it, when it holds more than `mostBytes`.
 std::string readWholeFile(const std::filesystem::path& path, std::uint64_t mostBytes);
 
 // The folders directly inside `folder` whose full path ends in `suffix`, in

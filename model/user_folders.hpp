@@ -22,13 +22,14 @@ inline constexpr char kPathListSeparator = ':';
 // The non-empty entries of a PATH-like list, in order.
 std::vector<std::string> splitPathList(std::string_view list);
 
-// The value of an environment variable, or nothing when it is not set.
+// The value of an environment variable as UTF-8, or nothing when it is not set.
 using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
 std::optional<std::string> processEnvironment(const char* name);
 
 // TROTSPEAK_PATH's folders, then $XDG_DATA_HOME/trotspeak, or
-// ~/.local/share/trotspeak when XDG_DATA_HOME is not an absolute path.
-// Empty when none of the three variables gives a folder.
+// ~/.local/share/trotspeak when XDG_DATA_HOME is not an absolute path; on
+// Windows %LOCALAPPDATA%\trotspeak instead. Empty when no variable gives a
+// folder.
 std::vector<std::filesystem::path> userFolders(const EnvironmentLookup& lookup);
 
 }  // namespace trot

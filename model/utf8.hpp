@@ -33,4 +33,10 @@ inline constexpr std::uint32_t kInvalidByte = 0xFFFFFFFF;
 // depends on this; it is for showing text.
 std::uint32_t decodeStrict(std::string_view& bytes);
 
+// `text` without the UTF-8 byte-order mark that some editors put at the
+// start of a file.
+inline std::string_view withoutByteOrderMark(std::string_view text) {
+  return text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text;
+}
+
 }  // namespace trot

@@ -2,7 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
 
+#include "model/column_width.hpp"
 #include "model/utf8.hpp"
 #include "render/bubble_renderer.hpp"
 #include "render/palette.hpp"
@@ -93,20 +99,45 @@ void writeShade(std::ostream& output, const ArtCell& cell) {
   putRaw(output, kShades[std::min(level, kShades.size() - 1)]);
 }
 
+// Whether a row shows anything but blanks when connectors are blanks.
+bool showsOnlyBlanks(const ArtRow& row) {
+  return std::all_of(row.cells.begin(), row.cells.end(), [](const ArtCell& cell) {
+    return cell.connector || (cell.upperTransparent && cell.lowerTransparent);
+  });
+}
+
+// The rows drawn: without the bubble, the rows that would be blank at either
+// end (the connector's, mostly) are left out.
+std::span<const ArtRow> rowsDrawn(const AsciiArt& art, bool drawBubble) {
+  std::span<const ArtRow> rows = art.rows;
+  if (drawBubble) return rows;
+  while (!rows.empty() && showsOnlyBlanks(rows.front())) rows = rows.subspan(1);
+  while (!rows.empty() && showsOnlyBlanks(rows.back())) rows = rows.first(rows.size() - 1);
+  return rows;
+}
+
 // The rows shared by the terminal drawing and the source text; only
-// connector cells differ between the two.
+// connector cells differ between the two. A row is cut before the first
+// cell that would pass `mostColumns`; writeConnector gives the columns it
+// wrote.
 template <class WriteConnector>
-void writeRows(const AsciiArt& art, std::ostream& output, ColorFormat& format, WriteConnector writeConnector) {
-  for (const ArtRow& row : art.rows) {
-    for (std::uint8_t i = 0; i < row.indent; ++i) putRaw(output, ' ');
+void writeRows(std::span<const ArtRow> rows, std::ostream& output, ColorFormat& format, std::size_t mostColumns,
+               WriteConnector writeConnector) {
+  for (const ArtRow& row : rows) {
+    std::size_t column = std::min<std::size_t>(row.indent, mostColumns);
+    for (std::size_t i = 0; i < column; ++i) putRaw(output, ' ');
     for (const ArtCell& cell : row.cells) {
+      if (column >= mostColumns) break;
       if (cell.connector) {
-        writeConnector(cell);
-      } else if (format.depth() == ColorDepth::None) {
+        column += writeConnector(cell);
+        continue;
+      }
+      if (format.depth() == ColorDepth::None) {
         writeShade(output, cell);
       } else {
         writePixels(output, format, cell);
       }
+      ++column;
     }
     format.reset(output);
     putRaw(output, '\n');
@@ -114,38 +145,105 @@ void writeRows(const AsciiArt& art, std::ostream& output, ColorFormat& format, W
   format.reset(output);
 }
 
+// The first connector cell on the bubble's side of the art: in the topmost
+// connector row for a bubble above, the bottommost for one below.
+struct ConnectorEnd {
+  std::size_t column;
+  bool slash;
+};
+
+std::optional<ConnectorEnd> connectorEnd(const AsciiArt& art) {
+  const auto inRow = [](const ArtRow& row) -> std::optional<ConnectorEnd> {
+    for (std::size_t i = 0; i < row.cells.size(); ++i)
+      if (row.cells[i].connector) return ConnectorEnd{row.indent + i, row.cells[i].connectorSlash};
+    return std::nullopt;
+  };
+  if (art.bubbleAbove) {
+    for (const ArtRow& row : art.rows)
+      if (const auto end = inRow(row)) return end;
+  } else {
+    for (auto row = art.rows.rbegin(); row != art.rows.rend(); ++row)
+      if (const auto end = inRow(*row)) return end;
+  }
+  return std::nullopt;
+}
+
+std::size_t cornerColumns(const std::vector<std::string>& piece, std::size_t line) {
+  return line < piece.size() ? displayColumns(terminalSafeText(piece[line])) : 0;
+}
+
+// Columns to move the bubble right by, so that a connector that starts past
+// the bubble's end starts under its border instead (over it, for a bubble
+// below the art): under its right part when the connector leans away from
+// the bubble's side, else under its left part; the corner pieces are left
+// clear. The bubble never passes `mostColumns`.
+std::size_t bubbleIndent(const AsciiArt& art, const Bubble& bubble, std::size_t bubbleColumns,
+                         std::size_t mostColumns) {
+  const auto end = connectorEnd(art);
+  if (!end || end->column < bubbleColumns) return 0;
+  // The border row that meets the connector, and its corner pieces.
+  const bool above = art.bubbleAbove;
+  const std::size_t line = above ? std::size_t{bubble.bottomHeight} - 1 : 0;
+  const std::size_t left = above ? cornerColumns(bubble.sw, line) + cornerColumns(bubble.ssw, line)
+                                 : cornerColumns(bubble.nw, line) + cornerColumns(bubble.nnw, line);
+  const std::size_t right = above ? cornerColumns(bubble.sse, line) + cornerColumns(bubble.se, line)
+                                  : cornerColumns(bubble.nne, line) + cornerColumns(bubble.ne, line);
+  // '\' above the art comes down from the bubble's right, '/' from its left;
+  // below the art the other way round.
+  const bool underRightPart = above != end->slash;
+  const std::size_t indent = underRightPart ? end->column + 1 + right - bubbleColumns
+                                            : end->column - std::min(end->column, left);
+  const std::size_t room = mostColumns > bubbleColumns ? mostColumns - bubbleColumns : 0;
+  return std::min(indent, room);
+}
+
 }  // namespace
 
-void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
-               bool drawBubble) {
+std::size_t drawnArtRows(const AsciiArt& art, bool drawBubble) { return rowsDrawn(art, drawBubble).size(); }
+
+void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble, bool drawBubble,
+               std::size_t mostColumns) {
   format.init(output);
   format.reset(output);
-  writeRows(art, output, format, [&](const ArtCell& cell) {
-    if (drawBubble) {
-      format.reset(output);
-      // No connector, or one that is a control, leaves a blank, never a NUL.
-      const std::string link = terminalSafeText(encodeUtf8(bubble.linkFor(cell.connectorSlash)));
-      output << (link.empty() ? std::string_view(" ") : std::string_view(link));
-    } else {
+  // No connector, or one that is a control, leaves a blank, never a NUL.
+  const auto linkText = [&](bool slash) {
+    std::string link = terminalSafeText(encodeUtf8(bubble.linkFor(slash)));
+    return link.empty() ? std::string(1, ' ') : link;
+  };
+  const std::string links[2] = {linkText(false), linkText(true)};
+  writeRows(rowsDrawn(art, drawBubble), output, format, mostColumns, [&](const ArtCell& cell) -> std::size_t {
+    if (!drawBubble) {
       format.setBackground(output, Color::defaultColor());
       output.put(' ');
+      return 1;
     }
+    format.reset(output);
+    output << links[cell.connectorSlash];
+    return displayColumns(links[cell.connectorSlash]);
   });
 }
 
 void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
-                   std::string_view text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth) {
-  if (drawBubble && art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, rainbow);
-  renderArt(art, output, format, bubble, drawBubble);
-  if (drawBubble && !art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, rainbow);
+                   std::string_view text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth,
+                   std::optional<std::size_t> terminalColumns) {
+  const std::size_t mostColumns = terminalColumns.value_or(SIZE_MAX);
+  std::size_t indent = 0;
+  if (drawBubble) {
+    const std::size_t room = terminalColumns.value_or(std::max<std::size_t>(kColumnsOffTerminal, art.width));
+    indent = bubbleIndent(art, bubble, layoutBubble(bubble, text, bubbleWidth).columns, room);
+  }
+  if (drawBubble && art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, rainbow, indent);
+  renderArt(art, output, format, bubble, drawBubble, mostColumns);
+  if (drawBubble && !art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, rainbow, indent);
 }
 
 void writeArtText(const AsciiArt& art, std::ostream& output, ColorFormat& format) {
   output << "$bubble" << static_cast<unsigned>(art.bubbleSize) << "$\n";
   format.reset(output);
-  writeRows(art, output, format, [&](const ArtCell& cell) {
+  writeRows(art.rows, output, format, SIZE_MAX, [&](const ArtCell& cell) -> std::size_t {
     format.reset(output);
     output << '$' << (cell.connectorSlash ? '/' : '\\') << '$';
+    return 1;
   });
 }
 

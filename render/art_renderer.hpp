@@ -4,7 +4,9 @@
 // so that a run of alike cells costs no escapes at all.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -15,17 +17,30 @@
 
 namespace trot {
 
+// Columns a picture may take when no terminal says, as far as moving its
+// bubble goes.
+inline constexpr std::size_t kColumnsOffTerminal = 80;
+
 // Prepares the console with format.init, then draws every row. With
 // `drawBubble` connector cells show the bubble's connector characters;
-// without it they are blanks on the default background.
+// without it they are blanks on the default background, and the rows at
+// either end that would show nothing else are left out. Every row is cut
+// before the first cell that would pass `mostColumns`.
 void renderArt(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
-               bool drawBubble);
+               bool drawBubble, std::size_t mostColumns = SIZE_MAX);
+
+// The rows renderArt draws.
+std::size_t drawnArtRows(const AsciiArt& art, bool drawBubble);
 
 // The art and its bubble, the bubble above or below as the art says, its
 // text in `rainbow` colours when given; without `drawBubble` only the art
-// is drawn.
+// is drawn. A bubble that ends before the art's connector starts is moved
+// right to meet it, within the terminal's columns (kColumnsOffTerminal, or
+// the art's width, off a terminal); on a terminal the art is cut at its
+// right edge.
 void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& format, const Bubble& bubble,
-                   std::string_view text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth);
+                   std::string_view text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth,
+                   std::optional<std::size_t> terminalColumns = std::nullopt);
 
 // The balloon marker line and the art rows as source text: colours as
 // escapes, connector cells as "$/$" or "$\$".

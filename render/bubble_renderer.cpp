@@ -71,8 +71,21 @@ std::size_t widestCorners(const Border& border) {
   return widest;
 }
 
-void writeBorder(std::ostream& output, const Border& border, std::size_t inner) {
+Border topOf(const Bubble& bubble) {
+  return {{&bubble.nw, &bubble.nnw, &bubble.n, &bubble.nne, &bubble.ne}, bubble.topHeight, "Top element"};
+}
+
+Border bottomOf(const Bubble& bubble) {
+  return {{&bubble.sw, &bubble.ssw, &bubble.s, &bubble.sse, &bubble.se}, bubble.bottomHeight, "Bottom element"};
+}
+
+void writeSpaces(std::ostream& output, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) putRaw(output, ' ');
+}
+
+void writeBorder(std::ostream& output, const Border& border, std::size_t inner, std::size_t indent) {
   for (std::size_t row = 0; row < border.height; ++row) {
+    writeSpaces(output, indent);
     const std::size_t corners = cornerColumns(border, row);
     const std::size_t fill = inner > corners ? inner - corners : 0;
     output << lineAt(border, 0, row) << lineAt(border, 1, row);
@@ -89,10 +102,6 @@ void writeBorder(std::ostream& output, const Border& border, std::size_t inner) 
     for (std::size_t i = 0; i < copies; ++i) putRaw(output, copy);
     output << lineAt(border, 3, row) << lineAt(border, 4, row) << '\n';
   }
-}
-
-void writeSpaces(std::ostream& output, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) putRaw(output, ' ');
 }
 
 // The printable part of a line: characters, each in its rainbow colour when
@@ -148,30 +157,64 @@ Bubble terminalSafePieces(const Bubble& bubble) {
   return safe;
 }
 
-}  // namespace
+std::size_t sidesOf(const Bubble& bubble) { return std::size_t{bubble.leftWidth} + bubble.rightWidth; }
 
-void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, std::uint8_t width,
-                  Rainbow* rainbow) {
-  const Bubble bubble = terminalSafePieces(style);
-  const Border top{{&bubble.nw, &bubble.nnw, &bubble.n, &bubble.nne, &bubble.ne}, bubble.topHeight, "Top element"};
-  const Border bottom{{&bubble.sw, &bubble.ssw, &bubble.s, &bubble.sse, &bubble.se}, bubble.bottomHeight,
-                      "Bottom element"};
+// The columns the text is broken at: as many as it needs, at most what the
+// bubble's width leaves beside the sides.
+std::size_t breakWidthOf(const Bubble& bubble, std::string_view text, std::uint8_t width) {
+  const std::size_t sides = sidesOf(bubble);
+  return measureWidth(text, width > sides ? width - sides : kFallbackTextWidth);
+}
 
-  const std::size_t overhead = std::size_t{bubble.leftWidth} + bubble.rightWidth;
-  const std::size_t available = width > overhead ? width - overhead : kFallbackTextWidth;
-  const std::size_t breakWidth = measureWidth(text, available);
+// The layout of a bubble whose pieces are already safe to print.
+BubbleLayout layOut(const Bubble& bubble, std::string_view text, std::uint8_t width) {
+  const std::size_t overhead = sidesOf(bubble);
+  BubbleLayout layout;
+  layout.breakWidth = breakWidthOf(bubble, text, width);
 
   // Keep every row equally wide: a single character wider than the room
   // widens the bubble (no line is wider than it was broken for otherwise),
   // and so do border corners wider than the text.
-  std::size_t lineWidth = breakWidth;
-  const auto widen = [&](const Span& line, bool) { lineWidth = std::max(lineWidth, line.width); };
-  if (breakWidth < kWidestCharacter) breakLines(text, breakWidth, widen);
-  const std::size_t corners = std::max(widestCorners(top), widestCorners(bottom));
-  if (corners > overhead) lineWidth = std::max(lineWidth, corners - overhead);
-  const std::size_t inner = overhead + lineWidth;
+  layout.lineWidth = layout.breakWidth;
+  const auto widen = [&](const Span& line, bool) { layout.lineWidth = std::max(layout.lineWidth, line.width); };
+  if (layout.breakWidth < kWidestCharacter) breakLines(text, layout.breakWidth, widen);
+  const std::size_t corners = std::max(widestCorners(topOf(bubble)), widestCorners(bottomOf(bubble)));
+  if (corners > overhead) layout.lineWidth = std::max(layout.lineWidth, corners - overhead);
+  layout.columns = overhead + layout.lineWidth;
+  return layout;
+}
 
-  writeBorder(output, top, inner);
+}  // namespace
+
+BubbleLayout layoutBubble(const Bubble& style, std::string_view text, std::uint8_t width) {
+  return layOut(terminalSafePieces(style), text, width);
+}
+
+std::size_t bubbleRows(const Bubble& bubble, std::string_view text, std::uint8_t width, std::size_t most) {
+  const std::size_t borders = std::size_t{bubble.topHeight} + bubble.bottomHeight;
+  if (borders > most) return most + 1;
+  // A text of more lines than the room has need not be measured at all;
+  // one cut short by a NUL may have fewer.
+  const std::size_t room = most - borders;
+  std::size_t lines = 0;
+  std::size_t scanned = 0;
+  for (std::size_t at = 0; lines <= room && (at = text.find('\n', scanned)) != std::string_view::npos; ++lines)
+    scanned = at + 1;
+  if (lines > room && text.substr(0, scanned).find('\0') == std::string_view::npos) return most + 1;
+
+  lines = 0;
+  breakLines(text, breakWidthOf(bubble, text, width), [&](const Span&, bool) { ++lines; }, room + 1);
+  // A text without any line is drawn as one empty row.
+  return borders + std::max<std::size_t>(lines, 1);
+}
+
+void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, std::uint8_t width,
+                  Rainbow* rainbow, std::size_t indent) {
+  const Bubble bubble = terminalSafePieces(style);
+  const BubbleLayout layout = layOut(bubble, text, width);
+  const std::size_t lineWidth = layout.lineWidth;
+
+  writeBorder(output, topOf(bubble), layout.columns, indent);
   const bool asWritten = hasLinesOfItsOwn(text);
   bool first = true;
   const auto writeRow = [&](const Span& line, bool last) {
@@ -180,19 +223,20 @@ void renderBubble(const Bubble& style, std::ostream& output, std::string_view te
 
     const std::size_t pad = lineWidth - line.width;
     const std::size_t before = asWritten ? 0 : pad / 2;
+    writeSpaces(output, indent);
     output << left;
     writeSpaces(output, before);
-    writeVisible(output, line.text, rainbow, breakWidth);
+    writeVisible(output, line.text, rainbow, layout.breakWidth);
     if (rainbow != nullptr && last) rainbow->format().reset(output);
     if (rainbow != nullptr) rainbow->format().reset(output);
     writeSpaces(output, pad - before);
     output << right << '\n';
     first = false;
   };
-  breakLines(text, breakWidth, writeRow);
+  breakLines(text, layout.breakWidth, writeRow);
   // A text without any line is drawn as one empty row.
   if (first) writeRow(Span{}, true);
-  writeBorder(output, bottom, inner);
+  writeBorder(output, bottomOf(bubble), layout.columns, indent);
 }
 
 }  // namespace trot

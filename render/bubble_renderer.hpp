@@ -13,6 +13,7 @@
 // 1,300 per byte of text plus 1,300.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <string_view>
@@ -31,8 +32,22 @@ namespace trot {
 // characters and colours, which take no columns. With `rainbow` every character drawn gets its colour,
 // and every text row ends its text with a colour reset (the last with two:
 // the rainbow's own, then the row's).
+// Every row starts with `indent` spaces.
 // Throws NullException when a border row's middle piece has no columns.
 void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view text, std::uint8_t width,
-                  Rainbow* rainbow);
+                  Rainbow* rainbow, std::size_t indent = 0);
+
+// How renderBubble lays a text out in a bubble `width` columns wide.
+struct BubbleLayout {
+  std::size_t breakWidth = 0;  // the columns the text is broken at
+  std::size_t lineWidth = 0;   // the columns every text row is filled to
+  std::size_t columns = 0;     // of a text row, sides included
+};
+BubbleLayout layoutBubble(const Bubble& bubble, std::string_view text, std::uint8_t width);
+
+// The rows renderBubble draws, borders included; past `most` the count
+// stops, at most + 1, so that a huge text costs no more than the rows asked
+// about.
+std::size_t bubbleRows(const Bubble& bubble, std::string_view text, std::uint8_t width, std::size_t most);
 
 }  // namespace trot

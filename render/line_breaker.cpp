@@ -132,15 +132,21 @@ bool hasLinesOfItsOwn(std::string_view text) {
   return lineFeed != std::string_view::npos && lineFeed + 1 < text.size();
 }
 
-void breakLines(std::string_view text, std::size_t width, const LineTaker& take) {
+void breakLines(std::string_view text, std::size_t width, const LineTaker& take, std::size_t mostLines) {
   LineTokens tokens(text);
   Span line;
+  std::size_t taken = 0;
+  // Hands the line over; false once enough lines are taken.
+  const auto hand = [&](bool last) {
+    take(std::exchange(line, Span{}), last);
+    return ++taken < mostLines;
+  };
   while (!tokens.ended()) {
     const LineTokens before = tokens;
     const Span token = tokens.next(line.width, width);
     // A token that fits on a line of its own is never cut: it starts one.
     if (tokens.cut() && line.width > 0) {
-      take(std::exchange(line, Span{}), false);
+      if (!hand(false)) return;
       tokens = before;
       continue;
     }
@@ -148,9 +154,9 @@ void breakLines(std::string_view text, std::size_t width, const LineTaker& take)
     if (isLineBreak(token)) {
       // Escapes that end the text, such as a final reset, stay on its last line.
       line = joined(line, tokens.restIfHidden());
-      take(std::exchange(line, Span{}), tokens.ended());
+      if (!hand(tokens.ended())) return;
     } else if (tokens.cut()) {
-      take(std::exchange(line, Span{}), false);
+      if (!hand(false)) return;
     }
   }
   if (!line.text.empty()) take(line, true);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -62,7 +63,8 @@ using LineTaker = std::function<void(const Span& line, bool last)>;
 // token that fits is never cut, a wider one is cut at the width in linear
 // time, a wide character never halved (a line passes `width` only when it is
 // narrower than its one character). Escapes ending the text stay on its
-// last line.
-void breakLines(std::string_view text, std::size_t width, const LineTaker& take);
+// last line. Breaking stops once `mostLines` lines are taken.
+void breakLines(std::string_view text, std::size_t width, const LineTaker& take,
+                std::size_t mostLines = SIZE_MAX);
 
 }  // namespace trot

@@ -73,11 +73,15 @@ TEST(ParseArguments, EveryCaseReadsAsTheTranscriptShows) {
   std::vector<Case> cases = {
       {{}, ""},
       {{"-d", "-p", "Clo", "-a", "sad", "-c", "x.bin", "-b", "round", "hi"}, ""},  // the art name is never echoed
-      {{"-d", "-p"}, ""},                                         // a missing value leaves the field empty
+      {{"-d", "-p"}, ""},                                         // a missing value is refused
       {{"-p", "-a"}, ""},                                         // values are taken whatever they look like
       {{"-p", "-d"}, ""},                                         // though the pre-scan still sees -d
-      {{"--verion", "-H", "-help", "--Pony"}, ""},                // matching is exact
-      {{"-pClover", "--pony=Clover", "--", "--colorful", "-W30", "-W=30"}, ""},
+      {{"--verion", "-H", "-help", "--Pony"}, ""},                // matching is exact; the rest is refused
+      {{"-pClover"}, ""},
+      {{"--help=yes"}, ""},
+      {{"-n", "hello"}, ""},
+      {{"--pony=Clover", "--art=sad", "--characters=x.bin", "--bubble=", "--", "--colorful", "-d", "-", "--"}, ""},
+      {{"-5", "degrees", "-_-", "-- A. Person", "--no way"}, ""},  // not options, so messages
       {{"--color=never"}, ""},
       {{"--colour", "always"}, ""},
       {{"--color", "never", "--colour=auto"}, ""},

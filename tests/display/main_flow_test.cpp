@@ -97,6 +97,7 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
   test::writeDatabase({{"\x1b[31mRed\tRum\x7f", {"a\x1b]0;x\x07rt"}, {"say\tit\\now\xc2\x9b"}}}, dir / "odd.bin");
   test::writeDatabase({{"Bare", {}, {"q"}}, {"Drawn", {"drawn"}, {}}, {"AlsoBare", {}, {}}}, dir / "bare.bin");
   test::writeDatabase({{"Quill", {"quill_a", "quill_b"}, {"q1"}}}, dir / "more.bin");
+  test::writeDatabase({{"Plume", {"plume"}, {}}, {"Plum", {"plum"}, {}}}, dir / "resources/plums.bin");
   // A corner wider than any bubble, around a middle piece of one column and
   // many accents: drawn, its output would grow with the square of its size.
   BubbleTypes quadratic;
@@ -166,6 +167,13 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
       // The message, typed or piped, wins over the quotes.
       {{"-p", "xena", "-a", "xena_b", "hello there"}},
       {{"-p", "xena", "-a", "xena_b", "-"}, "piped words\n"},
+      {{"-p", "xena", "-a", "xena_b"}, "piped without a dash\n"},
+      {{"-p", "xena", "-a", "xena_b", "-o", "-i"}, "never read with -o\n"},
+      {{"-p", "xena", "-a", "xena_b", "-i", "--seed", "2"}, ""},  // nothing piped: a quote
+      // Mistakes are refused before anything is drawn.
+      {{"--pony=yarrow", "--nonsense"}},
+      {{"-p", "yarrow", "-b"}},
+      {{"-p", "yarrow", "--", "-5", "degrees"}},
       {{"-p", "abc", "-i"}},
       {{"-p", "abc", "-i", "hi"}},
       // Text as people write it: line breaks and tabs as typed, every word,
@@ -204,6 +212,10 @@ TEST_F(TrotspeakRun, EachCommandLineGivesItsExactOutput) {
       {{"-p", "yarrow", "-t", "hey"}},
       {{"-p", "yarrow", "-o", "-t", "-b", "sayonly"}},
       {{"-p", "yarrow", "-b", "nosuch"}},
+      {{"-p", "yarrow", "-t", "-b", "SAYO"}},  // style names in any case and by prefix
+      // A database named without .bin is looked up along the path; a full
+      // pony name wins over one it begins.
+      {{"-c", "plums", "-p", "plum", "-i", "-o"}},
       {{"-p", "yarrow", "-b", "quadratic.bin", "hey"}},
       {{"-p", "yarrow", "-b", "heavy.bin", "hey"}},
       // Names select as listings show them; a NUL is dropped as controls are.
@@ -264,9 +276,10 @@ TEST_F(TrotspeakRun, WriteAndReadErrorsAreReportedButAClosedPipeIsNot) {
   const std::tuple<std::string, int, std::string> cases[] = {
       {"exec " + speak + " hi >/dev/full", 255, "trotspeak: write error: No space left on device\n"},
       {"exec " + speak + " hi >&-", 255, "trotspeak: write error: Bad file descriptor\n"},
-      {"exec " + speak + " - <.", 255, ":( File error: Failed to read standard input: Is a directory:\n"},
-      {"exec " + speak + " - <&-", 255, ":( File error: Failed to read standard input: Bad file descriptor:\n"},
-      {"exec " + speak + " -c . hi", 255, ":( File error: Failed to open file '.':\n"},
+      {"exec " + speak + " - <.", 255, ":( File error: Failed to read standard input: Is a directory\n"},
+      {"exec " + speak + " - <&-", 255, ":( File error: Failed to read standard input: Bad file descriptor\n"},
+      {"exec " + speak + " <&-", 0, ""},  // no input given: no message
+      {"exec " + speak + " -c . hi", 255, ":( File error: Failed to open file '.': Is a directory\n"},
       {"head -c 300000 /dev/zero | tr '\\0' a | " + speak + " - | exit 0", 0, ""},
       {"trap '' PIPE; head -c 300000 /dev/zero | tr '\\0' a | " + speak + " - | exit 0", 0, ""},
   };
@@ -331,11 +344,19 @@ TEST_F(TrotspeakRun, SearchPathInOrderAndNothingFound) {
   EXPECT_EQ(result.status, 255);
   EXPECT_EQ(result.err, ":( File error: Failed to open file '" + (std::filesystem::path("./resources") / "ponies.bin").string() +
                             "' (nothing found in the folders that trotspeak --paths lists):\n");
-  EXPECT_EQ(run({"-c", "other.bin"}).err, ":( File error: Failed to open file 'other.bin':\n");
+  EXPECT_EQ(run({"-c", "other.bin"}).err, ":( File error: Failed to open file 'other.bin': No such file or directory\n");
 
   // Resources next to the program are found from any folder.
   test::writeDatabase(kPonies, program.parent_path() / "resources/ponies.bin");
   EXPECT_EQ(run({"-l"}).status, 0);
+
+  // A style name begun by styles of two folders is refused, naming them.
+  test::writeBubbleStyle(root / "second/bubbles/saying.bin", true, false);
+  test::writeBubbleStyle(program.parent_path() / "resources/bubbles/sayonly.bin", true, false);
+  EXPECT_EQ(run({"-p", "xena", "-b", "say", "hi"}).err,
+            ":( Argument error: bubble style 'say' is ambiguous: saying, sayonly (trotspeak --list-bubbles lists the "
+            "styles)\n");
+  EXPECT_EQ(run({"-p", "xena", "-b", "Saying", "hi"}).status, 0);
 }
 
 // A pony of one's own, written as source files in a folder of
@@ -360,13 +381,13 @@ TEST_F(TrotspeakRun, OwnPoniesFromSourceFilesJoinTheChoice) {
   // Each bad file is reported once and left out.
   const auto own = dir / "own";
   EXPECT_EQ(names.err, "Failed to process pony art '" + quotedPath(own / "ponies" / "broken.pony") +
-                           "': Pony Parser error: Invalid header, no starting seperator: '$$$':\n"
+                           "': Pony Parser error: Invalid header, no starting seperator: '$$$' at line 1, column 1:\n"
                            "Failed to process pony art '" +
                            quotedPath(own / "ponies" / "huge.pony") +
-                           "': File error: Failed to read file: it is larger than 16 MiB:\n"
+                           "': File error: Failed to read file: it is larger than 16 MiB\n"
                            "Failed to process pony quote '" +
                            quotedPath(own / "quotes" / "huge") +
-                           "': File error: Failed to read file: it is larger than 1 MiB:\n");
+                           "': File error: Failed to read file: it is larger than 1 MiB\n");
 
   const auto shown = run({"-p", "tu", "-i"});
   EXPECT_EQ(shown.status, 0);
@@ -387,8 +408,8 @@ TEST_F(TrotspeakRun, HostileNamesAndMarkersAreEscaped) {
   const auto result = run({"-p", "hostile", "-b", "Say", "-t", "hi"});
   EXPECT_EQ(result.status, 255);  // found the style of that name, which cannot think
   EXPECT_EQ(result.err, "Failed to process pony art '\"./resources/ponies/\\x1B]52;c;aGk=\\x07\\x1B]0;pwned\\x07\\x1B[2J "
-                        "x.pony\"': Pony Parser error: Invalid header, no starting seperator: '$$$':\nFailed to parse "
-                        "escaped sequence: '\\x07\\x08\\x0E\\x0B\\x0C\\x9B2J'\n:( Null error: Bubble doesnt have think:\n");
+                        "x.pony\"': Pony Parser error: Invalid header, no starting seperator: '$$$' at line 1, "
+                        "column 1:\nFailed to parse escaped sequence: '\\x07\\x08\\x0E\\x0B\\x0C\\x9B2J' at line 4, column 1\n:( Null error: Bubble doesnt have think:\n");
   EXPECT_EQ(run({"--paths"}).out.substr(0, 50), "found    ./resources\nmissing  own\\x1B]0;pwned\\x07\n");
 }
 
@@ -410,8 +431,8 @@ TEST_F(TrotspeakRun, UnreadableSourceFoldersAreReportedAndLeftOut) {
     return test::runProgram(setpriv, args, dir.path());
   };
   const std::string reports =
-      "Failed to process pony art folder '\"own1/ponies\"': File error: Failed to open folder: Permission denied:\n"
-      "Failed to process pony quote folder '\"own2/quotes\"': File error: Failed to open folder: Permission denied:\n";
+      "Failed to process pony art folder '\"own1/ponies\"': File error: Failed to open folder: Permission denied\n"
+      "Failed to process pony quote folder '\"own2/quotes\"': File error: Failed to open folder: Permission denied\n";
   const auto result = asNobody({"--list-names"});
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.err, reports);

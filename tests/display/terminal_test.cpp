@@ -109,6 +109,9 @@ TEST_F(TerminalRun, BubbleFitsTheTerminal) {
       // Lines of its own widen the bubble to the longest, as far as the terminal.
       {{"TERM=xterm"}, 80, {"-a", "wren_narrow", "one\n" + std::string(40, 'w')}, 42},
       {{"TERM=xterm"}, 50, {"-a", "wren_narrow", "one\n" + std::string(40, 'w') + " " + std::string(40, 'w')}, 50},
+      // A named art wider than the terminal is cut at its edge, not wrapped.
+      {{"TERM=xterm"}, 40, {"-a", "wren_wide", "hi"}, 40},
+      {{"TERM=xterm"}, 40, {"-a", "wren_wide", "-o"}, 40},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = {"-p", "wren"};

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -103,19 +104,26 @@ TEST(ArtRenderer, DrawsAsTheTranscriptShows) {
     add("as source text", out.str());
   }
 
-  // With a bubble above or below, its text plain or in rainbow colours.
-  const auto compose = [](bool above, bool plain, bool drawBubble, std::string_view message) {
+  // With a bubble above or below, its text plain or in rainbow colours; a
+  // tail that starts past the bubble's end moves the bubble to meet it, as
+  // far as the terminal's columns, where the art is cut.
+  const auto compose = [](bool above, bool plain, bool drawBubble, std::string_view message, std::uint8_t tailAt = 2,
+                          bool slash = true, std::optional<std::size_t> columns = std::nullopt) {
     std::ostringstream out;
     ColorFormatANSI format;
     Rainbow rainbow(message, format, [] { return 0x80u; });
-    composeOutput(artOf({{2, {connector(true)}}, {0, {cell(kRed, kBlue), cell(kBlue, kBlue)}}}, above), out, format,
-                  linkedBubble('/'), message, plain ? nullptr : &rainbow, drawBubble, 8);
+    composeOutput(artOf({{tailAt, {connector(slash)}}, {0, {cell(kRed, kBlue), cell(kBlue, kBlue)}}}, above), out,
+                  format, linkedBubble('/', '\\'), message, plain ? nullptr : &rainbow, drawBubble, 8, columns);
     return out.str();
   };
   add("bubble above", compose(true, true, true, "Hi there"));
   add("bubble above in colour", compose(true, false, true, "Hi"));
   add("bubble left out", compose(true, true, false, "Hi"));
   add("bubble below", compose(false, true, true, "Hi there"));
+  add("tail / far right, bubble above", compose(true, true, true, "Hi", 20));
+  add("tail \\ far right, bubble above", compose(true, true, true, "Hi", 20, false));
+  add("tail / far right, bubble below", compose(false, true, true, "Hi", 20));
+  add("tail far right on 12 columns", compose(true, true, true, "Hi", 20, true, 12));
   EXPECT_GOLDEN("render/art.txt", transcript);
 }
 

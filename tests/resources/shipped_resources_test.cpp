@@ -13,6 +13,8 @@
 #include "model/file_io.hpp"
 #include "model/pony_sources.hpp"
 #include "render/art_renderer.hpp"
+#include "render/bubble_renderer.hpp"
+#include "render/line_breaker.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/temp_dir.hpp"
 
@@ -35,8 +37,22 @@ std::vector<fs::path> filesIn(const fs::path& folder, const std::string& extensi
   return files;
 }
 
+// The rows trotspeak draws for an art and a quote with the ascii style on an
+// 80x24 terminal: the bubble as wide as the art and at least 32 columns, or
+// the whole width for text with lines of its own.
+std::size_t rowsAt80Columns(const AsciiArt& art, const std::string& quote) {
+  static const BubbleTypes ascii = [] {
+    BubbleTypes style;
+    loadFromFile(style, kBuilt / "bubbles/ascii.bin");
+    return style;
+  }();
+  const std::size_t width = hasLinesOfItsOwn(quote) ? 80 : std::max<std::size_t>(art.width, 32);
+  return drawnArtRows(art, true) + bubbleRows(ascii.getSay(), quote, static_cast<std::uint8_t>(width), 24);
+}
+
 // Every pony has a name of its own, enough quotes, full-size arts and one
-// that fits a 40-column pane with its bubble; every art draws with every
+// that fits a 40-column pane with its bubble, and one that fits 80x24 with
+// each of its quotes; every art draws with every
 // style, its bubble on the side the art says; trotspeak shows every pony.
 TEST(ShippedResources, EveryPonyIsCompleteAndShownWithEveryStyle) {
   std::vector<std::pair<std::string, BubbleTypes>> styles;
@@ -79,6 +95,13 @@ TEST(ShippedResources, EveryPonyIsCompleteAndShownWithEveryStyle) {
         }
       }
       EXPECT_GE(smallArts, 1) << pony.name;
+      for (std::uint16_t q = 0; q < pony.quoteCount(); ++q) {
+        const std::string& quote = pony.getQuote(q, nullptr).text;
+        std::size_t fewest = SIZE_MAX;
+        for (std::uint16_t a = 0; a < pony.artCount(); ++a)
+          fewest = std::min(fewest, rowsAt80Columns(pony.getArt(a, nullptr).art.get(), quote));
+        EXPECT_LE(fewest, 23u) << pony.name << " quote " << q + 1;
+      }
 
       // trotspeak itself, run from the build folder as the README says, the
       // styles taken in turn so that each is used.
@@ -136,6 +159,20 @@ TEST(ShippedResources, EveryQuoteReachesAPony) {
   EXPECT_GE(laidOutInLines, 60u);
 }
 
+#ifndef _WIN32
+// At 80x24 the quote stays on screen: the whole picture takes at most 23
+// rows, leaving one for the prompt, since every pony has an art that fits
+// each of its quotes (above).
+TEST(ShippedResources, TheQuoteStaysOnAnEightyByTwentyFourTerminal) {
+  for (int seed = 1; seed <= 200; ++seed) {
+    const auto shown =
+        test::runInTerminal(TROTSPEAK_PATH, {"--seed", std::to_string(seed)}, kBuildFolder, {"TERM=xterm"}, 80, 24);
+    ASSERT_EQ(shown.status, 0) << seed << shown.err;
+    EXPECT_LE(std::count(shown.out.begin(), shown.out.end(), '\n'), 23) << "seed " << seed << "\n" << shown.out;
+  }
+}
+#endif
+
 TEST(ShippedResources, ReadmeExamplesWorkFromTheBuildFolder) {
   const auto spike = test::runProgram(TROTSPEAK_PATH, {"-p", "spike", "-i"}, kBuildFolder);
   EXPECT_EQ(spike.status, 0) << spike.err;
@@ -144,6 +181,10 @@ TEST(ShippedResources, ReadmeExamplesWorkFromTheBuildFolder) {
   const auto piped = test::runProgram(TROTSPEAK_PATH, {"-"}, kBuildFolder, "spike is the bast\n");
   EXPECT_EQ(piped.status, 0) << piped.err;
   EXPECT_NE(piped.out.find("spike is the bast"), std::string::npos);
+
+  // A database by name and a style by a prefix in capitals, as the README has them.
+  const auto extra = test::runProgram(TROTSPEAK_PATH, {"-c", "extraponies", "-b", "CLO", "hi"}, kBuildFolder);
+  EXPECT_EQ(extra.status, 0) << extra.err;
 
   const fs::path trotspeak = TROTSPEAK_PATH;
   const auto think = test::runProgram(trotspeak.parent_path() / ("trotthink" + trotspeak.extension().string()),

@@ -36,13 +36,13 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
                          const std::string& argv0 = "", const std::vector<std::string>& environment = {});
 
 #ifndef _WIN32
-// Runs `program` with a pseudo-terminal of `columns` columns as its standard
-// output, as in a terminal window, and `environment` ("NAME=value" entries)
+// Runs `program` with a pseudo-terminal of `columns` columns and `rows` rows
+// as its standard output, as in a terminal window, and `environment` ("NAME=value" entries)
 // as all of its environment. What reaches the terminal comes back byte for
 // byte in `out` (the terminal adds no carriage returns).
 ProcessResult runInTerminal(const std::filesystem::path& program, const std::vector<std::string>& args,
                             const std::filesystem::path& workingDir, const std::vector<std::string>& environment,
-                            unsigned short columns = 80);
+                            unsigned short columns = 80, unsigned short rows = 50);
 #endif
 
 // Sets or removes a variable of this process's environment, which the

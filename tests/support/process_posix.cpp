@@ -90,13 +90,13 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
 
 ProcessResult runInTerminal(const std::filesystem::path& program, const std::vector<std::string>& args,
                             const std::filesystem::path& workingDir, const std::vector<std::string>& environment,
-                            unsigned short columns) {
+                            unsigned short columns, unsigned short rows) {
   // Raw mode: the terminal passes bytes through as the program wrote them.
   termios settings{};
   cfmakeraw(&settings);
   winsize size{};
   size.ws_col = columns;
-  size.ws_row = 50;
+  size.ws_row = rows;
   int controller = -1;
   int terminal = -1;
   if (openpty(&controller, &terminal, nullptr, &settings, &size) != 0) throw std::runtime_error("openpty failed");
