@@ -290,6 +290,9 @@ Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugO
       if (row->value == OptionValue::None) {
         throw refused("option '" + std::string(entry.substr(0, equals)) + "' takes no value");
       }
+      if (row->value == OptionValue::Required && equals + 1 == entry.size()) {
+        throw refused("option '" + std::string(entry.substr(0, equals)) + "' needs a value");
+      }
       row->apply(context, entry.substr(0, equals), entry.substr(equals + 1));
     } else if (!optionsEnded && looksLikeOption(entry)) {
       throw refused("unknown option '" + std::string(entry) + "'");

@@ -80,7 +80,8 @@ TEST(ParseArguments, EveryCaseReadsAsTheTranscriptShows) {
       {{"-pClover"}, ""},
       {{"--help=yes"}, ""},
       {{"-n", "hello"}, ""},
-      {{"--pony=Clover", "--art=sad", "--characters=x.bin", "--bubble=", "--", "--colorful", "-d", "-", "--"}, ""},
+      {{"--pony=Clover", "--art=sad", "--characters=x.bin", "--bubble=round", "--", "--colorful", "-d", "-", "--"}, ""},
+      {{"--bubble="}, ""},  // an empty value is no value
       {{"-5", "degrees", "-_-", "-- A. Person", "--no way"}, ""},  // not options, so messages
       {{"--color=never"}, ""},
       {{"--colour", "always"}, ""},
