@@ -104,7 +104,7 @@ class RowReader {
       // A mark joins the character before it; a terminal draws it there.
       const auto base = std::find_if(row.rbegin(), row.rend(), [](const Cell& cell) { return !cell.continuation; });
       if (base == row.rend()) return;
-      if (base->glyph.empty()) base->glyph = " ";
+      if (base->glyph.empty()) base->glyph.push_back(' ');
       base->glyph += shown;
       base->single = false;
       return;
