@@ -22,18 +22,6 @@ constexpr std::uint32_t kFullBlock = 0x2588;
 
 using ParserException = AsciiArt::ParserException;
 
-// A colour as the reader tracks it: the terminal's default, or RGB.
-struct PenColor {
-  std::uint8_t isDefault = 1;
-  std::uint8_t r = 0;
-  std::uint8_t g = 0;
-  std::uint8_t b = 0;
-
-  constexpr PenColor() = default;
-  constexpr PenColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
-      : isDefault(0), r(red), g(green), b(blue) {}
-};
-
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0'; }
 
 std::string_view trim(std::string_view text) {
@@ -113,7 +101,7 @@ std::size_t readHeader(std::string_view text, ArtHeader& header) {
 
 // Parses the rest of a direct colour selection after "[38" or "[48":
 // ";2;R;G;Bm" with each component 0-255.
-bool parseDirectColor(std::string_view rest, PenColor& color) {
+bool parseDirectColor(std::string_view rest, Color& color) {
   if (!rest.starts_with(";2;") || !rest.ends_with('m')) return false;
   rest = rest.substr(3, rest.size() - 4);
   std::uint8_t components[3] = {};
@@ -129,18 +117,18 @@ bool parseDirectColor(std::string_view rest, PenColor& color) {
     if (last != (end == rest.size())) return false;
     rest.remove_prefix(last ? end : end + 1);
   }
-  color = PenColor(components[0], components[1], components[2]);
+  color = Color(components[0], components[1], components[2]);
   return true;
 }
 
-ArtCell makeCell(PenColor upper, PenColor lower) {
+ArtCell makeCell(Color upper, Color lower) {
   ArtCell cell;
   if (!upper.isDefault) {
-    cell.upper = {upper.r, upper.g, upper.b};
+    cell.upper = upper;
     cell.upperTransparent = false;
   }
   if (!lower.isDefault) {
-    cell.lower = {lower.r, lower.g, lower.b};
+    cell.lower = lower;
     cell.lowerTransparent = false;
   }
   return cell;
@@ -317,15 +305,15 @@ class BodyReader {
     escapeMode_ = false;
     const char kind = buffer_[1];
     const char code = buffer_[2];
-    PenColor direct;
+    Color direct;
     if (kind == '3' && code >= '0' && code <= '7') {
-      foreground_ = std::exchange(pending_, PenColor());
+      foreground_ = std::exchange(pending_, Color());
     } else if (kind == '3' && code == '9') {
-      foreground_ = pending_ = PenColor();
+      foreground_ = pending_ = Color();
     } else if (kind == '4' && code >= '0' && code <= '7') {
-      background_ = std::exchange(pending_, PenColor());
+      background_ = std::exchange(pending_, Color());
     } else if (kind == '4' && code == '9') {
-      background_ = pending_ = PenColor();
+      background_ = pending_ = Color();
     } else if (kind == '0' && code == '0') {
       resetColors();
     } else if ((kind == '3' || kind == '4') && code == '8' &&
@@ -361,7 +349,7 @@ class BodyReader {
     bufferHasM_ = false;
   }
 
-  void resetColors() { pending_ = foreground_ = background_ = PenColor(); }
+  void resetColors() { pending_ = foreground_ = background_ = Color(); }
 
   void endLine() {
     if (!cells_.empty()) addRow();
@@ -393,9 +381,9 @@ class BodyReader {
   std::size_t column_ = 0;  // of the character last read, from 1
   std::size_t bufferColumn_ = 0;  // where the buffer's first byte was read
   std::size_t escapeColumn_ = 0;  // where the escape sequence began
-  PenColor pending_;
-  PenColor foreground_;
-  PenColor background_;
+  Color pending_;
+  Color foreground_;
+  Color background_;
   bool dollarMode_ = false;
   bool escapeMode_ = false;
   std::string buffer_;

@@ -1,5 +1,6 @@
 #include "model/ascii_art.hpp"
 
+#include <array>
 #include <ios>
 
 namespace trot {
@@ -12,9 +13,20 @@ constexpr std::size_t kRowEntrySize = 6;
 // Per cell: u8 flags, then the colours of the halves that are not transparent.
 constexpr std::size_t kMostCellBytes = 7;
 
-char* putColor(char* at, const std::array<std::uint8_t, 3>& color) {
-  for (const std::uint8_t component : color) *at++ = static_cast<char>(component);
+// A colour is stored as its red, green and blue bytes.
+constexpr std::size_t kColorBytes = 3;
+
+char* putColor(char* at, Color color) {
+  *at++ = static_cast<char>(color.r);
+  *at++ = static_cast<char>(color.g);
+  *at++ = static_cast<char>(color.b);
   return at;
+}
+
+void readColor(Transcoder::ValueReader& reader, Color& color) {
+  reader.raw(color.r);
+  reader.raw(color.g);
+  reader.raw(color.b);
 }
 
 void seekTo(std::istream& stream, std::uint64_t position) { stream.seekg(static_cast<std::streamoff>(position)); }
@@ -105,12 +117,12 @@ void AsciiArt::decode(std::istream& stream) {
       ++position;
       // A transparent half keeps whatever colour the cell had.
       if (!cell.upperTransparent) {
-        reader.exact(cell.upper.data(), cell.upper.size());
-        position += cell.upper.size();
+        readColor(reader, cell.upper);
+        position += kColorBytes;
       }
       if (!cell.lowerTransparent) {
-        reader.exact(cell.lower.data(), cell.lower.size());
-        position += cell.lower.size();
+        readColor(reader, cell.lower);
+        position += kColorBytes;
       }
     }
   }

@@ -3,12 +3,12 @@
 // that carries it in a pony database.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "model/character_id.hpp"
+#include "model/color.hpp"
 #include "model/exception.hpp"
 #include "model/transcoder.hpp"
 #include "model/transcoder_hook.hpp"
@@ -21,8 +21,9 @@ struct ArtCell {
   static constexpr std::uint8_t kLowerTransparentBit = 0x04;
   static constexpr std::uint8_t kConnectorSlashBit = 0x08;
 
-  std::array<std::uint8_t, 3> upper{};  // red, green, blue
-  std::array<std::uint8_t, 3> lower{};
+  // Always RGB; a transparent half shows the terminal's default instead.
+  Color upper{0, 0, 0};
+  Color lower{0, 0, 0};
   bool connector = false;
   bool upperTransparent = true;
   bool lowerTransparent = true;
@@ -33,6 +34,10 @@ struct ArtCell {
   std::uint8_t flags() const;
   // Takes the low four bits; the rest are ignored.
   void setFlags(std::uint8_t flags);
+
+  // What each half shows: the default colour when it is transparent.
+  Color upperShown() const { return upperTransparent ? Color::defaultColor() : upper; }
+  Color lowerShown() const { return lowerTransparent ? Color::defaultColor() : lower; }
 
   bool operator==(const ArtCell&) const = default;
 };

@@ -25,19 +25,11 @@ constexpr std::string_view kFullBlock = "\u2588";
 // Light, medium and dark shade, then the full block: from least to most ink.
 constexpr std::array<std::string_view, 4> kShades = {"\u2591", "\u2592", "\u2593", kFullBlock};
 
-Color upperColor(const ArtCell& cell) {
-  return cell.upperTransparent ? Color::defaultColor() : Color(cell.upper[0], cell.upper[1], cell.upper[2]);
-}
-
-Color lowerColor(const ArtCell& cell) {
-  return cell.lowerTransparent ? Color::defaultColor() : Color(cell.lower[0], cell.lower[1], cell.lower[2]);
-}
-
 // One pixel pair, spending colour changes only where the current foreground
 // and background cannot be reused.
 void writePixels(std::ostream& output, ColorFormat& format, const ArtCell& cell) {
-  const Color upper = upperColor(cell);
-  const Color lower = lowerColor(cell);
+  const Color upper = cell.upperShown();
+  const Color lower = cell.lowerShown();
 
   if (upper == lower) {
     const std::int8_t match = format.matchOne(upper);
@@ -93,7 +85,7 @@ void writeShade(std::ostream& output, const ArtCell& cell) {
     putRaw(output, cell.upperTransparent ? kLowerHalf : kUpperHalf);
     return;
   }
-  const double light = (lightness(upperColor(cell)) + lightness(lowerColor(cell))) / 2.0;
+  const double light = (lightness(cell.upperShown()) + lightness(cell.lowerShown())) / 2.0;
   // Lightness runs 0 to 100; the bound just above it keeps white in range.
   const auto level = static_cast<std::size_t>(light * kShades.size() / 100.01);
   putRaw(output, kShades[std::min(level, kShades.size() - 1)]);

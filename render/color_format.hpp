@@ -7,7 +7,7 @@
 #include <ostream>
 #include <unordered_map>
 
-#include "render/color.hpp"
+#include "model/color.hpp"
 
 namespace trot {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "render/color.hpp"
+#include "model/color.hpp"
 
 namespace trot {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/color.hpp"
 #include "model/column_width.hpp"
-#include "render/color.hpp"
 #include "render/text_piece.hpp"
 
 namespace trot {

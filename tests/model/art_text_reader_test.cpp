@@ -28,7 +28,8 @@ std::string describeCell(const ArtCell& cell) {
       out << "--";
       continue;
     }
-    for (const auto channel : upper ? cell.upper : cell.lower) out << std::setw(2) << int{channel};
+    const Color color = upper ? cell.upper : cell.lower;
+    for (const auto channel : {color.r, color.g, color.b}) out << std::setw(2) << int{channel};
   }
   return out.str();
 }

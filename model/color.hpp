@@ -1,4 +1,8 @@
-// A terminal colour: either the terminal's default or a 24-bit RGB value.
+// A colour as pictures and terminals know it: the terminal's default or a
+// 24-bit RGB value. It is the one colour type of both programs: art cells
+// hold it, the art text reader reads it and the renderers write it, so no
+// colour is ever converted between types. Its four bytes are plain values,
+// stored in no file as they are.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "render/color.hpp"
+#include "model/color.hpp"
 
 #include <cmath>
 
