@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
 
     trot::CharacterGroup result;
     for (std::size_t i = 0; i < wanted; ++i) {
-      const trot::Character& original = source.getCharacter(i % source.characterCount(), nullptr);
+      const trot::Character& original = source.getCharacter(i % source.characterCount());
       trot::Character& copy = result.addCharacter();
       copy.name = original.name + " " + std::to_string(i / source.characterCount());
       for (const auto& art : original.arts) copy.addArt(art);

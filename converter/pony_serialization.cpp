@@ -117,7 +117,7 @@ void serializePonies(const Path& input, const Path& artFolder, const Path& quote
     CharacterGroup group;
     loadFromFile(group, input);
     for (std::size_t index = 0; index < group.characterCount(); ++index) {
-      serialization.writeCharacter(group.getCharacter(index, nullptr));
+      serialization.writeCharacter(group.getCharacter(index));
     }
     databases = 1;
   } catch (const Exception& failure) {

@@ -110,18 +110,15 @@ const std::string& PonyDatabase::artName(Character& pony, std::uint16_t index) {
 const AsciiArt& PonyDatabase::art(Character& pony, std::uint16_t index) {
   // The name and the picture behind it in large blocks.
   file_.readAhead(kPictureBlock);
-  auto& meta = artMeta(pony, index);
+  // Name and picture in one go, or the picture behind a name read earlier.
+  AsciiArtMeta& meta = pony.getArt(index, &stream_);
   if (!meta.art.value) meta.art.load(stream_);
   return *meta.art.value;
 }
 
 const Quote& PonyDatabase::quote(Character& pony, std::uint16_t index) {
-  auto& hook = *pony.quotes.at(index);
-  if (!hook.value) {
-    file_.readAhead(kRecordBlock);
-    hook.load(stream_);
-  }
-  return *hook.value;
+  file_.readAhead(kRecordBlock);
+  return pony.getQuote(index, &stream_);
 }
 
 }  // namespace trot

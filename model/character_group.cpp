@@ -17,9 +17,9 @@ Character& CharacterGroup::addCharacter() {
   return characters.back().get();
 }
 
-Character& CharacterGroup::getCharacter(std::size_t index, std::istream* stream) {
+Character& CharacterGroup::getCharacter(std::size_t index) {
   requireIndex(index, characters.size(), "Character");
-  return loadOnDemand(characters[index], stream,
+  return loadOnDemand(characters[index], nullptr,
                       "Character at index is not loaded, and stream isnt provided to load it JIT");
 }
 

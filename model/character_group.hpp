@@ -28,10 +28,10 @@ class CharacterGroup final : public Transcoder {
   Character& addCharacter();
   std::size_t characterCount() const { return characters.size(); }
 
-  // Character `index`, loaded (deep) from `stream` if it is not loaded yet.
-  // Throws NullException when it is not loaded and `stream` is null, or when
-  // `index` is not below the count.
-  Character& getCharacter(std::size_t index, std::istream* stream);
+  // Character `index` of a loaded group. Throws NullException when it is not
+  // loaded or when `index` is not below the count. Ponies are loaded on
+  // demand by the display program's database, which keeps no group.
+  Character& getCharacter(std::size_t index);
 
   // Appends copies of all of `other`'s characters (which must be loaded).
   // Arts and quotes shared between them stay shared between the copies.

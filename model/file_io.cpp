@@ -279,16 +279,6 @@ void saveToFile(Transcoder& object, const fs::path& path) {
   });
 }
 
-void openForLazyLoad(Transcoder& object, std::ifstream& stream, const fs::path& path) {
-  openForReading(stream, path);
-  try {
-    readReporting(path, [&] { object.decode(stream); });
-  } catch (...) {
-    stream.close();
-    throw;
-  }
-}
-
 void writeFileAtomically(const fs::path& path, const std::function<void(std::ostream&)>& write) {
   const fs::path target = followLinks(path);
   std::error_code error;

@@ -17,10 +17,6 @@ void loadFromFile(Transcoder& object, const std::filesystem::path& path);
 // Encodes `object` into `path`, atomically (see writeFileAtomically).
 void saveToFile(Transcoder& object, const std::filesystem::path& path);
 
-// Opens `path` into the caller's `stream` and decodes only `object`'s own
-// record; the stream stays open so that the rest can be loaded on demand.
-void openForLazyLoad(Transcoder& object, std::ifstream& stream, const std::filesystem::path& path);
-
 // Writes `path` through a temporary file in the same folder, which replaces
 // `path` only when `write` returned normally and everything reached the disk.
 // Otherwise the temporary is removed, the failure is rethrown (or reported as

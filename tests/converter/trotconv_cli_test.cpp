@@ -55,7 +55,7 @@ std::string describe(const std::string& bytes) {
     group.load(in);
     out << "  " << bytes.size() << " bytes\n";
     for (std::size_t i = 0; i < group.characterCount(); ++i) {
-      const Character& pony = group.getCharacter(i, nullptr);
+      const Character& pony = group.getCharacter(i);
       out << "  " << pony.name << ":";
       for (const auto& hook : pony.arts) {
         AsciiArt& art = hook->get().art.get();

@@ -50,8 +50,8 @@ TEST(CharacterGroup, EmptyAndSharedRecordLayouts) {
   CharacterGroup group;
   group.load(in);
   // An art is read from right after its name.
-  EXPECT_EQ(group.getCharacter(0, nullptr).getArt(0, nullptr).art.decodeOffset, 50u);
-  EXPECT_EQ(group.getCharacter(1, nullptr).getQuote(0, nullptr).text, "hi");
+  EXPECT_EQ(group.getCharacter(0).getArt(0, nullptr).art.decodeOffset, 50u);
+  EXPECT_EQ(group.getCharacter(1).getQuote(0, nullptr).text, "hi");
 }
 
 // Merging keeps records shared in memory, with new ids and owners (the
@@ -60,16 +60,16 @@ TEST(CharacterGroup, MergeKeepsSharingInMemoryWithNewIdsAndOwners) {
   SharedQuoteGroup source;
   CharacterGroup merged;
   merged.merge(source.group);
-  Character& a = merged.getCharacter(0, nullptr);
-  EXPECT_NE(a.id, source.group.getCharacter(0, nullptr).id);
+  Character& a = merged.getCharacter(0);
+  EXPECT_NE(a.id, source.group.getCharacter(0).id);
   EXPECT_NE(a.quotes[0], source.quote);
   EXPECT_BYTES(kSharedFile, encodeBytes(merged));
 
   // Merging into itself reads the very list it appends to.
   merged.merge(merged);
   ASSERT_EQ(merged.characterCount(), 4u);
-  EXPECT_EQ(merged.getCharacter(2, nullptr).quotes[0], merged.getCharacter(3, nullptr).quotes[0]);
-  EXPECT_NE(merged.getCharacter(2, nullptr).quotes[0], a.quotes[0]);
+  EXPECT_EQ(merged.getCharacter(2).quotes[0], merged.getCharacter(3).quotes[0]);
+  EXPECT_NE(merged.getCharacter(2).quotes[0], a.quotes[0]);
 
   auto in = streamOf(kSharedFile);
   CharacterGroup lazy;

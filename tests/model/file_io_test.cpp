@@ -17,28 +17,6 @@ std::size_t entriesIn(const std::filesystem::path& folder) {
   return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
 }
 
-// Saving and loading whole files is what trotconv's session does throughout,
-// a missing file and a folder refused by loadFromFile included.
-TEST(FileIo, LazyLoadingReadsFromTheOpenStreamAndFailuresCloseIt) {
-  TempDir dir;
-  CharacterGroup group;
-  group.addCharacter().name = "clover";
-  std::ifstream stream;
-  CharacterGroup lazy;
-  openForLazyLoad(lazy, stream, dir.write("ponies.bin", encodeBytes(group)));
-  EXPECT_EQ(lazy.characters[0].value, nullptr);
-  EXPECT_EQ(lazy.getCharacter(0, &stream).name, "clover");
-
-  const auto nowhere = dir / "no" / "ponies.bin";
-  EXPECT_EQ(failureOf([&] { saveToFile(group, nowhere); }),
-            "File: Failed to open file for writing '" + nowhere.string() + "'");
-  std::ifstream bad;
-  EXPECT_THROW(openForLazyLoad(group, bad, dir.write("bad.bin", "characterGroup9")), NullException);
-  EXPECT_FALSE(bad.is_open());
-  // A folder opens as a stream on some systems and then fails to read.
-  EXPECT_THROW(openForLazyLoad(group, bad, dir.path()), FileException);
-}
-
 TEST(FileIo, FailedWritesLeaveThePreviousFileAndNoTemporary) {
   TempDir dir;
   const auto path = dir.write("ponies.bin", "previous");

@@ -70,7 +70,7 @@ TEST(ShippedResources, EveryPonyIsCompleteAndShownWithEveryStyle) {
     loadFromFile(group, kBuilt / file);
     EXPECT_GE(group.characterCount(), minimum);
     for (std::size_t i = 0; i < group.characterCount(); ++i) {
-      Character& pony = group.getCharacter(i, nullptr);
+      Character& pony = group.getCharacter(i);
       EXPECT_TRUE(names.insert(pony.name).second) << "two ponies named " << pony.name;
       EXPECT_GE(pony.artCount(), 5u) << pony.name;
       EXPECT_GE(pony.quoteCount(), 10u) << pony.name;
