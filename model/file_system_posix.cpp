@@ -8,57 +8,18 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 
 #include "model/file_system.hpp"
+#include "model/interruption_guard.hpp"
 
 namespace trot {
 
 namespace {
 
-// The signal handler may only read plain memory: the path is kept as bytes,
-// and an empty first byte means no file is being written.
-std::array<char, 4096> guardedPath{};
-volatile std::sig_atomic_t guarding = 0;
-// While a file is rewritten in place, an interrupting signal only leaves its
-// number here; it takes effect once the content is in.
-volatile std::sig_atomic_t holding = 0;
-volatile std::sig_atomic_t heldSignal = 0;
-
 constexpr std::array kInterruptions{SIGINT, SIGTERM, SIGHUP};
 
 // How much more is asked for once a file has outgrown the size it had.
 constexpr std::size_t kReadChunk = 64 * 1024;
-
-extern "C" void removeAndEnd(int signal) {
-  if (holding != 0) {
-    heldSignal = signal;
-    return;
-  }
-  if (guarding != 0) ::unlink(guardedPath.data());
-  std::signal(signal, SIG_DFL);
-  std::raise(signal);
-}
-
-void installHandlersOnce() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
-  for (const int signal : kInterruptions) {
-    struct sigaction previous {};
-    if (::sigaction(signal, nullptr, &previous) != 0) continue;
-    // A signal that the caller chose to ignore (nohup) stays ignored.
-    if (previous.sa_handler == SIG_IGN) continue;
-    std::signal(signal, removeAndEnd);
-  }
-}
-
-// A signal that came while they were held takes effect when they are not.
-void holdInterruptions(bool hold) {
-  installHandlersOnce();
-  holding = hold ? 1 : 0;
-  if (!hold && heldSignal != 0) removeAndEnd(heldSignal);
-}
 
 bool isLackOfRoom(int error) { return error == ENOSPC || error == EFBIG || error == EDQUOT; }
 
@@ -191,15 +152,19 @@ bool processIsGone(long processId) {
   return processId > 0 && ::kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
 }
 
-void guardTemporaryFile(const std::filesystem::path& path) {
-  installHandlersOnce();
-  const std::string& text = path.native();
-  if (text.size() >= guardedPath.size()) return;
-  guarding = 0;
-  std::memcpy(guardedPath.data(), text.c_str(), text.size() + 1);
-  guarding = 1;
+void installInterruptionHandler(SignalHandler handler) {
+  for (const int signal : kInterruptions) {
+    struct sigaction previous {};
+    if (::sigaction(signal, nullptr, &previous) != 0) continue;
+    // A signal that the caller chose to ignore (nohup) stays ignored.
+    if (previous.sa_handler == SIG_IGN) continue;
+    std::signal(signal, handler);
+  }
 }
 
-void releaseTemporaryFile() { guarding = 0; }
+// The handler stays installed while it runs.
+void keepInterruptionHandler(int, SignalHandler) {}
+
+void removeFileFromHandler(const char* path) { ::unlink(path); }
 
 }  // namespace trot

@@ -4,10 +4,10 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
-#include <cwchar>
 #include <fstream>
 
 #include "model/file_system.hpp"
+#include "model/interruption_guard.hpp"
 
 namespace trot {
 
@@ -15,46 +15,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The signal handler may only read plain memory: the path is kept as wide
-// characters, and an empty first one means no file is being written.
-std::array<wchar_t, 4096> guardedPath{};
-volatile std::sig_atomic_t guarding = 0;
-// While a file is rewritten in place, an interrupting signal only leaves its
-// number here; it takes effect once the content is in.
-volatile std::sig_atomic_t holding = 0;
-volatile std::sig_atomic_t heldSignal = 0;
-
 // Windows raises no SIGHUP; a closed console window arrives as SIGTERM.
 constexpr std::array kInterruptions{SIGINT, SIGTERM};
 
 // How much more is asked for when a file's size is unknown or has changed.
 constexpr std::size_t kReadChunk = 64 * 1024;
-
-extern "C" void removeAndEnd(int signal) {
-  if (holding != 0) {
-    heldSignal = signal;
-    // The C runtime resets a handler before it runs it.
-    std::signal(signal, removeAndEnd);
-    return;
-  }
-  if (guarding != 0) ::DeleteFileW(guardedPath.data());
-  std::signal(signal, SIG_DFL);
-  std::raise(signal);
-}
-
-void installHandlersOnce() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
-  for (const int signal : kInterruptions) std::signal(signal, removeAndEnd);
-}
-
-// A signal that came while they were held takes effect when they are not.
-void holdInterruptions(bool hold) {
-  installHandlersOnce();
-  holding = hold ? 1 : 0;
-  if (!hold && heldSignal != 0) removeAndEnd(heldSignal);
-}
 
 bool isLackOfRoom(DWORD error) { return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL; }
 
@@ -182,15 +147,13 @@ bool processIsGone(long processId) {
   return ended;
 }
 
-void guardTemporaryFile(const fs::path& path) {
-  installHandlersOnce();
-  const std::wstring& text = path.native();
-  if (text.size() >= guardedPath.size()) return;
-  guarding = 0;
-  std::wmemcpy(guardedPath.data(), text.c_str(), text.size() + 1);
-  guarding = 1;
+void installInterruptionHandler(SignalHandler handler) {
+  for (const int signal : kInterruptions) std::signal(signal, handler);
 }
 
-void releaseTemporaryFile() { guarding = 0; }
+// The C runtime resets a handler before it runs it.
+void keepInterruptionHandler(int signal, SignalHandler handler) { std::signal(signal, handler); }
+
+void removeFileFromHandler(const wchar_t* path) { ::DeleteFileW(path); }
 
 }  // namespace trot
