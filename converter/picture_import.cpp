@@ -5,12 +5,12 @@
 #include <system_error>
 
 #include "converter/picture_decoder.hpp"
-#include "converter/pony_serialization.hpp"
 #include "model/exception.hpp"
 #include "model/skipped_inputs.hpp"
 #include "model/source_files.hpp"
 #include "model/user_folders.hpp"
 #include "model/utf8_path.hpp"
+#include "render/art_renderer.hpp"
 #include "render/color_format.hpp"
 
 namespace trot {

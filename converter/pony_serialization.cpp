@@ -1,13 +1,12 @@
 #include "converter/pony_serialization.hpp"
 
-#include <sstream>
 #include <vector>
 
-#include "model/source_files.hpp"
 #include "model/character_group.hpp"
 #include "model/exception.hpp"
 #include "model/file_io.hpp"
 #include "model/skipped_inputs.hpp"
+#include "model/source_files.hpp"
 #include "model/utf8_path.hpp"
 #include "render/art_renderer.hpp"
 #include "render/color_format.hpp"
@@ -86,18 +85,6 @@ class PonySerialization {
 };
 
 }  // namespace
-
-std::string artFileText(std::string_view ponyName, const AsciiArt& art, ColorFormat& format) {
-  std::ostringstream text;
-  text << "$$$\n";
-  text << "NAME: " << ponyName << '\n';
-  text << "BALLOON: " << (art.bubbleAbove ? "top" : "bottom") << '\n';
-  text << "WIDTH: " << static_cast<unsigned>(art.width) << '\n';
-  text << "HEIGHT: " << art.rows.size() << '\n';
-  text << "$$$\n";
-  writeArtText(art, text, format);
-  return text.str();
-}
 
 std::string quoteFileStem(std::string_view characterName) {
   std::string stem;

@@ -7,14 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/ascii_art.hpp"
-#include "render/color_format.hpp"
-
 namespace trot {
-
-// A whole pony art file: the header naming the pony, where the bubble goes
-// and the art's size, then the art's rows as written by writeArtText.
-std::string artFileText(std::string_view ponyName, const AsciiArt& art, ColorFormat& format);
 
 // The name a character's quote files start with: its name without the bytes
 // that file names cannot hold on every platform (< > : " / \ | ? *).

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -237,6 +238,18 @@ void writeArtText(const AsciiArt& art, std::ostream& output, ColorFormat& format
     output << '$' << (cell.connectorSlash ? '/' : '\\') << '$';
     return 1;
   });
+}
+
+std::string artFileText(std::string_view ponyName, const AsciiArt& art, ColorFormat& format) {
+  std::ostringstream text;
+  text << "$$$\n";
+  text << "NAME: " << ponyName << '\n';
+  text << "BALLOON: " << (art.bubbleAbove ? "top" : "bottom") << '\n';
+  text << "WIDTH: " << static_cast<unsigned>(art.width) << '\n';
+  text << "HEIGHT: " << art.rows.size() << '\n';
+  text << "$$$\n";
+  writeArtText(art, text, format);
+  return text.str();
 }
 
 }  // namespace trot

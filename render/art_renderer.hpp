@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "model/ascii_art.hpp"
@@ -45,5 +46,9 @@ void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& forma
 // The balloon marker line and the art rows as source text: colours as
 // escapes, connector cells as "$/$" or "$\$".
 void writeArtText(const AsciiArt& art, std::ostream& output, ColorFormat& format);
+
+// A whole pony art text file: the header naming the pony, where the bubble
+// goes and the art's size, then the art's rows as writeArtText writes them.
+std::string artFileText(std::string_view ponyName, const AsciiArt& art, ColorFormat& format);
 
 }  // namespace trot

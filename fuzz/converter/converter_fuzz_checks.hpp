@@ -13,8 +13,8 @@
 #include "converter/picture_art.hpp"
 #include "converter/picture_decoder.hpp"
 #include "converter/picture_file_checks.hpp"
-#include "converter/pony_serialization.hpp"
 #include "model/art_text_reader.hpp"
+#include "render/art_renderer.hpp"
 #include "render/color_format.hpp"
 
 namespace trot::fuzz {
