@@ -2,7 +2,9 @@
 // far as each decision needs. Choosing a pony needs each pony's name and
 // counts, searching arts needs their names; only the art and the quote that
 // are finally shown are read whole. A damaged record of a pony that is not
-// shown is therefore never touched.
+// shown is therefore never touched. This is the one place where ponies are
+// loaded on demand: it reads through the model's slots and accessors, given
+// its open stream.
 #pragma once
 
 #include <cstddef>

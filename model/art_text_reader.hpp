@@ -9,6 +9,9 @@
 // itself, selects with ESC [38;2;R;G;Bm and ESC [48;2;R;G;Bm. In both, "^["
 // may stand for ESC, and ESC [39m, ESC [49m and ESC [0m go back to the
 // terminal's default colours.
+//
+// The direct style is written by artFileText (render/art_renderer.hpp), with
+// the colour formatter the terminal drawing uses.
 #pragma once
 
 #include <iostream>

@@ -50,14 +50,14 @@ std::uint64_t tableSize(const CharacterSummary& counts) {
   return kEntrySize * (std::uint64_t{counts.artCount} + counts.quoteCount);
 }
 
-// Finds or makes the copy of `source` for this merge. `copyValue` fills a
-// new copy's value from the source's.
+// Finds or makes the copy of `original` for this merge. `copyValue` fills a
+// new copy's value from the original's.
 template <class Hook, class Copies, class CopyValue>
-std::shared_ptr<Hook> copyOf(const std::shared_ptr<Hook>& source, Copies& copies, CopyValue copyValue) {
-  if (const auto found = copies.find(source.get()); found != copies.end()) return found->second;
+std::shared_ptr<Hook> copyOf(const std::shared_ptr<Hook>& original, Copies& copies, CopyValue copyValue) {
+  if (const auto found = copies.find(original.get()); found != copies.end()) return found->second;
   auto copy = std::make_shared<Hook>();
-  copyValue(*copy, source->get());
-  copies.emplace(source.get(), copy);
+  copyValue(*copy, original->get());
+  copies.emplace(original.get(), copy);
   return copy;
 }
 
@@ -95,20 +95,20 @@ Quote& Character::getQuote(std::uint16_t index, std::istream* stream) {
   return loadOnDemand(*quotes[index], stream, "Quote at index is not loaded, and stream isnt provided to load it JIT");
 }
 
-void Character::copyFrom(const Character& source, ArtCopies& artCopies, QuoteCopies& quoteCopies) {
-  name = source.name;
-  for (const auto& art : source.arts) {
+void Character::copyFrom(const Character& original, ArtCopies& artCopies, QuoteCopies& quoteCopies) {
+  name = original.name;
+  for (const auto& art : original.arts) {
     auto copy = copyOf(art, artCopies, [](ArtHook& target, const AsciiArtMeta& meta) {
       target.set(std::make_unique<AsciiArtMeta>());
       target.get() = meta;
     });
-    if (art->get().owner == source.id) copy->get().owner = id;
+    if (art->get().owner == original.id) copy->get().owner = id;
     arts.push_back(std::move(copy));
   }
-  for (const auto& quote : source.quotes) {
+  for (const auto& quote : original.quotes) {
     auto copy = copyOf(quote, quoteCopies,
                        [](QuoteHook& target, const Quote& value) { target.set(std::make_unique<Quote>(value)); });
-    if (quote->get().owner == source.id) copy->get().owner = id;
+    if (quote->get().owner == original.id) copy->get().owner = id;
     quotes.push_back(std::move(copy));
   }
 }

@@ -28,8 +28,8 @@ constexpr std::size_t kMostEntries = 0xFFFF;
 // Throws FileException naming the limit when `count` passes it.
 void checkEntryCount(std::size_t count, const std::string& owner, const char* entries);
 
-// Source slot (by identity) to its copy, for the duration of one merge, so
-// that what was shared in the source stays shared in the copy.
+// Original slot (by identity) to its copy, for the duration of one merge, so
+// that what was shared among the originals stays shared among the copies.
 using ArtCopies = std::unordered_map<const ArtHook*, std::shared_ptr<ArtHook>>;
 using QuoteCopies = std::unordered_map<const QuoteHook*, std::shared_ptr<QuoteHook>>;
 
@@ -69,10 +69,10 @@ class Character final : public Transcoder {
   AsciiArtMeta& getArt(std::uint16_t index, std::istream* stream);
   Quote& getQuote(std::uint16_t index, std::istream* stream);
 
-  // Becomes a copy of `source` (name, arts and quotes), reusing the copies
+  // Becomes a copy of `original` (name, arts and quotes), reusing the copies
   // already made in this merge; this character takes over the ownership of
-  // what `source` owned.
-  void copyFrom(const Character& source, ArtCopies& artCopies, QuoteCopies& quoteCopies);
+  // what `original` owned.
+  void copyFrom(const Character& original, ArtCopies& artCopies, QuoteCopies& quoteCopies);
 
   // Throws FileException for more than kMostEntries arts or quotes.
   void encodeInit() override;

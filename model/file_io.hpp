@@ -1,4 +1,6 @@
-// Reading and writing whole resource files.
+// Reading and writing whole resource files: a binary database or style file
+// is loaded or saved in one call, and every output file, binary or text, is
+// written so that a failure leaves the previous file as it was.
 #pragma once
 
 #include <filesystem>

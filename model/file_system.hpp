@@ -2,8 +2,9 @@
 // that safe replacement of an output file needs: flushing to the disk,
 // carrying a file's permissions over, rewriting a file in place without
 // cutting it, telling whether a process still runs, and removing a
-// half-written file when the program is interrupted; and reading a source
-// file whole at the cost of a few system calls.
+// half-written file when the program is interrupted (interruption_guard.cpp,
+// the same on every system); and reading a file whole at the cost of a few
+// system calls. Each system's file_system_*.cpp gives the rest.
 #pragma once
 
 #include <cstdint>

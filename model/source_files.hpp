@@ -1,5 +1,8 @@
-// Small file and folder helpers for reading and writing source files: how paths
-// are printed, how source files are read, and how sub-folders are found.
+// The file and folder access that both programs share beyond whole resource
+// files (file_io.hpp): how a path is quoted in a report, how a folder is
+// listed in an order that is the same on every system, how a text file is
+// read whole within a size limit, and how an output file is written so that
+// a failure never replaces a good one.
 #pragma once
 
 #include <cstdint>

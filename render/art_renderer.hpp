@@ -1,7 +1,9 @@
 // Draws an art's cells as half-block characters in 24-bit colour, and writes
-// the same picture as the body of a pony art text file. Each cell shows two
+// the same picture as a whole pony art text file. Each cell shows two
 // stacked pixels; its glyph is chosen to reuse the colours already in force,
-// so that a run of alike cells costs no escapes at all.
+// so that a run of alike cells costs no escapes at all. The art text file is
+// written here, not beside its reader in model, because its rows are the
+// terminal drawing itself and need the colour formatter that lives here.
 #pragma once
 
 #include <cstddef>
