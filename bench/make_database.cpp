@@ -11,7 +11,7 @@
 
 #include "model/character_group.hpp"
 #include "model/exception.hpp"
-#include "model/file_io.hpp"
+#include "model/files/file_io.hpp"
 
 int main(int argc, char** argv) {
   if (argc != 4) {

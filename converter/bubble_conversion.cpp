@@ -5,10 +5,10 @@
 #include <string>
 
 #include "converter/balloon_text.hpp"
-#include "model/source_files.hpp"
 #include "model/bubble.hpp"
 #include "model/exception.hpp"
-#include "model/file_io.hpp"
+#include "model/files/file_access.hpp"
+#include "model/files/file_io.hpp"
 #include "model/skipped_inputs.hpp"
 #include "model/utf8_path.hpp"
 

@@ -13,7 +13,7 @@
 #include "converter/pony_serialization.hpp"
 #include "converter/resource_commands.hpp"
 #include "model/exception.hpp"
-#include "model/file_io.hpp"
+#include "model/files/file_io.hpp"
 #include "model/skipped_inputs.hpp"
 #include "model/utf8_path.hpp"
 

@@ -6,8 +6,8 @@
 
 #include "converter/picture_decoder.hpp"
 #include "model/exception.hpp"
+#include "model/files/file_access.hpp"
 #include "model/skipped_inputs.hpp"
-#include "model/source_files.hpp"
 #include "model/user_folders.hpp"
 #include "model/utf8_path.hpp"
 #include "render/art_renderer.hpp"

@@ -1,8 +1,8 @@
 #include "converter/pony_conversion.hpp"
 
 #include "model/exception.hpp"
-#include "model/pony_sources.hpp"
-#include "model/source_files.hpp"
+#include "model/files/file_access.hpp"
+#include "model/pony_source_reader.hpp"
 
 namespace trot {
 

@@ -1,4 +1,4 @@
-// Building a pony database from source folders (see model/pony_sources.hpp
+// Building a pony database from source folders (see model/pony_source_reader.hpp
 // for how the sources are read).
 #pragma once
 
@@ -6,7 +6,7 @@
 #include <ostream>
 #include <vector>
 
-#include "model/pony_sources.hpp"
+#include "model/pony_source_reader.hpp"
 
 namespace trot {
 

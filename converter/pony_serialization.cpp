@@ -4,9 +4,9 @@
 
 #include "model/character_group.hpp"
 #include "model/exception.hpp"
-#include "model/file_io.hpp"
+#include "model/files/file_access.hpp"
+#include "model/files/file_io.hpp"
 #include "model/skipped_inputs.hpp"
-#include "model/source_files.hpp"
 #include "model/utf8_path.hpp"
 #include "render/art_renderer.hpp"
 #include "render/color_format.hpp"

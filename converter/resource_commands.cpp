@@ -5,9 +5,9 @@
 #include "converter/pony_serialization.hpp"
 #include "model/character_group.hpp"
 #include "model/exception.hpp"
-#include "model/file_io.hpp"
+#include "model/files/file_access.hpp"
+#include "model/files/file_io.hpp"
 #include "model/skipped_inputs.hpp"
-#include "model/source_files.hpp"
 
 namespace trot {
 

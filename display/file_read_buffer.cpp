@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/transcoder.hpp"
+#include "model/codec/transcoder.hpp"
 
 namespace trot {
 

@@ -4,8 +4,8 @@
 
 #include "model/bubble.hpp"
 #include "model/exception.hpp"
-#include "model/file_io.hpp"
-#include "model/source_files.hpp"
+#include "model/files/file_access.hpp"
+#include "model/files/file_io.hpp"
 #include "render/bubble_renderer.hpp"
 #include "render/terminal_safe_text.hpp"
 

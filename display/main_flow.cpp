@@ -28,7 +28,7 @@
 #include "display/terminal.hpp"
 #include "model/bubble.hpp"
 #include "model/exception.hpp"
-#include "model/file_io.hpp"
+#include "model/files/file_io.hpp"
 #include "model/utf8_path.hpp"
 #include "render/art_renderer.hpp"
 #include "render/bubble_renderer.hpp"

@@ -1,7 +1,7 @@
 #include "display/source_folder_ponies.hpp"
 
-#include "model/pony_sources.hpp"
-#include "model/source_files.hpp"
+#include "model/files/file_access.hpp"
+#include "model/pony_source_reader.hpp"
 
 namespace trot {
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "model/character_id.hpp"
+#include "model/codec/transcoder.hpp"
+#include "model/codec/transcoder_hook.hpp"
 #include "model/color.hpp"
 #include "model/exception.hpp"
-#include "model/transcoder.hpp"
-#include "model/transcoder_hook.hpp"
 
 namespace trot {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/codec/transcoder.hpp"
 #include "model/exception.hpp"
-#include "model/transcoder.hpp"
 
 namespace trot {
 

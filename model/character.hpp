@@ -12,9 +12,9 @@
 
 #include "model/ascii_art.hpp"
 #include "model/character_id.hpp"
+#include "model/codec/transcoder.hpp"
+#include "model/codec/transcoder_hook.hpp"
 #include "model/quote.hpp"
-#include "model/transcoder.hpp"
-#include "model/transcoder_hook.hpp"
 
 namespace trot {
 

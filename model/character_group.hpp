@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "model/character.hpp"
-#include "model/transcoder.hpp"
-#include "model/transcoder_hook.hpp"
+#include "model/codec/transcoder.hpp"
+#include "model/codec/transcoder_hook.hpp"
 
 namespace trot {
 

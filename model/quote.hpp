@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/character_id.hpp"
-#include "model/transcoder.hpp"
+#include "model/codec/transcoder.hpp"
 
 namespace trot {
 

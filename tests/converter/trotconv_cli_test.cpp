@@ -14,7 +14,7 @@
 #include "converter/dispatch.hpp"
 #include "model/bubble.hpp"
 #include "model/character_group.hpp"
-#include "model/file_io.hpp"
+#include "model/files/file_io.hpp"
 #include "tests/support/fixtures.hpp"
 #include "tests/support/golden.hpp"
 #include "tests/support/picture_files.hpp"

@@ -7,8 +7,8 @@
 #include <random>
 #include <thread>
 
+#include "model/codec/transcoder.hpp"
 #include "model/exception.hpp"
-#include "model/transcoder.hpp"
 #include "tests/support/temp_dir.hpp"
 
 #ifndef _WIN32

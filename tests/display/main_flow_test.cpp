@@ -6,8 +6,8 @@
 #include <regex>
 
 #include "display/search_path.hpp"
-#include "model/file_io.hpp"
-#include "model/source_files.hpp"
+#include "model/files/file_access.hpp"
+#include "model/files/file_io.hpp"
 #include "tests/support/fixtures.hpp"
 #include "tests/support/golden.hpp"
 #include "tests/support/process.hpp"

@@ -10,8 +10,8 @@
 
 #include "model/bubble.hpp"
 #include "model/character_group.hpp"
-#include "model/file_io.hpp"
-#include "model/pony_sources.hpp"
+#include "model/files/file_io.hpp"
+#include "model/pony_source_reader.hpp"
 #include "render/art_renderer.hpp"
 #include "render/bubble_renderer.hpp"
 #include "render/line_breaker.hpp"

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "model/file_io.hpp"
+#include "model/files/file_io.hpp"
 
 namespace trot::test {
 

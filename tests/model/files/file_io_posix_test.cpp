@@ -11,7 +11,7 @@
 #include <csignal>
 #include <thread>
 
-#include "model/file_io.hpp"
+#include "model/files/file_io.hpp"
 #include "tests/model/codec_support.hpp"
 
 namespace trot {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <ostream>
 
-#include "model/transcoder.hpp"
+#include "model/codec/transcoder.hpp"
 
 namespace trot {
 

@@ -1,10 +1,10 @@
-#include "model/interruption_guard.hpp"
+#include "model/files/interruption_guard.hpp"
 
 #include <algorithm>
 #include <array>
 #include <csignal>
 
-#include "model/file_system.hpp"
+#include "model/files/file_system.hpp"
 
 namespace trot {
 

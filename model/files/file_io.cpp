@@ -1,4 +1,4 @@
-#include "model/file_io.hpp"
+#include "model/files/file_io.hpp"
 
 #include <array>
 #include <cerrno>
@@ -10,7 +10,7 @@
 #include <system_error>
 
 #include "model/exception.hpp"
-#include "model/file_system.hpp"
+#include "model/files/file_system.hpp"
 
 namespace trot {
 

@@ -1,4 +1,4 @@
-#include "model/pony_sources.hpp"
+#include "model/pony_source_reader.hpp"
 
 #include <exception>
 #include <memory>
@@ -8,9 +8,9 @@
 
 #include "model/art_text_reader.hpp"
 #include "model/exception.hpp"
+#include "model/files/file_access.hpp"
 #include "model/parallel_for.hpp"
 #include "model/skipped_inputs.hpp"
-#include "model/source_files.hpp"
 #include "model/utf8.hpp"
 
 namespace trot {

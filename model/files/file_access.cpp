@@ -1,11 +1,11 @@
-#include "model/source_files.hpp"
+#include "model/files/file_access.hpp"
 
 #include <algorithm>
 #include <cerrno>
 
 #include "model/exception.hpp"
-#include "model/file_io.hpp"
-#include "model/file_system.hpp"
+#include "model/files/file_io.hpp"
+#include "model/files/file_system.hpp"
 #include "model/skipped_inputs.hpp"
 
 namespace trot {

@@ -1,8 +1,8 @@
-#include "model/transcoder.hpp"
+#include "model/codec/transcoder.hpp"
 
 #include <gtest/gtest.h>
 
-#include "model/transcoder_hook.hpp"
+#include "model/codec/transcoder_hook.hpp"
 #include "tests/model/codec_support.hpp"
 
 namespace trot {

@@ -1,4 +1,4 @@
-#include "model/transcoder.hpp"
+#include "model/codec/transcoder.hpp"
 
 #include <ios>
 #include <limits>

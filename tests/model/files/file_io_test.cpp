@@ -1,4 +1,4 @@
-#include "model/file_io.hpp"
+#include "model/files/file_io.hpp"
 
 #include <gtest/gtest.h>
 

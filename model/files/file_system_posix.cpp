@@ -9,8 +9,8 @@
 #include <csignal>
 #include <cstdio>
 
-#include "model/file_system.hpp"
-#include "model/interruption_guard.hpp"
+#include "model/files/file_system.hpp"
+#include "model/files/interruption_guard.hpp"
 
 namespace trot {
 

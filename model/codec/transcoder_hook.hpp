@@ -11,8 +11,8 @@
 #include <string>
 #include <utility>
 
+#include "model/codec/transcoder.hpp"
 #include "model/exception.hpp"
-#include "model/transcoder.hpp"
 
 namespace trot {
 
