@@ -3,8 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
-#include <iostream>
+#include <ostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,10 +65,6 @@ struct Arguments {
   bool messageGiven = false;  // free words or the pipe option, even empty ones
 };
 
-// Appends the whole of standard input to a text, keeping room for `spare`
-// bytes more (see readInput).
-using InputReader = std::function<void(std::string& text, std::size_t spare)>;
-
 // Free words become the message, joined by single spaces, with piped text
 // on the line after them; after "--" every entry is a free word. An entry
 // that looks like an option (a dash and a letter, or two dashes and a
@@ -78,8 +73,7 @@ using InputReader = std::function<void(std::string& text, std::size_t spare)>;
 // a value also takes it as "--name=value". The debug trace goes to
 // `debugOut`; the pipe option reads the input with `readPipe`, straight into
 // the message, which holds the text once however large it is.
-Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugOut = std::cout,
-                         const InputReader& readPipe = readStandardInput);
+Arguments parseArguments(int argc, const char* const* argv, std::ostream& debugOut, const InputReader& readPipe);
 
 // A seed as --seed or TROTSPEAK_SEED give it: a whole number that fits in 64
 // bits. Anything else throws ArgumentException naming `name`.

@@ -4,9 +4,14 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace trot {
+
+// Appends the whole of an input to a text, keeping room for `spare` bytes
+// more (see readInput).
+using InputReader = std::function<void(std::string& text, std::size_t spare)>;
 
 // Appends what is left of the input on `descriptor` to `text`, and keeps
 // room for `spare` bytes more, so that they can join the text without

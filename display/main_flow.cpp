@@ -13,10 +13,9 @@
 
 #include "display/arguments.hpp"
 #include "display/color_choice.hpp"
-#include "display/descriptor_io.hpp"
 #include "display/help_screen.hpp"
-#include "display/input_source.hpp"
 #include "display/listings.hpp"
+#include "display/outside_world.hpp"
 #include "display/output_sink.hpp"
 #include "display/pony_choice.hpp"
 #include "display/random_source.hpp"
@@ -50,11 +49,12 @@ constexpr int kExitFailure = -1;
 
 class Run {
  public:
-  Run(int argc, const char* const* argv, OutputSink& sink)
+  Run(int argc, const char* const* argv, const OutsideWorld& world, OutputSink& sink)
       : argc_(argc),
         argv_(argv),
+        world_(world),
         sink_(sink),
-        path_(SearchPath::fromEnvironment(processEnvironment, programDirectory(argc > 0 ? argv[0] : nullptr))) {}
+        path_(SearchPath::fromEnvironment(world.environment, world.programFolder)) {}
 
   int operator()();
 
@@ -74,6 +74,7 @@ class Run {
 
   int argc_;
   const char* const* argv_;
+  const OutsideWorld& world_;
   OutputSink& sink_;
   SearchPath path_;
   Arguments args_;
@@ -120,7 +121,7 @@ std::optional<int> Run::listForScripts(PonySource& ponies) const {
 // --seed wins over TROTSPEAK_SEED; without either, the clock seeds rand().
 RandomSource Run::randomSource() const {
   if (args_.seed) return RandomSource::fromSeed(*args_.seed);
-  if (const auto seed = processEnvironment("TROTSPEAK_SEED"); seed && !seed->empty())
+  if (const auto seed = world_.environment("TROTSPEAK_SEED"); seed && !seed->empty())
     return RandomSource::fromSeed(parseSeed("TROTSPEAK_SEED", *seed));
   return RandomSource::fromClock();
 }
@@ -171,7 +172,7 @@ int Run::operator()() {
   // known once the line is read; a refused line leaves it where it was.
   std::ostringstream argumentTrace;
   try {
-    args_ = parseArguments(argc_, argv_, argumentTrace);
+    args_ = parseArguments(argc_, argv_, argumentTrace, world_.readInput);
   } catch (const ArgumentException&) {
     std::cout << argumentTrace.view() << std::flush;
     throw;
@@ -179,12 +180,11 @@ int Run::operator()() {
   traceOut() << argumentTrace.view() << std::flush;
   // The name asks for thinking unless the command line asks to say.
   if (argc_ > 0 && calledAsThink(argv_[0]) && !args_.say) args_.think = true;
-  const bool onTerminal = outputIsTerminal();
-  if (onTerminal) {
-    terminalColumns_ = terminalColumns();
-    terminalRows_ = terminalRows();
+  if (world_.outputIsTerminal) {
+    terminalColumns_ = terminalColumns(world_.environment, world_.reportedSize);
+    terminalRows_ = terminalRows(world_.environment, world_.reportedSize);
   }
-  ColorChoice colors = chooseColors(args_.color, args_.colors, onTerminal);
+  ColorChoice colors = chooseColors(args_.color, args_.colors, world_);
   // An SVG shows the picture as a terminal with 24-bit colour does.
   const bool svg = args_.format == OutputFormat::Svg;
   if (svg) colors.picture = ColorDepth::TrueColor;
@@ -245,8 +245,8 @@ int Run::operator()() {
 
   // Text piped in is the message, as for any filter, unless the command
   // line gives one.
-  if (!args_.only && !args_.messageGiven && args_.message.empty() && inputIsPiped()) {
-    readStandardInput(args_.message, 0);
+  if (!args_.only && !args_.messageGiven && args_.message.empty() && world_.inputIsPiped) {
+    world_.readInput(args_.message, 0);
   }
   std::string text;
   std::uint16_t quoteIndex = kNoQuote;
@@ -315,9 +315,9 @@ int Run::operator()() {
   return 0;
 }
 
-int runGuarded(int argc, const char* const* argv, OutputSink& sink) {
+int runGuarded(int argc, const char* const* argv, const OutsideWorld& world, OutputSink& sink) {
   try {
-    return Run(argc, argv, sink)();
+    return Run(argc, argv, world, sink)();
   } catch (const Exception& failure) {
     sink.dropPicture();
     std::cerr << ":( ";
@@ -330,15 +330,32 @@ int runGuarded(int argc, const char* const* argv, OutputSink& sink) {
   return kExitFailure;
 }
 
+// For the run, std::cout is the held standard output and std::cerr the
+// world's standard error; both are given back afterwards.
+class RunStreams {
+ public:
+  RunStreams(std::streambuf* output, std::streambuf* errors)
+      : output_(std::cout.rdbuf(output)), errors_(std::cerr.rdbuf(errors)) {}
+  RunStreams(const RunStreams&) = delete;
+  RunStreams& operator=(const RunStreams&) = delete;
+  ~RunStreams() {
+    std::cout.rdbuf(output_);
+    std::cout.clear();
+    std::cerr.rdbuf(errors_);
+  }
+
+ private:
+  std::streambuf* output_;
+  std::streambuf* errors_;
+};
+
 }  // namespace
 
-int runTrotspeak(int argc, const char* const* argv) {
-  OutputSink sink(kStandardOutput);
-  std::streambuf* const previous = std::cout.rdbuf(&sink);
-  const int status = runGuarded(argc, argv, sink);
+int runTrotspeak(int argc, const char* const* argv, const OutsideWorld& world) {
+  OutputSink sink(world.writeOutput);
+  const RunStreams streams(&sink, world.errors);
+  const int status = runGuarded(argc, argv, world, sink);
   const int error = sink.finish();
-  std::cout.rdbuf(previous);
-  std::cout.clear();
   if (error == 0) return status;
   // A reader that went away (a pager closed early) is not worth a word,
   // as for any filter; every other lost output is.

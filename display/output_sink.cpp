@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "display/descriptor_io.hpp"
-
 namespace trot {
 
 namespace {
@@ -25,7 +23,7 @@ void OutputSink::grow() {
 
 void OutputSink::writeHeld() {
   const auto size = static_cast<std::size_t>(pptr() - pbase());
-  if (error_ == 0 && size > 0) error_ = writeAll(descriptor_, pbase(), size);
+  if (error_ == 0 && size > 0) error_ = write_(pbase(), size);
   setp(held_.get(), held_.get() + capacity_);
   if (pictureStart_ != kNoPicture) pictureStart_ = 0;
 }

@@ -5,16 +5,22 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <streambuf>
+#include <utility>
 
 namespace trot {
+
+// Writes all `size` bytes; gives 0, or the error number of the write that
+// failed.
+using OutputWriter = std::function<int(const char* bytes, std::size_t size)>;
 
 class OutputSink final : public std::streambuf {
  public:
   static constexpr std::size_t kChunk = std::size_t{1} << 20;
 
-  explicit OutputSink(int descriptor) : descriptor_(descriptor) {}
+  explicit OutputSink(OutputWriter write) : write_(std::move(write)) {}
   OutputSink(const OutputSink&) = delete;
   OutputSink& operator=(const OutputSink&) = delete;
 
@@ -39,7 +45,7 @@ class OutputSink final : public std::streambuf {
   // Makes room to hold more, up to kChunk, keeping what is held.
   void grow();
 
-  int descriptor_;
+  OutputWriter write_;
   int error_ = 0;
   std::ptrdiff_t pictureStart_ = kNoPicture;
   static constexpr std::ptrdiff_t kNoPicture = -1;

@@ -1,5 +1,6 @@
-// trotspeak run as a process on databases written by the codec: which pony,
-// art and text it chooses, the exit statuses and exact bytes on both streams.
+// trotspeak's run, in-process, on databases written by the codec: which
+// pony, art and text it chooses, the exit statuses and exact bytes on both
+// streams. What only a process shows is in trotspeak_process_test.cpp.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -8,58 +9,43 @@
 #include "display/search_path.hpp"
 #include "model/files/file_access.hpp"
 #include "model/files/file_io.hpp"
+#include "tests/display/run_in_process.hpp"
+#include "tests/display/sample_ponies.hpp"
 #include "tests/support/fixtures.hpp"
 #include "tests/support/golden.hpp"
-#include "tests/support/process.hpp"
 #include "tests/support/temp_dir.hpp"
 
 namespace trot {
 namespace {
 
-using test::PonyFixture;
+using test::kSamplePonies;
 
-const std::vector<PonyFixture> kPonies = {
-    {"Xena", {"xena_a", "xena_b"}, {"hi from xena", "A\r\n\r\nB\n"}},
-    {"Yarrow", {"yarrow_a"}, {}},
-    {"Zed", {}, {"zzz\n", "\nA\rb\nc", ""}},
-    {"Abcdefghijkl", {"abc"}, {"one"}},
-    {"TwentyBytesLongName!", {}, {}},
-};
-
-// A copy of trotspeak in a folder of its own, so that no resources sit next
-// to it or in an install location above it.
-std::filesystem::path isolatedTrotspeak(const test::TempDir& home) {
-  const auto bin = home / "bin";
-  std::filesystem::create_directories(bin);
-  const auto copy = bin / std::filesystem::path(TROTSPEAK_PATH).filename();
-  std::filesystem::copy_file(TROTSPEAK_PATH, copy);
-  return copy;
-}
-
-// No user or system data folder, no extra path and no seed: of the search
-// path only the working folder's ./resources is left.
-void isolateEnvironment(const test::TempDir& home) {
-  test::setEnvironment("HOME", (home / "home").string());
-  test::setEnvironment("XDG_DATA_DIRS", (home / "system").string());
-  for (const char* name : {"XDG_DATA_HOME", "TROTSPEAK_PATH", "TROTSPEAK_SEED"}) test::unsetEnvironment(name);
+// No user or system data folder, no extra path and no seed, and nothing
+// beside the program: of the search path only the working folder's
+// ./resources is left.
+test::World isolatedWorld(const test::TempDir& dir) {
+  test::World world;
+  world.environment = {{"XDG_DATA_DIRS", (dir / "system").string()}};
+  world.programFolder = dir / "bin";
+  return world;
 }
 
 class TrotspeakRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    isolateEnvironment(dir);
-    program = isolatedTrotspeak(dir);
-    test::writeDatabase(kPonies, dir / "resources/ponies.bin");
+    test::writeDatabase(kSamplePonies, dir / "resources/ponies.bin");
     test::writeBubbleStyle(dir / "resources/bubbles/ascii.bin", true, true);
     test::writeBubbleStyle(dir / "resources/bubbles/sayonly.bin", true, false);
   }
 
-  test::ProcessResult run(const std::vector<std::string>& args, const std::string& input = "") {
-    return test::runProgram(program, args, dir.path(), input);
+  test::ProcessResult run(const std::vector<std::string>& args, const std::string& input = "",
+                          const std::string& argv0 = "trotspeak") {
+    world.input = input;
+    return test::runInProcess(dir.path(), args, world, argv0);
   }
 
   test::TempDir dir;
-  std::filesystem::path program;
+  test::World world = isolatedWorld(dir);
 };
 
 struct Command {
@@ -268,44 +254,9 @@ TEST_F(TrotspeakRun, HugeInputArrivesWhole) {
   EXPECT_EQ(seen, words);
 }
 
-// Output that never arrives, and input that cannot be read, are failures;
-// a reader that went away early is not worth a word.
-TEST_F(TrotspeakRun, WriteAndReadErrorsAreReportedButAClosedPipeIsNot) {
-  TROT_SKIP_WITHOUT_POSIX_SHELL();
-  const std::string speak = "\"$0\" -p yarrow";
-  const std::tuple<std::string, int, std::string> cases[] = {
-      {"exec " + speak + " hi >/dev/full", 255, "trotspeak: write error: No space left on device\n"},
-      {"exec " + speak + " hi >&-", 255, "trotspeak: write error: Bad file descriptor\n"},
-      {"exec " + speak + " - <.", 255, ":( File error: Failed to read standard input: Is a directory\n"},
-      {"exec " + speak + " - <&-", 255, ":( File error: Failed to read standard input: Bad file descriptor\n"},
-      {"exec " + speak + " <&-", 0, ""},  // no input given: no message
-      {"exec " + speak + " -c . hi", 255, ":( File error: Failed to open file '.': Is a directory\n"},
-      {"head -c 300000 /dev/zero | tr '\\0' a | " + speak + " - | exit 0", 0, ""},
-      {"trap '' PIPE; head -c 300000 /dev/zero | tr '\\0' a | " + speak + " - | exit 0", 0, ""},
-  };
-  for (const auto& [command, status, err] : cases) {
-    const auto result = test::runProgram("/bin/sh", {"-c", command, TROTSPEAK_PATH}, dir.path());
-    EXPECT_EQ(result.status, status) << command;
-    EXPECT_EQ(result.err, err) << command;
-  }
-}
-
-// A database that cannot seek, such as a pipe, is read whole and serves as
-// the file itself does.
-TEST_F(TrotspeakRun, DatabaseThroughAPipe) {
-  TROT_SKIP_WITHOUT_POSIX_SHELL();
-  for (const std::string args : {"-l", "-p xena -a xena_b hello", "-l -a xena_a", "-p nobody"}) {
-    const auto run = [&](const std::string& command) {
-      const auto result = test::runProgram("/bin/sh", {"-c", command + args, TROTSPEAK_PATH}, dir.path());
-      return std::to_string(result.status) + "\n" + result.err + result.out;
-    };
-    EXPECT_EQ(run("cat resources/ponies.bin | \"$0\" -c /dev/stdin "), run("\"$0\" -c resources/ponies.bin ")) << args;
-  }
-}
-
 TEST_F(TrotspeakRun, BubbleListFailures) {
   test::TempDir empty;
-  auto result = test::runProgram(isolatedTrotspeak(empty), {"-bl"}, empty.path());
+  auto result = test::runInProcess(empty.path(), {"-bl"}, isolatedWorld(empty));
   EXPECT_EQ(result.status, 255);
   EXPECT_EQ(result.err.rfind(":( File error: Failed to list bubble styles in '" + (std::filesystem::path("./resources") / "bubbles").string() + "'", 0), 0u)
       << result.err;
@@ -324,10 +275,11 @@ TEST_F(TrotspeakRun, SearchPathInOrderAndNothingFound) {
   const auto root = std::filesystem::canonical(dir.path());
   std::filesystem::create_directories(root / "second");
   const std::string separator(1, kPathListSeparator);
-  test::setEnvironment("TROTSPEAK_PATH", "extra" + separator + separator + (root / "second").string());
-  test::setEnvironment("XDG_DATA_HOME", (root / "data").string());
-  test::setEnvironment("XDG_DATA_DIRS", "relative" + separator + (root / "system").string());
-  const std::filesystem::path built = TROT_INSTALL_DATA_FOLDER;
+  world.environment = {{"TROTSPEAK_PATH", "extra" + separator + separator + (root / "second").string()},
+                       {"XDG_DATA_HOME", (root / "data").string()},
+                       {"XDG_DATA_DIRS", "relative" + separator + (root / "system").string()}};
+  world.programFolder = root / "bin";
+  const std::filesystem::path built = installDataFolder();
   auto result = run({"--paths"});
   EXPECT_EQ(result.status, 0);
   EXPECT_BYTES("found    ./resources\n"
@@ -347,12 +299,12 @@ TEST_F(TrotspeakRun, SearchPathInOrderAndNothingFound) {
   EXPECT_EQ(run({"-c", "other.bin"}).err, ":( File error: Failed to open file 'other.bin': No such file or directory\n");
 
   // Resources next to the program are found from any folder.
-  test::writeDatabase(kPonies, program.parent_path() / "resources/ponies.bin");
+  test::writeDatabase(kSamplePonies, world.programFolder / "resources/ponies.bin");
   EXPECT_EQ(run({"-l"}).status, 0);
 
   // A style name begun by styles of two folders is refused, naming them.
   test::writeBubbleStyle(root / "second/bubbles/saying.bin", true, false);
-  test::writeBubbleStyle(program.parent_path() / "resources/bubbles/sayonly.bin", true, false);
+  test::writeBubbleStyle(world.programFolder / "resources/bubbles/sayonly.bin", true, false);
   EXPECT_EQ(run({"-p", "xena", "-b", "say", "hi"}).err,
             ":( Argument error: bubble style 'say' is ambiguous: saying, sayonly (trotspeak --list-bubbles lists the "
             "styles)\n");
@@ -372,8 +324,8 @@ TEST_F(TrotspeakRun, OwnPoniesFromSourceFilesJoinTheChoice) {
   std::filesystem::resize_file(dir.write("own/ponies/huge.pony", ""), std::uintmax_t{64} << 30);
   std::filesystem::resize_file(dir.write("own/quotes/huge", ""), (std::uintmax_t{1} << 20) + 1);
   test::writeDatabase({{"Xena", {"other_xena"}, {}}, {"Quill", {"quill"}, {"hm"}}}, dir / "data/trotspeak/ponies.bin");
-  test::setEnvironment("TROTSPEAK_PATH", (dir / "own").string());
-  test::setEnvironment("XDG_DATA_HOME", (dir / "data").string());
+  world.environment["TROTSPEAK_PATH"] = (dir / "own").string();
+  world.environment["XDG_DATA_HOME"] = (dir / "data").string();
 
   const auto names = run({"--list-names"});
   EXPECT_EQ(names.status, 0);
@@ -404,7 +356,7 @@ TEST_F(TrotspeakRun, HostileNamesAndMarkersAreEscaped) {
   dir.write("resources/ponies/\x1b]52;c;aGk=\x07\x1b]0;pwned\x07\x1b[2J x.pony", "no header");
   dir.write("resources/ponies/marker.pony", "$$$\nNAME: Hostile\n$$$\n$\a\b\x0e\v\f\302\2332J$\xe2\x96\x80\n");
   std::filesystem::copy_file(dir / "resources/bubbles/sayonly.bin", dir / "resources/bubbles/Say\x1b[31m\x07.bin");
-  test::setEnvironment("TROTSPEAK_PATH", "own\x1b]0;pwned\x07");
+  world.environment["TROTSPEAK_PATH"] = "own\x1b]0;pwned\x07";
   const auto result = run({"-p", "hostile", "-b", "Say", "-t", "hi"});
   EXPECT_EQ(result.status, 255);  // found the style of that name, which cannot think
   EXPECT_EQ(result.err, "Failed to process pony art '\"./resources/ponies/\\x1B]52;c;aGk=\\x07\\x1B]0;pwned\\x07\\x1B[2J "
@@ -413,76 +365,40 @@ TEST_F(TrotspeakRun, HostileNamesAndMarkersAreEscaped) {
   EXPECT_EQ(run({"--paths"}).out.substr(0, 50), "found    ./resources\nmissing  own\\x1B]0;pwned\\x07\n");
 }
 
-// Folders that cannot be listed, for a user who is not root: each is
-// reported once and left out, and the run goes on with the rest.
-TEST_F(TrotspeakRun, UnreadableSourceFoldersAreReportedAndLeftOut) {
-  TROT_SKIP_UNLESS_ROOT("to run trotspeak as another user");
-  const std::filesystem::path setpriv = "/usr/bin/setpriv";
-  if (!std::filesystem::exists(setpriv)) GTEST_SKIP() << "needs " << setpriv;
-  dir.write("own1/ponies/tulip.pony", "$$$\nNAME: Tulip\n$$$\n\xe2\x96\x80\n");
-  dir.write("own2/ponies/iris.pony", "$$$\nNAME: Iris\n$$$\n\xe2\x96\x80\n");
-  dir.write("own2/quotes/iris", "iris.\nHello");
-  test::setEnvironment("TROTSPEAK_PATH", "own1" + std::string(1, kPathListSeparator) + "own2");
-  using std::filesystem::perms;
-  std::filesystem::permissions(dir.path(), perms::others_read | perms::others_exec, std::filesystem::perm_options::add);
-  for (const char* folder : {"own1/ponies", "own2/quotes"}) std::filesystem::permissions(dir / folder, perms::none);
-  const auto asNobody = [&](std::vector<std::string> args) {
-    args.insert(args.begin(), {"--reuid=65534", "--regid=65534", "--clear-groups", program.string()});
-    return test::runProgram(setpriv, args, dir.path());
-  };
-  const std::string reports =
-      "Failed to process pony art folder '\"own1/ponies\"': File error: Failed to open folder: Permission denied\n"
-      "Failed to process pony quote folder '\"own2/quotes\"': File error: Failed to open folder: Permission denied\n";
-  const auto result = asNobody({"--list-names"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.err, reports);
-  EXPECT_BYTES("Xena\nYarrow\nZed\nAbcdefghijkl\nTwentyBytesLongName!\nIris\n", result.out);
-  EXPECT_EQ(asNobody({"-p", "iris", "-o"}).status, 0);
+// Where a disk would take seconds to create and remove tens of thousands
+// of small files, a folder in memory (where the system has one with room)
+// takes a fraction of that.
+std::filesystem::path folderForManyFiles() {
+  std::error_code error;
+  const std::filesystem::path memory = "/dev/shm";
+  const auto space = std::filesystem::space(memory, error);
+  return !error && space.available > (std::uintmax_t{1} << 30) ? memory : std::filesystem::temp_directory_path();
 }
 
-// 70,000 quote files for one pony, numbered so that names sort as numbers
-// do: it keeps the first 65535, as a database would, and the listing, the
-// info line and the quote shown agree.
+// One quote file more than a pony can have, and four more: it keeps the
+// first 65535 (numbered so that names sort as numbers do), as a database
+// would, and the count, the info line and the quote shown agree.
 TEST_F(TrotspeakRun, QuotesPastTheLimitAreReportedAndLeftOut) {
 #ifdef _WIN32
-  GTEST_SKIP() << "70,000 files take minutes to write and read there; the limit is the same code everywhere";
+  GTEST_SKIP() << "65,540 files take minutes to write and read there; the limit is the same code everywhere";
 #endif
-  dir.write("own/ponies/spike.pony", "$$$\nNAME: Spike\n$$$\n\xe2\x96\x80\n");
-  for (int i = 100000; i < 170000; ++i) dir.write("own/quotes/" + std::to_string(i), "spike.\n" + std::to_string(i));
-  test::setEnvironment("TROTSPEAK_PATH", "own");
-  const std::string report = "Failed to process pony quote '" +
-                             quotedPath(std::filesystem::path("own") / "quotes" / "165535") +
-                             "': File error: Spike has 65535 quotes, the most a pony can have; this file and 4464 "
-                             "more are left out:\n";
-  const auto listed = run({"-l"});
-  EXPECT_EQ(listed.err, report);
-  EXPECT_NE(listed.out.find("\t'Spike'  \t\tArts: 1 \tQuotes: 65535\n"), std::string::npos) << listed.out;
+  const test::TempDir own(folderForManyFiles());
+  own.write("ponies/spike.pony", "$$$\nNAME: Spike\n$$$\n\xe2\x96\x80\n");
+  std::filesystem::create_directories(own / "quotes");
+  for (int i = 100000; i < 165540; ++i) std::ofstream(own / "quotes" / std::to_string(i), std::ios::binary) << "spike.\n" << i;
+  world.environment["TROTSPEAK_PATH"] = own.path().string();
   const auto shown = run({"-p", "spike", "-i", "--seed", "1"});
-  EXPECT_EQ(shown.err, report);
+  EXPECT_EQ(shown.err, "Failed to process pony quote '" + quotedPath(own / "quotes" / "165535") +
+                           "': File error: Spike has 65535 quotes, the most a pony can have; this file and 4 more are "
+                           "left out:\n");
   std::smatch info;
   ASSERT_TRUE(std::regex_search(shown.out, info, std::regex("^Spike: art spike, quote ([0-9]+)/65535\n"))) << shown.out;
   EXPECT_NE(shown.out.find(std::to_string(std::stoi(info[1]) + 99999)), std::string::npos) << shown.out;
 }
 
 TEST_F(TrotspeakRun, SeedFromTheEnvironment) {
-  test::setEnvironment("TROTSPEAK_SEED", "7");
+  world.environment["TROTSPEAK_SEED"] = "7";
   EXPECT_BYTES(run({"-i", "-r", "--seed", "7"}).out, run({"-i", "-r"}).out);
-}
-
-// A trotspeak built with its data folder in the build tree and copied to a
-// bare folder: only the folder fixed at build time leads it to its ponies.
-TEST_F(TrotspeakRun, FindsTheDataFolderFixedAtBuildTime) {
-  const std::filesystem::path data = TROT_ELSEWHERE_DATA_FOLDER;
-  std::filesystem::remove_all(data);
-  test::writeDatabase(kPonies, data / "ponies.bin");
-  test::writeBubbleStyle(data / "bubbles/ascii.bin", true, true);
-  test::TempDir bare;
-  const auto copy = bare.path() / std::filesystem::path(TROTSPEAK_ELSEWHERE_PATH).filename();
-  std::filesystem::copy_file(TROTSPEAK_ELSEWHERE_PATH, copy);
-  const auto result = test::runProgram(copy, {"-p", "yarrow", "hey"}, bare.path());
-  std::filesystem::remove_all(data);
-  EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_GOLDEN("display/yarrow_say_hey.txt", result.out);
 }
 
 // Flips the tag of every art and quote record of the ponies other than the
@@ -510,20 +426,15 @@ TEST_F(TrotspeakRun, ReadsOnlyWhatIsShown) {
 }
 
 TEST_F(TrotspeakRun, CalledAsTrotthinkThinksUnlessToldToSay) {
-  // On Windows the program file ends in ".exe" and a name is the same name
-  // in any case, so "TrotThink" starts it too.
-  const std::string suffix = program.extension().string();
-  const auto link = dir / ("trotthink" + suffix);
-  test::installUnderName(program, link);
-  std::vector<std::string> names{link.filename().string()};
-  if (!suffix.empty()) names.push_back("TrotThink");
+  // Windows names a program with or without its ".exe" and in any case.
+  std::vector<std::string> names{(dir / "bin" / "trotthink").string()};
+  if (std::filesystem::path::preferred_separator == '\\') names.push_back("C:\\bin\\TrotThink.EXE");
   for (const auto& name : names) {
-    const auto result = test::runProgram(link, {"-p", "yarrow", "hey"}, dir.path(), "", name);
+    const auto result = run({"-p", "yarrow", "hey"}, "", name);
     EXPECT_EQ(result.status, 0) << name << result.err;
     EXPECT_GOLDEN("display/yarrow_think_hey.txt", result.out);
   }
-  const auto result = test::runProgram(link, {"-p", "yarrow", "-s", "hey"}, dir.path(), "", names.back());
-  EXPECT_GOLDEN("display/yarrow_say_hey.txt", result.out);
+  EXPECT_GOLDEN("display/yarrow_say_hey.txt", run({"-p", "yarrow", "-s", "hey"}, "", names.back()).out);
 }
 
 }  // namespace

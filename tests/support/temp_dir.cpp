@@ -8,11 +8,10 @@
 
 namespace trot::test {
 
-TempDir::TempDir() {
+TempDir::TempDir(const std::filesystem::path& base) {
   // create_directory reports whether it made the folder, so a name that
   // another test took at the same moment is simply passed over.
   std::random_device random;
-  const auto base = std::filesystem::temp_directory_path();
   for (int attempt = 0; attempt < 100; ++attempt) {
     path_ = base / ("trot-test-" + std::to_string(random()));
     if (std::filesystem::create_directory(path_)) return;

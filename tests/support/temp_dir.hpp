@@ -9,7 +9,8 @@ namespace trot::test {
 
 class TempDir {
  public:
-  TempDir();
+  TempDir() : TempDir(std::filesystem::temp_directory_path()) {}
+  explicit TempDir(const std::filesystem::path& base);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
