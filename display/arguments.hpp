@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "display/color_choice.hpp"
-#include "display/input_source.hpp"
+#include "display/standard_input.hpp"
 #include "model/exception.hpp"
 
 namespace trot {

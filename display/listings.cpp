@@ -34,7 +34,7 @@ void sampleVariant(std::ostream& out, const char* label, const Bubble& bubble) {
 
 }  // namespace
 
-void listPonies(PonySource& ponies, std::ostream& out) {
+void listPonies(PonyCollection& ponies, std::ostream& out) {
   out << ponies.size() << " Ponies:\n";
   for (std::size_t i = 0; i < ponies.size(); ++i) {
     const CharacterSummary pony = ponies.summary(i);
@@ -45,7 +45,7 @@ void listPonies(PonySource& ponies, std::ostream& out) {
   out << '\n' << std::flush;
 }
 
-void listArts(PonySource& ponies, Character& pony, std::ostream& out) {
+void listArts(PonyCollection& ponies, Character& pony, std::ostream& out) {
   out << "Pony '" << terminalSafeText(pony.name) << "' " << pony.artCount() << " art variants:\n";
   const auto count = static_cast<std::uint16_t>(pony.artCount());
   for (std::uint16_t j = 0; j < count; ++j) out << '\t' << terminalSafeText(ponies.artName(pony, j)) << '\n';
@@ -69,7 +69,7 @@ std::vector<std::string_view> quoteLines(std::string_view text) {
   return lines;
 }
 
-void listQuotes(PonySource& ponies, Character& pony, std::ostream& out) {
+void listQuotes(PonyCollection& ponies, Character& pony, std::ostream& out) {
   out << "Pony '" << terminalSafeText(pony.name) << "' " << pony.quoteCount() << " quotes:\n";
   const auto count = static_cast<std::uint16_t>(pony.quoteCount());
   for (std::uint16_t k = 0; k < count; ++k) {

@@ -7,13 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "display/pony_source.hpp"
+#include "display/pony_collection.hpp"
 
 namespace trot {
 
-void listPonies(PonySource& ponies, std::ostream& out = std::cout);
-void listArts(PonySource& ponies, Character& pony, std::ostream& out = std::cout);
-void listQuotes(PonySource& ponies, Character& pony, std::ostream& out = std::cout);
+void listPonies(PonyCollection& ponies, std::ostream& out = std::cout);
+void listArts(PonyCollection& ponies, Character& pony, std::ostream& out = std::cout);
+void listQuotes(PonyCollection& ponies, Character& pony, std::ostream& out = std::cout);
 
 // The bubble style files, each with a sample of its say and think variants.
 // A style that cannot be read or drawn is reported to `messages` and left

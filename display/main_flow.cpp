@@ -16,9 +16,9 @@
 #include "display/help_screen.hpp"
 #include "display/listings.hpp"
 #include "display/outside_world.hpp"
-#include "display/output_sink.hpp"
-#include "display/pony_choice.hpp"
-#include "display/random_source.hpp"
+#include "display/held_output.hpp"
+#include "display/joined_ponies.hpp"
+#include "display/random_draws.hpp"
 #include "display/resource_lookup.hpp"
 #include "display/running_program.hpp"
 #include "display/script_listings.hpp"
@@ -49,11 +49,11 @@ constexpr int kExitFailure = -1;
 
 class Run {
  public:
-  Run(int argc, const char* const* argv, const OutsideWorld& world, OutputSink& sink)
+  Run(int argc, const char* const* argv, const OutsideWorld& world, HeldOutput& output)
       : argc_(argc),
         argv_(argv),
         world_(world),
-        sink_(sink),
+        output_(output),
         path_(SearchPath::fromEnvironment(world.environment, world.programFolder)) {}
 
   int operator()();
@@ -69,13 +69,13 @@ class Run {
   std::size_t outputRows(const AsciiArt& art, const Bubble& bubble, std::string_view text, bool drawBubble,
                          std::size_t most) const;
   const Bubble& chooseVariant(const BubbleTypes& styles) const;
-  std::optional<int> listForScripts(PonySource& ponies) const;
-  RandomSource randomSource() const;
+  std::optional<int> listForScripts(PonyCollection& ponies) const;
+  RandomDraws randomDraws() const;
 
   int argc_;
   const char* const* argv_;
   const OutsideWorld& world_;
-  OutputSink& sink_;
+  HeldOutput& output_;
   SearchPath path_;
   Arguments args_;
   std::optional<std::size_t> terminalColumns_;
@@ -98,7 +98,7 @@ int reportNoPony(bool named) {
 }
 
 // The listings for scripts, when one is asked for; its exit status then.
-std::optional<int> Run::listForScripts(PonySource& ponies) const {
+std::optional<int> Run::listForScripts(PonyCollection& ponies) const {
   if (args_.listNames) {
     listNames(ponies, std::cout);
     return 0;
@@ -119,11 +119,11 @@ std::optional<int> Run::listForScripts(PonySource& ponies) const {
 }
 
 // --seed wins over TROTSPEAK_SEED; without either, the clock seeds rand().
-RandomSource Run::randomSource() const {
-  if (args_.seed) return RandomSource::fromSeed(*args_.seed);
+RandomDraws Run::randomDraws() const {
+  if (args_.seed) return RandomDraws::fromSeed(*args_.seed);
   if (const auto seed = world_.environment("TROTSPEAK_SEED"); seed && !seed->empty())
-    return RandomSource::fromSeed(parseSeed("TROTSPEAK_SEED", *seed));
-  return RandomSource::fromClock();
+    return RandomDraws::fromSeed(parseSeed("TROTSPEAK_SEED", *seed));
+  return RandomDraws::fromClock();
 }
 
 // -t asks for the think variant and -s for the say variant, as the help
@@ -219,15 +219,15 @@ int Run::operator()() {
   }
   debug("ARGS PARSED");
 
-  PonyChoice database(args_.characters ? openPonyDatabases(args_.charactersFiles, path_)
-                                       : findPonySources(path_, std::cerr));
+  JoinedPonies database(args_.characters ? openPonyDatabases(args_.charactersFiles, path_)
+                                       : findPonyCollections(path_, std::cerr));
   if (const auto listed = listForScripts(database)) return *listed;
   if (args_.list && !args_.pony && !args_.art) {
     listPonies(database);
     return 0;
   }
 
-  RandomSource random = randomSource();
+  RandomDraws random = randomDraws();
   Selection chosen = selectPonyAndArt(database, random, args_);
   if (!chosen.pony) return reportNoPony(args_.pony);
   Character& pony = database.character(*chosen.pony);
@@ -291,9 +291,9 @@ int Run::operator()() {
   }
 
   // Drawn straight into standard output, which holds it and writes it in
-  // one piece at the flush (see OutputSink); an SVG is drawn from the same
+  // one piece at the flush (see HeldOutput); an SVG is drawn from the same
   // bytes.
-  sink_.markPicture();
+  output_.markPicture();
   std::ostringstream terminalBytes;
   std::ostream& picture = svg ? terminalBytes : std::cout;
   if (rainbow && drawBubble) {
@@ -315,15 +315,15 @@ int Run::operator()() {
   return 0;
 }
 
-int runGuarded(int argc, const char* const* argv, const OutsideWorld& world, OutputSink& sink) {
+int runGuarded(int argc, const char* const* argv, const OutsideWorld& world, HeldOutput& output) {
   try {
-    return Run(argc, argv, world, sink)();
+    return Run(argc, argv, world, output)();
   } catch (const Exception& failure) {
-    sink.dropPicture();
+    output.dropPicture();
     std::cerr << ":( ";
     failure.print(std::cerr);
   } catch (const std::exception& failure) {
-    sink.dropPicture();
+    output.dropPicture();
     std::cerr << ":( " << escapeControlBytes(failure.what()) << '\n';
   }
   std::cerr << std::flush;
@@ -352,10 +352,10 @@ class RunStreams {
 }  // namespace
 
 int runTrotspeak(int argc, const char* const* argv, const OutsideWorld& world) {
-  OutputSink sink(world.writeOutput);
-  const RunStreams streams(&sink, world.errors);
-  const int status = runGuarded(argc, argv, world, sink);
-  const int error = sink.finish();
+  HeldOutput output(world.writeOutput);
+  const RunStreams streams(&output, world.errors);
+  const int status = runGuarded(argc, argv, world, output);
+  const int error = output.finish();
   if (error == 0) return status;
   // A reader that went away (a pager closed early) is not worth a word,
   // as for any filter; every other lost output is.

@@ -12,8 +12,8 @@
 #include <streambuf>
 #include <string>
 
-#include "display/input_source.hpp"
-#include "display/output_sink.hpp"
+#include "display/standard_input.hpp"
+#include "display/held_output.hpp"
 #include "display/terminal.hpp"
 #include "model/user_folders.hpp"
 #include "render/color_format.hpp"

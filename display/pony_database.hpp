@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "display/file_read_buffer.hpp"
-#include "display/pony_source.hpp"
+#include "display/pony_collection.hpp"
 #include "model/ascii_art.hpp"
 #include "model/character.hpp"
 #include "model/character_group.hpp"
@@ -24,7 +24,7 @@
 
 namespace trot {
 
-class PonyDatabase final : public PonySource {
+class PonyDatabase final : public PonyCollection {
  public:
   // Reads the database's position table; the file stays open for the run.
   // Throws FileException when the file cannot be opened.

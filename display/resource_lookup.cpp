@@ -31,22 +31,22 @@ bool isFolder(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::vector<std::unique_ptr<PonySource>> findPonySources(const SearchPath& path, std::ostream& messages) {
-  std::vector<std::unique_ptr<PonySource>> sources;
+std::vector<std::unique_ptr<PonyCollection>> findPonyCollections(const SearchPath& path, std::ostream& messages) {
+  std::vector<std::unique_ptr<PonyCollection>> collections;
   for (const auto& folder : path.existingFolders()) {
-    if (isFolder(folder / "ponies")) sources.push_back(std::make_unique<SourceFolderPonies>(folder, messages));
-    if (isFile(folder / "ponies.bin")) sources.push_back(std::make_unique<PonyDatabase>(folder / "ponies.bin"));
+    if (isFolder(folder / "ponies")) collections.push_back(std::make_unique<SourceFolderPonies>(folder, messages));
+    if (isFile(folder / "ponies.bin")) collections.push_back(std::make_unique<PonyDatabase>(folder / "ponies.bin"));
   }
-  if (sources.empty()) {
+  if (collections.empty()) {
     throw FileException(FileException::kNoOffset,
                         "Failed to open file '" + (kDefaultFolder / "ponies.bin").string() + "' (" + kSeePaths + ")");
   }
-  return sources;
+  return collections;
 }
 
-std::vector<std::unique_ptr<PonySource>> openPonyDatabases(const std::vector<std::string>& files,
+std::vector<std::unique_ptr<PonyCollection>> openPonyDatabases(const std::vector<std::string>& files,
                                                            const SearchPath& path) {
-  std::vector<std::unique_ptr<PonySource>> sources;
+  std::vector<std::unique_ptr<PonyCollection>> collections;
   for (const auto& file : files) {
     std::filesystem::path found = pathFromUtf8(file);
     if (!isFile(found)) {
@@ -59,9 +59,9 @@ std::vector<std::unique_ptr<PonySource>> openPonyDatabases(const std::vector<std
       }
     }
     // A name found nowhere is opened as given, for a report that names it.
-    sources.push_back(std::make_unique<PonyDatabase>(found));
+    collections.push_back(std::make_unique<PonyDatabase>(found));
   }
-  return sources;
+  return collections;
 }
 
 bool namesAFile(std::string_view value) {

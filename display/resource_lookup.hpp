@@ -1,4 +1,4 @@
-// What the search path holds: the pony sources of every folder, and the
+// What the search path holds: the pony collections of every folder, and the
 // bubble styles, the first folder winning for each style name.
 #pragma once
 
@@ -9,18 +9,18 @@
 #include <string_view>
 #include <vector>
 
-#include "display/pony_source.hpp"
+#include "display/pony_collection.hpp"
 #include "display/search_path.hpp"
 
 namespace trot {
 
 // Each folder's ponies/ source folder, then its ponies.bin, in path order.
 // Throws FileException when no folder has either.
-std::vector<std::unique_ptr<PonySource>> findPonySources(const SearchPath& path, std::ostream& messages);
+std::vector<std::unique_ptr<PonyCollection>> findPonyCollections(const SearchPath& path, std::ostream& messages);
 
 // The database files named on the command line, in order. A name that is
 // not a file is looked up as <name>.bin in the folders of the path.
-std::vector<std::unique_ptr<PonySource>> openPonyDatabases(const std::vector<std::string>& files,
+std::vector<std::unique_ptr<PonyCollection>> openPonyDatabases(const std::vector<std::string>& files,
                                                            const SearchPath& path);
 
 // Whether -b's value is a file's path rather than a style's name: it holds

@@ -31,12 +31,12 @@ std::string quoteAsLine(std::string_view text) {
   return line;
 }
 
-void listNames(PonySource& ponies, std::ostream& out) {
+void listNames(PonyCollection& ponies, std::ostream& out) {
   for (std::size_t i = 0; i < ponies.size(); ++i) writeLine(out, ponies.summary(i).name);
   out << std::flush;
 }
 
-void listArtNames(PonySource& ponies, Character* pony, std::ostream& out) {
+void listArtNames(PonyCollection& ponies, Character* pony, std::ostream& out) {
   const auto listPony = [&](Character& shown, std::unordered_set<std::string>& seen) {
     const auto count = static_cast<std::uint16_t>(shown.artCount());
     for (std::uint16_t j = 0; j < count; ++j) {
@@ -56,7 +56,7 @@ void listArtNames(PonySource& ponies, Character* pony, std::ostream& out) {
   out << std::flush;
 }
 
-void listQuoteLines(PonySource& ponies, Character& pony, std::ostream& out) {
+void listQuoteLines(PonyCollection& ponies, Character& pony, std::ostream& out) {
   const auto count = static_cast<std::uint16_t>(pony.quoteCount());
   for (std::uint16_t k = 0; k < count; ++k) writeLine(out, quoteAsLine(ponies.quote(pony, k).text));
   out << std::flush;

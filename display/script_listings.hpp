@@ -10,18 +10,18 @@
 #include <string_view>
 #include <vector>
 
-#include "display/pony_source.hpp"
+#include "display/pony_collection.hpp"
 
 namespace trot {
 
 // Every pony's name.
-void listNames(PonySource& ponies, std::ostream& out);
+void listNames(PonyCollection& ponies, std::ostream& out);
 
 // Every art name of every pony, each once, or those of `pony`.
-void listArtNames(PonySource& ponies, Character* pony, std::ostream& out);
+void listArtNames(PonyCollection& ponies, Character* pony, std::ostream& out);
 
 // One quote a line; line breaks are written as \n and backslashes as \\.
-void listQuoteLines(PonySource& ponies, Character& pony, std::ostream& out);
+void listQuoteLines(PonyCollection& ponies, Character& pony, std::ostream& out);
 
 // The style names of the given bubble style files.
 void listBubbleNames(const std::vector<std::filesystem::path>& files, std::ostream& out);

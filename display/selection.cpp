@@ -13,7 +13,7 @@ namespace {
 
 int lower(char c) { return std::tolower(static_cast<unsigned char>(c)); }
 
-std::optional<std::uint16_t> findArtByName(PonySource& ponies, Character& pony, std::string_view query) {
+std::optional<std::uint16_t> findArtByName(PonyCollection& ponies, Character& pony, std::string_view query) {
   const auto count = static_cast<std::uint16_t>(pony.artCount());
   for (std::uint16_t j = 0; j < count; ++j)
     if (prefixMatch(ponies.artName(pony, j), query)) return j;
@@ -26,7 +26,7 @@ bool sameName(std::string_view name, std::string_view query) {
 
 }  // namespace
 
-std::optional<std::size_t> findPonyByName(PonySource& ponies, std::string_view query) {
+std::optional<std::size_t> findPonyByName(PonyCollection& ponies, std::string_view query) {
   // "plum" means Plum even when Plume comes first.
   for (std::size_t i = 0; i < ponies.size(); ++i)
     if (sameName(ponies.summary(i).name, query)) return i;
@@ -46,7 +46,7 @@ bool prefixMatch(std::string_view name, std::string_view query) {
   return startsWith(name) || (!printableAscii && startsWith(plainText(name)));
 }
 
-std::optional<std::size_t> pickWeightedPony(PonySource& ponies, RandomSource& random, bool needQuotes) {
+std::optional<std::size_t> pickWeightedPony(PonyCollection& ponies, RandomDraws& random, bool needQuotes) {
   // Each pony's weight: its art count, or 0 when it lacks the quotes asked for.
   std::vector<std::uint16_t> weights(ponies.size());
   std::uint64_t total = 0;
@@ -67,7 +67,7 @@ std::optional<std::size_t> pickWeightedPony(PonySource& ponies, RandomSource& ra
   return std::nullopt;
 }
 
-Selection selectPonyAndArt(PonySource& ponies, RandomSource& random, const Arguments& args) {
+Selection selectPonyAndArt(PonyCollection& ponies, RandomDraws& random, const Arguments& args) {
   Selection chosen;
   if (args.pony) {
     chosen.pony = findPonyByName(ponies, args.ponyName);
@@ -102,7 +102,7 @@ Selection selectPonyAndArt(PonySource& ponies, RandomSource& random, const Argum
   return chosen;
 }
 
-std::uint16_t fittingArt(PonySource& ponies, Character& pony, std::size_t draw, const Screen& screen,
+std::uint16_t fittingArt(PonyCollection& ponies, Character& pony, std::size_t draw, const Screen& screen,
                          const RowCount& rowsOf) {
   const auto count = static_cast<std::uint16_t>(pony.artCount());
   const std::size_t mostRows = screen.rows > 1 ? screen.rows - 1 : 1;

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "display/arguments.hpp"
-#include "display/pony_source.hpp"
-#include "display/random_source.hpp"
+#include "display/pony_collection.hpp"
+#include "display/random_draws.hpp"
 
 namespace trot {
 
@@ -20,7 +20,7 @@ bool prefixMatch(std::string_view name, std::string_view query);
 
 // A pony drawn at random in proportion to its art count; a pony without arts
 // is never drawn. Only ponies with quotes take part when `needQuotes`.
-std::optional<std::size_t> pickWeightedPony(PonySource& ponies, RandomSource& random, bool needQuotes);
+std::optional<std::size_t> pickWeightedPony(PonyCollection& ponies, RandomDraws& random, bool needQuotes);
 
 struct Selection {
   std::optional<std::size_t> pony;
@@ -30,11 +30,11 @@ struct Selection {
 
 // The pony whose name is `query` in any case, else the first whose name
 // `query` begins, as -p finds it.
-std::optional<std::size_t> findPonyByName(PonySource& ponies, std::string_view query);
+std::optional<std::size_t> findPonyByName(PonyCollection& ponies, std::string_view query);
 
 // The pony and the art variant the arguments ask for, drawing from `random`
 // where they leave the choice open.
-Selection selectPonyAndArt(PonySource& ponies, RandomSource& random, const Arguments& args);
+Selection selectPonyAndArt(PonyCollection& ponies, RandomDraws& random, const Arguments& args);
 
 // What a terminal shows at once.
 struct Screen {
@@ -48,7 +48,7 @@ using RowCount = std::function<std::size_t(const AsciiArt& art, std::size_t most
 // The art that `draw` chooses among the pony's arts whose output fits the
 // screen: no wider than its columns, and no taller than its rows less one,
 // for the prompt that follows. When none fits, the art of the fewest rows.
-std::uint16_t fittingArt(PonySource& ponies, Character& pony, std::size_t draw, const Screen& screen,
+std::uint16_t fittingArt(PonyCollection& ponies, Character& pony, std::size_t draw, const Screen& screen,
                          const RowCount& rowsOf);
 
 }  // namespace trot

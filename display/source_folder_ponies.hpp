@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <ostream>
 
-#include "display/pony_source.hpp"
+#include "display/pony_collection.hpp"
 #include "model/character_group.hpp"
 
 namespace trot {
 
-class SourceFolderPonies final : public PonySource {
+class SourceFolderPonies final : public PonyCollection {
  public:
   // `folder` holds ponies/ and, when there are quotes, quotes/. A file that
   // cannot be read is reported on `messages` and left out.

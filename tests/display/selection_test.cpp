@@ -23,14 +23,14 @@ TEST(PrefixMatch, CaseInsensitiveForAsciiLettersOnly) {
 }
 
 // A seed must pick the same on every platform: the draws are pinned here.
-TEST(RandomSource, SeededDrawsAreFixed) {
+TEST(RandomDraws, SeededDrawsAreFixed) {
   const std::pair<std::uint64_t, std::vector<std::uint32_t>> cases[] = {
       {0, {3793791033u, 1853398634u, 113532184u}},
       {42, {3184996902u, 686809907u, 1196582743u}},
       {18446744073709551615u, {3839455607u, 3919575143u}},
   };
   for (const auto& [seed, expected] : cases) {
-    RandomSource random = RandomSource::fromSeed(seed);
+    RandomDraws random = RandomDraws::fromSeed(seed);
     for (const std::uint32_t draw : expected) EXPECT_EQ(random.next(), draw) << seed;
   }
 }

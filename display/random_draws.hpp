@@ -9,11 +9,11 @@
 
 namespace trot {
 
-class RandomSource {
+class RandomDraws {
  public:
   // Seeds rand() with the wall clock in milliseconds.
-  static RandomSource fromClock();
-  static RandomSource fromSeed(std::uint64_t seed);
+  static RandomDraws fromClock();
+  static RandomDraws fromSeed(std::uint64_t seed);
 
   // The next draw; only its remainder by a small count is ever used.
   std::uint32_t next();

@@ -16,13 +16,13 @@ namespace trot {
 // failed.
 using OutputWriter = std::function<int(const char* bytes, std::size_t size)>;
 
-class OutputSink final : public std::streambuf {
+class HeldOutput final : public std::streambuf {
  public:
   static constexpr std::size_t kChunk = std::size_t{1} << 20;
 
-  explicit OutputSink(OutputWriter write) : write_(std::move(write)) {}
-  OutputSink(const OutputSink&) = delete;
-  OutputSink& operator=(const OutputSink&) = delete;
+  explicit HeldOutput(OutputWriter write) : write_(std::move(write)) {}
+  HeldOutput(const HeldOutput&) = delete;
+  HeldOutput& operator=(const HeldOutput&) = delete;
 
   // Writes what is still held. Gives 0, or the error number of the first
   // write that failed; after a failure everything else is dropped.

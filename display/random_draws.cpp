@@ -1,26 +1,26 @@
-#include "display/random_source.hpp"
+#include "display/random_draws.hpp"
 
 #include <chrono>
 #include <cstdlib>
 
 namespace trot {
 
-RandomSource RandomSource::fromClock() {
+RandomDraws RandomDraws::fromClock() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   std::srand(static_cast<unsigned>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
-  return RandomSource();
+  return RandomDraws();
 }
 
-RandomSource RandomSource::fromSeed(std::uint64_t seed) {
-  RandomSource source;
-  source.state_ = seed;
-  return source;
+RandomDraws RandomDraws::fromSeed(std::uint64_t seed) {
+  RandomDraws draws;
+  draws.state_ = seed;
+  return draws;
 }
 
 // A 64-bit counter stepped by an odd constant and stirred by two
 // multiply-xorshift rounds: plain integer arithmetic, so every platform
 // gives the same draws for the same seed.
-std::uint32_t RandomSource::next() {
+std::uint32_t RandomDraws::next() {
   if (!state_) return static_cast<std::uint32_t>(std::rand());
   std::uint64_t z = (*state_ += 0x9E3779B97F4A7C15ULL);
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;

@@ -1,4 +1,4 @@
-#include "display/input_source.hpp"
+#include "display/standard_input.hpp"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "display/output_sink.hpp"
+#include "display/held_output.hpp"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@ constexpr std::size_t kFirstHold = std::size_t{64} << 10;
 
 }  // namespace
 
-void OutputSink::grow() {
+void HeldOutput::grow() {
   const auto size = static_cast<std::size_t>(pptr() - pbase());
   const std::size_t capacity = capacity_ == 0 ? kFirstHold : std::min(2 * capacity_, kChunk);
   std::unique_ptr<char[]> larger(new char[capacity]);
@@ -21,30 +21,30 @@ void OutputSink::grow() {
   pbump(static_cast<int>(size));
 }
 
-void OutputSink::writeHeld() {
+void HeldOutput::writeHeld() {
   const auto size = static_cast<std::size_t>(pptr() - pbase());
   if (error_ == 0 && size > 0) error_ = write_(pbase(), size);
   setp(held_.get(), held_.get() + capacity_);
   if (pictureStart_ != kNoPicture) pictureStart_ = 0;
 }
 
-void OutputSink::markPicture() { pictureStart_ = pptr() - pbase(); }
+void HeldOutput::markPicture() { pictureStart_ = pptr() - pbase(); }
 
-void OutputSink::dropPicture() {
+void HeldOutput::dropPicture() {
   if (pictureStart_ == kNoPicture) return;
   setp(held_.get(), held_.get() + capacity_);
   pbump(static_cast<int>(pictureStart_));
   pictureStart_ = kNoPicture;
 }
 
-std::streamsize OutputSink::xsputn(const char* bytes, std::streamsize count) {
+std::streamsize HeldOutput::xsputn(const char* bytes, std::streamsize count) {
   if (count > epptr() - pptr()) return std::streambuf::xsputn(bytes, count);
   std::copy_n(bytes, count, pptr());
   pbump(static_cast<int>(count));
   return count;
 }
 
-OutputSink::int_type OutputSink::overflow(int_type c) {
+HeldOutput::int_type HeldOutput::overflow(int_type c) {
   if (traits_type::eq_int_type(c, traits_type::eof())) {
     writeHeld();
     return traits_type::not_eof(c);
@@ -59,12 +59,12 @@ OutputSink::int_type OutputSink::overflow(int_type c) {
   return c;
 }
 
-int OutputSink::sync() {
+int HeldOutput::sync() {
   writeHeld();
   return error_ == 0 ? 0 : -1;
 }
 
-int OutputSink::finish() {
+int HeldOutput::finish() {
   writeHeld();
   return error_;
 }
