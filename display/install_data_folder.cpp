@@ -1,4 +1,5 @@
-// Kept apart so that the folder, a build setting, is compiled in one place.
+// Kept apart so that the folder, a build setting, is compiled in one place:
+// display/CMakeLists.txt gives it to this file alone.
 #include "display/search_path.hpp"
 
 namespace trot {
