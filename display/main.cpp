@@ -1,5 +1,5 @@
-#include "display/main_flow.hpp"
-#include "display/outside_world.hpp"
+#include "display/flow/main_flow.hpp"
+#include "display/platform/outside_world.hpp"
 #include "model/program_start.hpp"
 
 int main(int argc, char** argv) {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <sstream>
 
-#include "display/pony_database.hpp"
+#include "display/ponies/pony_database.hpp"
 #include "model/exception.hpp"
 
 #ifndef _WIN32

@@ -6,8 +6,8 @@
 
 #include "model/files/file_io.hpp"
 #include "model/user_folders.hpp"
-#include "tests/display/run_in_process.hpp"
-#include "tests/display/sample_ponies.hpp"
+#include "tests/display/flow/run_in_process.hpp"
+#include "tests/display/flow/sample_ponies.hpp"
 #include "tests/support/fixtures.hpp"
 #include "tests/support/golden.hpp"
 #include "tests/support/process.hpp"

@@ -1,0 +1,64 @@
+#include "tests/display/flow/run_in_process.hpp"
+
+#include <sstream>
+
+#include "display/flow/main_flow.hpp"
+
+namespace trot::test {
+
+namespace {
+
+// The run finds ./resources and the files named on its command line from
+// the working folder, as the program does.
+class WorkingFolder {
+ public:
+  explicit WorkingFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder);
+  }
+  WorkingFolder(const WorkingFolder&) = delete;
+  WorkingFolder& operator=(const WorkingFolder&) = delete;
+  ~WorkingFolder() { std::filesystem::current_path(previous_); }
+
+ private:
+  std::filesystem::path previous_;
+};
+
+}  // namespace
+
+ProcessResult runInProcess(const std::filesystem::path& workingDir, const std::vector<std::string>& args,
+                           const World& world, const std::string& argv0) {
+  ProcessResult result;
+  std::stringbuf errors;
+  std::string input = world.input;
+  OutsideWorld outside;
+  outside.environment = [&](const char* name) -> std::optional<std::string> {
+    const auto found = world.environment.find(name);
+    if (found == world.environment.end()) return std::nullopt;
+    return found->second;
+  };
+  outside.outputIsTerminal = world.terminalColumns.has_value();
+  if (world.terminalColumns) outside.reportedSize = {world.terminalColumns, world.terminalRows};
+  // A pipe, as test::runProgram gives a process, that may hold nothing.
+  outside.inputIsPiped = true;
+  outside.readInput = [&](std::string& text, std::size_t spare) {
+    text.reserve(text.size() + input.size() + spare);
+    text += input;
+    input.clear();
+  };
+  outside.writeOutput = [&](const char* bytes, std::size_t size) {
+    result.out.append(bytes, size);
+    return 0;
+  };
+  outside.errors = &errors;
+  outside.programFolder = world.programFolder;
+
+  std::vector<const char*> argv{argv0.c_str()};
+  for (const auto& arg : args) argv.push_back(arg.c_str());
+  argv.push_back(nullptr);
+  const WorkingFolder folder(workingDir);
+  result.status = static_cast<unsigned char>(runTrotspeak(static_cast<int>(argv.size() - 1), argv.data(), outside));
+  result.err = errors.str();
+  return result;
+}
+
+}  // namespace trot::test
