@@ -13,11 +13,9 @@
 
 namespace trot {
 
-#ifdef _WIN32
-inline constexpr char kPathListSeparator = ';';
-#else
-inline constexpr char kPathListSeparator = ':';
-#endif
+// What separates the entries of PATH and its kind on this system. This and
+// the platform's lookups below are user_folders_<system>.cpp.
+extern const char kPathListSeparator;
 
 // The non-empty entries of a PATH-like list, in order.
 std::vector<std::string> splitPathList(std::string_view list);
@@ -31,5 +29,9 @@ std::optional<std::string> processEnvironment(const char* name);
 // Windows %LOCALAPPDATA%\trotspeak instead. Empty when no variable gives a
 // folder.
 std::vector<std::filesystem::path> userFolders(const EnvironmentLookup& lookup);
+
+// The user's own data folder for trotspeak, the last of userFolders; none
+// when the environment names no absolute folder for it.
+std::optional<std::filesystem::path> userDataFolder(const EnvironmentLookup& lookup);
 
 }  // namespace trot

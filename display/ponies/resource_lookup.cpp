@@ -65,11 +65,8 @@ std::vector<std::unique_ptr<PonyCollection>> openPonyDatabases(const std::vector
 }
 
 bool namesAFile(std::string_view value) {
-#ifdef _WIN32
-  constexpr std::string_view kSeparators = "/\\";
-#else
-  constexpr std::string_view kSeparators = "/";
-#endif
+  // A slash, or the system's own separator where it has another.
+  constexpr char kSeparators[] = {'/', static_cast<char>(std::filesystem::path::preferred_separator), '\0'};
   return value.find_first_of(kSeparators) != std::string_view::npos || value.ends_with(".bin");
 }
 
