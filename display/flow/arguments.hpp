@@ -1,4 +1,6 @@
-// trotspeak's command line: one record of what the user asked for.
+// trotspeak's command line read into one record of what the user asked for,
+// so that the run decides from fields rather than from argv; the options
+// themselves are rows of option_table.hpp.
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,6 @@
-// The help screen and the version lines of trotspeak.
+// The help screen and the version lines of trotspeak. The help screen's
+// lines come from the option table, so that it never lists an option the
+// parser does not know.
 #pragma once
 
 #include <iostream>

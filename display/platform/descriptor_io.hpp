@@ -1,4 +1,6 @@
-// The platform's reads and writes on the standard descriptors.
+// Reads and writes on the standard descriptors. The going on after partial
+// writes and interruptions is written here once; the one system call of
+// each kind is the platform's (descriptor_io_<system>.cpp).
 #pragma once
 
 #include <cstddef>

@@ -1,7 +1,8 @@
-// Standard output of trotspeak. What is printed is held and leaves in one
-// write when the stream is flushed, so a picture reaches the terminal whole
-// and is never torn by other output; only an output past kChunk bytes (a
-// huge message) leaves in chunks of that size, so memory stays bounded.
+// Standard output of trotspeak, written through the outside world's writer.
+// What is printed is held and leaves in one write when the stream is
+// flushed, so a picture reaches the terminal whole and is never torn by
+// other output; only an output past kChunk bytes (a huge message) leaves in
+// chunks of that size, so memory stays bounded.
 #pragma once
 
 #include <cstddef>
