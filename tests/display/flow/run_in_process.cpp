@@ -6,25 +6,6 @@
 
 namespace trot::test {
 
-namespace {
-
-// The run finds ./resources and the files named on its command line from
-// the working folder, as the program does.
-class WorkingFolder {
- public:
-  explicit WorkingFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-  }
-  WorkingFolder(const WorkingFolder&) = delete;
-  WorkingFolder& operator=(const WorkingFolder&) = delete;
-  ~WorkingFolder() { std::filesystem::current_path(previous_); }
-
- private:
-  std::filesystem::path previous_;
-};
-
-}  // namespace
-
 ProcessResult runInProcess(const std::filesystem::path& workingDir, const std::vector<std::string>& args,
                            const World& world, const std::string& argv0) {
   ProcessResult result;
@@ -55,8 +36,12 @@ ProcessResult runInProcess(const std::filesystem::path& workingDir, const std::v
   std::vector<const char*> argv{argv0.c_str()};
   for (const auto& arg : args) argv.push_back(arg.c_str());
   argv.push_back(nullptr);
-  const WorkingFolder folder(workingDir);
+  // The run finds ./resources and the files its command line names from the
+  // working folder, as the program does; it lets no exception out.
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(workingDir);
   result.status = static_cast<unsigned char>(runTrotspeak(static_cast<int>(argv.size() - 1), argv.data(), outside));
+  std::filesystem::current_path(previous);
   result.err = errors.str();
   return result;
 }

@@ -4,10 +4,9 @@
 // read as source files.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstdint>
 
-#include "model/column_width.hpp"
-#include "render/text_piece.hpp"
+#include "render/line_breaker.hpp"
 #include "tests/display/flow/run_in_process.hpp"
 #include "tests/support/fixtures.hpp"
 #include "tests/support/golden.hpp"
@@ -17,16 +16,6 @@ namespace trot {
 namespace {
 
 using Env = std::map<std::string, std::string>;
-
-// Columns of one output row as a terminal shows it.
-std::size_t columns(std::string_view row) {
-  std::size_t count = 0;
-  while (!row.empty()) {
-    const TextPiece piece = nextPiece(row);
-    if (piece.kind == PieceKind::Character) count += columnWidth(piece.codePoint);
-  }
-  return count;
-}
 
 class TerminalRun : public ::testing::Test {
  protected:
@@ -122,10 +111,7 @@ TEST_F(TerminalRun, BubbleFitsTheTerminal) {
     args.insert(args.end(), c.options.begin(), c.options.end());
     const auto result = run(c.env, args, c.width);
     EXPECT_EQ(result.status, 0);
-    std::istringstream rows(result.out);
-    std::size_t widest = 0;
-    for (std::string row; std::getline(rows, row);) widest = std::max(widest, columns(row));
-    EXPECT_EQ(widest, c.widest) << c.options.size() << " options on " << c.width << " columns\n" << result.out;
+    EXPECT_EQ(measureWidth(result.out, SIZE_MAX), c.widest) << c.options.size() << " options on " << c.width << " columns\n" << result.out;
   }
 }
 
