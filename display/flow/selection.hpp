@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "display/flow/arguments.hpp"
-#include "display/ponies/pony_collection.hpp"
 #include "display/flow/random_draws.hpp"
+#include "display/ponies/pony_collection.hpp"
 
 namespace trot {
 

@@ -12,8 +12,8 @@
 #include <streambuf>
 #include <string>
 
-#include "display/platform/standard_input.hpp"
 #include "display/platform/held_output.hpp"
+#include "display/platform/standard_input.hpp"
 #include "display/platform/terminal.hpp"
 #include "model/user_folders.hpp"
 #include "render/color_format.hpp"

@@ -5,8 +5,8 @@
 #include <system_error>
 
 #include "display/flow/arguments.hpp"
-#include "display/ponies/pony_database.hpp"
 #include "display/flow/selection.hpp"
+#include "display/ponies/pony_database.hpp"
 #include "display/ponies/source_folder_ponies.hpp"
 #include "model/exception.hpp"
 #include "model/utf8_path.hpp"
