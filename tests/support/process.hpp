@@ -50,8 +50,4 @@ ProcessResult runInTerminal(const std::filesystem::path& program, const std::vec
 void setEnvironment(const std::string& name, const std::string& value);
 void unsetEnvironment(const std::string& name);
 
-// Makes `program` answer to another file name, as an installation does:
-// a symbolic link, or a copy where links are not for everyone (Windows).
-void installUnderName(const std::filesystem::path& program, const std::filesystem::path& name);
-
 }  // namespace trot::test

@@ -128,8 +128,4 @@ void setEnvironment(const std::string& name, const std::string& value) { ::seten
 
 void unsetEnvironment(const std::string& name) { ::unsetenv(name.c_str()); }
 
-void installUnderName(const std::filesystem::path& program, const std::filesystem::path& name) {
-  std::filesystem::create_symlink(program, name);
-}
-
 }  // namespace trot::test

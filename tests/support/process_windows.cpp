@@ -143,8 +143,4 @@ void setEnvironment(const std::string& name, const std::string& value) { _putenv
 // An empty value removes the variable.
 void unsetEnvironment(const std::string& name) { _putenv_s(name.c_str(), ""); }
 
-void installUnderName(const std::filesystem::path& program, const std::filesystem::path& name) {
-  std::filesystem::copy_file(program, name, std::filesystem::copy_options::overwrite_existing);
-}
-
 }  // namespace trot::test
