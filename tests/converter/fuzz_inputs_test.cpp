@@ -2,32 +2,20 @@
 // ever made one of them fail.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "fuzz/converter/converter_fuzz_checks.hpp"
-#include "tests/support/temp_dir.hpp"
+#include "tests/support/fuzz_replay.hpp"
 
 namespace trot {
 namespace {
 
 TEST(FuzzInputs, ArtTextBalloonAndPictureInputsAreHandledSoundly) {
-  struct Target {
-    const char* name;
-    std::string (*check)(std::string_view);
-  };
-  std::size_t replayed = 0;
-  for (const Target& target : {Target{"art_text", &fuzz::checkArtText}, Target{"balloon", &fuzz::checkBalloon},
-                               Target{"picture", &fuzz::checkPicture}}) {
-    for (const char* kind : {"corpus", "regressions"}) {
-      const std::filesystem::path folder = std::filesystem::path(TROT_FUZZ_DIR) / kind / target.name;
-      if (!std::filesystem::is_directory(folder)) continue;
-      for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        EXPECT_EQ(target.check(test::readFile(entry.path())), "") << entry.path();
-        ++replayed;
-      }
-    }
+  const std::pair<const char*, std::string (*)(std::string_view)> targets[] = {
+      {"art_text", fuzz::checkArtText}, {"balloon", fuzz::checkBalloon}, {"picture", fuzz::checkPicture}};
+  for (const auto& [target, check] : targets) {
+    const auto seeds = test::replaySavedInputs(
+        target, [&](const auto& path, const std::string& bytes, bool) { EXPECT_EQ(check(bytes), "") << path; });
+    EXPECT_GT(seeds, 0u) << target;
   }
-  EXPECT_GE(replayed, 8u);  // the seeds at least
 }
 
 }  // namespace

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "model/column_width_table.hpp"
-
 namespace trot {
 namespace {
 
@@ -27,19 +23,6 @@ TEST(ColumnWidth, ClassifiesCharacters) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(columnWidth(c.codePoint), c.width) << std::hex << "U+" << c.codePoint;
-  }
-}
-
-TEST(ColumnWidth, TableIsSortedRunsCoveringEveryCodePoint) {
-  const auto runs = columnWidthRuns();
-  ASSERT_FALSE(runs.empty());
-  EXPECT_EQ(runs.front() >> 2, 0u);
-  EXPECT_TRUE(std::is_sorted(runs.begin(), runs.end()));
-  for (std::size_t i = 0; i < runs.size(); ++i) {
-    EXPECT_LE(runs[i] & 3u, 2u) << "run " << i;
-    if (i > 0) {
-      EXPECT_NE(runs[i] & 3u, runs[i - 1] & 3u) << "run " << i << " repeats its neighbour";
-    }
   }
 }
 

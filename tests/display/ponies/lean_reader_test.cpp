@@ -5,23 +5,16 @@
 
 #include "fuzz/display/display_inputs.hpp"
 #include "tests/support/fixtures.hpp"
-#include "tests/support/temp_dir.hpp"
+#include "tests/support/fuzz_replay.hpp"
 
 namespace trot {
 namespace {
 
-const std::filesystem::path kFuzzDir = TROT_FUZZ_DIR;
-
 TEST(LeanReader, AgreesWithTheCodecOnEverySavedInput) {
-  std::size_t inputs = 0;
-  for (const std::string folder : {"corpus/lean_reader", "regressions/lean_reader"}) {
-    if (!std::filesystem::is_directory(kFuzzDir / folder)) continue;
-    for (const auto& entry : std::filesystem::directory_iterator(kFuzzDir / folder)) {
-      EXPECT_EQ(fuzz::problemWithLeanReader(test::readFile(entry.path())), "") << entry.path();
-      ++inputs;
-    }
-  }
-  EXPECT_GT(inputs, 0u);
+  const auto seeds = test::replaySavedInputs("lean_reader", [](const auto& path, const std::string& bytes, bool) {
+    EXPECT_EQ(fuzz::problemWithLeanReader(bytes), "") << path;
+  });
+  EXPECT_GT(seeds, 0u);
 
   // Ponies with several arts and quotes, cut short anywhere.
   test::TempDir dir;
