@@ -13,7 +13,8 @@ TEST(FuzzInputs, ArtTextBalloonAndPictureInputsAreHandledSoundly) {
       {"art_text", fuzz::checkArtText}, {"balloon", fuzz::checkBalloon}, {"picture", fuzz::checkPicture}};
   for (const auto& [target, check] : targets) {
     const auto seeds = test::replaySavedInputs(
-        target, [&](const auto& path, const std::string& bytes, bool) { EXPECT_EQ(check(bytes), "") << path; });
+        target,
+        [&, check = check](const auto& path, const std::string& bytes, bool) { EXPECT_EQ(check(bytes), "") << path; });
     EXPECT_GT(seeds, 0u) << target;
   }
 }

@@ -10,11 +10,12 @@ namespace trot {
 namespace {
 
 TEST(FuzzInputs, TextsInABubbleKeepTheFrameAndTheTerminalSafeAndPicturesMakeSoundSvg) {
-  const std::pair<const char*, std::string (*)(std::string_view)> targets[] = {
-      {"bubble_text", fuzz::checkBubbleText}, {"svg_picture", fuzz::checkSvgPicture}};
+  const std::pair<const char*, std::string (*)(std::string_view)> targets[] = {{"bubble_text", fuzz::checkBubbleText},
+                                                                               {"svg_picture", fuzz::checkSvgPicture}};
   for (const auto& [target, check] : targets) {
     const auto seeds = test::replaySavedInputs(
-        target, [&](const auto& path, const std::string& bytes, bool) { EXPECT_EQ(check(bytes), "") << path; });
+        target,
+        [&, check = check](const auto& path, const std::string& bytes, bool) { EXPECT_EQ(check(bytes), "") << path; });
     EXPECT_GE(seeds, 10u) << target;
   }
 }
