@@ -22,8 +22,8 @@ Usage: generate_line_break_classes.py [UCD folder] [output file]
 The folder defaults to /usr/share/unicode (Debian's unicode-data package).
 """
 import os
-import re
-import sys
+
+from ucd_table import generate
 
 LIMIT = 0x110000
 CLASSES = ['BK', 'CR', 'LF', 'NL', 'SP', 'ZW', 'ZWJ', 'CM', 'WJ', 'GL', 'BA', 'BB', 'B2', 'HY', 'CB', 'CL',
@@ -87,14 +87,6 @@ def read_classes(ucd):
     return classes
 
 
-def runs(classes):
-    starts = []
-    for code in range(LIMIT):
-        if not starts or classes[code] != starts[-1][1]:
-            starts.append((code, classes[code]))
-    return starts
-
-
 def starts_value(starts, code):
     return [value for first, value in starts if first <= code][-1]
 
@@ -124,21 +116,8 @@ def render(starts, version):
     return '\n'.join(lines)
 
 
-def ucd_version(ucd):
-    with open(os.path.join(ucd, 'LineBreak.txt'), encoding='utf-8') as source:
-        match = re.search(r'LineBreak-([\d.]+)\.txt', source.readline())
-    return match.group(1) if match else '(unknown version)'
-
-
 def main():
-    ucd = sys.argv[1] if len(sys.argv) > 1 else '/usr/share/unicode'
-    here = os.path.dirname(os.path.abspath(__file__))
-    default_output = os.path.join(here, '..', '..', 'render', 'line_break_table.cpp')
-    output = sys.argv[2] if len(sys.argv) > 2 else default_output
-    starts = runs(read_classes(ucd))
-    with open(output, 'w', encoding='utf-8') as target:
-        target.write(render(starts, ucd_version(ucd)))
-    print(f'{len(starts)} runs written to {output}')
+    generate('LineBreak', 'render/line_break_table.cpp', read_classes, render)
 
 
 if __name__ == '__main__':
