@@ -108,6 +108,10 @@ void AsciiArt::decode(std::istream& stream) {
     row.cells.resize(cellCount);
   }
   for (std::size_t i = 0; i < rowCount; ++i) {
+    // A row without cells reads nothing, so where it says they lie does not
+    // matter: a position past the end would leave some streams failed for
+    // the rows after it, and others not.
+    if (rows[i].cells.empty()) continue;
     if (cellPositions[i] != position) seekTo(stream, cellPositions[i]);
     position = cellPositions[i];
     for (ArtCell& cell : rows[i].cells) {
