@@ -220,14 +220,16 @@ void composeOutput(const AsciiArt& art, std::ostream& output, ColorFormat& forma
                    std::string_view text, Rainbow* rainbow, bool drawBubble, std::uint8_t bubbleWidth,
                    std::optional<std::size_t> terminalColumns) {
   const std::size_t mostColumns = terminalColumns.value_or(SIZE_MAX);
-  std::size_t indent = 0;
-  if (drawBubble) {
-    const std::size_t room = terminalColumns.value_or(std::max<std::size_t>(kColumnsOffTerminal, art.width));
-    indent = bubbleIndent(art, bubble, layoutBubble(bubble, text, bubbleWidth).columns, room);
+  if (!drawBubble) {
+    renderArt(art, output, format, bubble, false, mostColumns);
+    return;
   }
-  if (drawBubble && art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, rainbow, indent);
-  renderArt(art, output, format, bubble, drawBubble, mostColumns);
-  if (drawBubble && !art.bubbleAbove) renderBubble(bubble, output, text, bubbleWidth, rainbow, indent);
+  const BubbleLayout layout = layoutBubble(bubble, text, bubbleWidth);
+  const std::size_t room = terminalColumns.value_or(std::max<std::size_t>(kColumnsOffTerminal, art.width));
+  const std::size_t indent = bubbleIndent(art, bubble, layout.columns, room);
+  if (art.bubbleAbove) renderBubble(bubble, output, text, layout, rainbow, indent);
+  renderArt(art, output, format, bubble, true, mostColumns);
+  if (!art.bubbleAbove) renderBubble(bubble, output, text, layout, rainbow, indent);
 }
 
 void writeArtText(const AsciiArt& art, std::ostream& output, ColorFormat& format) {

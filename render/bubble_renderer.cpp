@@ -184,34 +184,9 @@ BubbleLayout layOut(const Bubble& bubble, std::string_view text, std::uint8_t wi
   return layout;
 }
 
-}  // namespace
-
-BubbleLayout layoutBubble(const Bubble& style, std::string_view text, std::uint8_t width) {
-  return layOut(terminalSafePieces(style), text, width);
-}
-
-std::size_t bubbleRows(const Bubble& bubble, std::string_view text, std::uint8_t width, std::size_t most) {
-  const std::size_t borders = std::size_t{bubble.topHeight} + bubble.bottomHeight;
-  if (borders > most) return most + 1;
-  // A text of more lines than the room has need not be measured at all;
-  // one cut short by a NUL may have fewer.
-  const std::size_t room = most - borders;
-  std::size_t lines = 0;
-  std::size_t scanned = 0;
-  for (std::size_t at = 0; lines <= room && (at = text.find('\n', scanned)) != std::string_view::npos; ++lines)
-    scanned = at + 1;
-  if (lines > room && text.substr(0, scanned).find('\0') == std::string_view::npos) return most + 1;
-
-  lines = 0;
-  breakLines(text, breakWidthOf(bubble, text, width), [&](const Span&, bool) { ++lines; }, room + 1);
-  // A text without any line is drawn as one empty row.
-  return borders + std::max<std::size_t>(lines, 1);
-}
-
-void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, std::uint8_t width,
-                  Rainbow* rainbow, std::size_t indent) {
-  const Bubble bubble = terminalSafePieces(style);
-  const BubbleLayout layout = layOut(bubble, text, width);
+// Draws a bubble whose pieces are already safe to print.
+void draw(const Bubble& bubble, std::ostream& output, std::string_view text, const BubbleLayout& layout,
+          Rainbow* rainbow, std::size_t indent) {
   const std::size_t lineWidth = layout.lineWidth;
 
   writeBorder(output, topOf(bubble), layout.columns, indent);
@@ -237,6 +212,38 @@ void renderBubble(const Bubble& style, std::ostream& output, std::string_view te
   // A text without any line is drawn as one empty row.
   if (first) writeRow(Span{}, true);
   writeBorder(output, bottomOf(bubble), layout.columns, indent);
+}
+
+}  // namespace
+
+BubbleLayout layoutBubble(const Bubble& style, std::string_view text, std::uint8_t width) {
+  return layOut(terminalSafePieces(style), text, width);
+}
+
+std::size_t bubbleRows(const Bubble& bubble, std::string_view text, std::uint8_t width, std::size_t most) {
+  const std::size_t borders = std::size_t{bubble.topHeight} + bubble.bottomHeight;
+  if (borders > most) return most + 1;
+  // A text of more lines than the room has need not be measured at all.
+  const std::size_t room = most - borders;
+  std::size_t lines = 0;
+  for (std::size_t at = 0; lines <= room && (at = text.find('\n', at)) != std::string_view::npos; ++at) ++lines;
+  if (lines > room) return most + 1;
+
+  lines = 0;
+  breakLines(text, breakWidthOf(bubble, text, width), [&](const Span&, bool) { ++lines; }, room + 1);
+  // A text without any line is drawn as one empty row.
+  return borders + std::max<std::size_t>(lines, 1);
+}
+
+void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, std::uint8_t width,
+                  Rainbow* rainbow, std::size_t indent) {
+  const Bubble bubble = terminalSafePieces(style);
+  draw(bubble, output, text, layOut(bubble, text, width), rainbow, indent);
+}
+
+void renderBubble(const Bubble& style, std::ostream& output, std::string_view text, const BubbleLayout& layout,
+                  Rainbow* rainbow, std::size_t indent) {
+  draw(terminalSafePieces(style), output, text, layout, rainbow, indent);
 }
 
 }  // namespace trot

@@ -45,6 +45,12 @@ struct BubbleLayout {
 };
 BubbleLayout layoutBubble(const Bubble& bubble, std::string_view text, std::uint8_t width);
 
+// The same drawing with the layout layoutBubble gave for this bubble and
+// text, for a caller that needed it first: measuring a text with lines of
+// its own takes a pass over all of it.
+void renderBubble(const Bubble& bubble, std::ostream& output, std::string_view text, const BubbleLayout& layout,
+                  Rainbow* rainbow, std::size_t indent = 0);
+
 // The rows renderBubble draws, borders included; past `most` the count
 // stops, at most + 1, so that a huge text costs no more than the rows asked
 // about.
