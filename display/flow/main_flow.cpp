@@ -82,7 +82,6 @@ class Run {
   std::optional<std::size_t> terminalRows_;
 };
 
-
 std::filesystem::path Run::bubblePath() const {
   if (!args_.bubble) return findBubbleStyle(path_, "ascii");
   if (namesAFile(args_.bubbleFile)) return pathFromUtf8(args_.bubbleFile);
@@ -296,15 +295,11 @@ int Run::operator()() {
   output_.markPicture();
   std::ostringstream terminalBytes;
   std::ostream& picture = svg ? terminalBytes : std::cout;
-  if (rainbow && drawBubble) {
-    // Even an empty text ends with a colour reset, so the bubble is drawn.
-    Rainbow colours(text, format, [&] { return random.next(); });
-    composeOutput(art, picture, format, bubble, text, &colours, true, bubbleWidth(art, bubble, text),
-                  terminalColumns_);
-  } else {
-    composeOutput(art, picture, format, bubble, text, nullptr, drawBubble, bubbleWidth(art, bubble, text),
-                  terminalColumns_);
-  }
+  // Even an empty text ends with a colour reset, so the bubble is drawn.
+  std::optional<Rainbow> colours;
+  if (rainbow && drawBubble) colours.emplace(text, format, [&] { return random.next(); });
+  composeOutput(art, picture, format, bubble, text, colours ? &*colours : nullptr, drawBubble,
+                bubbleWidth(art, bubble, text), terminalColumns_);
   if (svg) writeSvgPicture(terminalBytes.view(), std::cout);
   std::cout << std::flush;
 
