@@ -29,6 +29,27 @@ bool isFolder(const std::filesystem::path& path) {
   return std::filesystem::is_directory(path, ignored);
 }
 
+// Every file of the bubbles/ folders of the path by its name, the first
+// folder winning; whether any folder of the path has a bubbles/ folder.
+struct StyleFiles {
+  std::map<std::filesystem::path, std::filesystem::path> byName;
+  bool anyFolder = false;
+};
+
+StyleFiles styleFiles(const SearchPath& path) {
+  StyleFiles found;
+  for (const auto& folder : path.existingFolders()) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder / "bubbles", error);
+    if (error) continue;
+    found.anyFolder = true;
+    for (const std::filesystem::directory_iterator end; !error && entries != end; entries.increment(error)) {
+      if (isFile(entries->path())) found.byName.try_emplace(entries->path().filename(), entries->path());
+    }
+  }
+  return found;
+}
+
 }  // namespace
 
 std::vector<std::unique_ptr<PonyCollection>> findPonyCollections(const SearchPath& path, std::ostream& messages) {
@@ -71,15 +92,10 @@ bool namesAFile(std::string_view value) {
 }
 
 std::filesystem::path findBubbleStyle(const SearchPath& path, const std::string& name) {
-  // Every style by its name, the first folder winning.
+  // Every style by its name.
   std::map<std::string, std::filesystem::path> styles;
-  for (const auto& folder : path.existingFolders()) {
-    std::error_code error;
-    for (std::filesystem::directory_iterator entries(folder / "bubbles", error), end; !error && entries != end;
-         entries.increment(error)) {
-      if (entries->path().extension() == ".bin" && isFile(entries->path()))
-        styles.try_emplace(entries->path().stem().string(), entries->path());
-    }
+  for (const auto& [name, file] : styleFiles(path).byName) {
+    if (name.extension() == ".bin") styles.emplace(name.stem().string(), file);
   }
   std::vector<const std::string*> begun;
   for (const auto& [style, file] : styles) {
@@ -102,22 +118,13 @@ std::filesystem::path findBubbleStyle(const SearchPath& path, const std::string&
 }
 
 std::vector<std::filesystem::path> bubbleStyleFiles(const SearchPath& path) {
-  std::map<std::filesystem::path, std::filesystem::path> byName;
-  bool anyFolder = false;
-  for (const auto& folder : path.existingFolders()) {
-    std::error_code error;
-    std::filesystem::directory_iterator entries(folder / "bubbles", error);
-    if (error) continue;
-    anyFolder = true;
-    for (const auto& entry : entries)
-      if (entry.is_regular_file()) byName.try_emplace(entry.path().filename(), entry.path());
-  }
-  if (!anyFolder) {
+  StyleFiles found = styleFiles(path);
+  if (!found.anyFolder) {
     throw FileException(FileException::kNoOffset, "Failed to list bubble styles in '" +
                                                       (kDefaultFolder / "bubbles").string() + "': " + kSeePaths);
   }
   std::vector<std::filesystem::path> files;
-  for (auto& [name, file] : byName) files.push_back(std::move(file));
+  for (auto& [name, file] : found.byName) files.push_back(std::move(file));
   return files;
 }
 
