@@ -52,18 +52,10 @@ struct NamedSide {
   const std::string& line;
 };
 
-// The length of the colour sequence (ESC '[', digits, ':' and ';', then
-// 'm') at the front of `line`, or 0 when there is none.
-std::size_t colourLength(std::string_view line) {
-  if (!line.starts_with("\x1b[")) return 0;
-  const std::size_t end = line.find_first_not_of("0123456789:;", 2);
-  return end != std::string_view::npos && line[end] == 'm' ? end + 1 : 0;
-}
-
 // Takes the next character or colour off the front of a non-empty `line`
 // and gives its columns.
 std::size_t nextColumns(std::string_view& line) {
-  if (const std::size_t colour = colourLength(line); colour > 0) {
+  if (const std::size_t colour = colourSequenceLength(line); colour > 0) {
     line.remove_prefix(colour);
     return 0;
   }

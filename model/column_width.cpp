@@ -24,4 +24,10 @@ std::size_t displayColumns(std::string_view text) {
   return columns;
 }
 
+std::size_t colourSequenceLength(std::string_view text) {
+  if (!text.starts_with("\x1b[")) return 0;
+  const std::size_t end = text.find_first_not_of("0123456789:;", 2);
+  return end != std::string_view::npos && text[end] == 'm' ? end + 1 : 0;
+}
+
 }  // namespace trot

@@ -19,4 +19,9 @@ inline unsigned columnWidth(std::uint32_t codePoint) { return codePoint < 0x300 
 // so it too stops at a NUL byte or an undecodable byte.
 std::size_t displayColumns(std::string_view text);
 
+// The length of the colour sequence (ESC '[', digits, ':' and ';', then 'm')
+// at the front of `text`, or 0 when there is none: terminals draw it in no
+// column, and it is the one escape sequence that shared files may keep.
+std::size_t colourSequenceLength(std::string_view text);
+
 }  // namespace trot

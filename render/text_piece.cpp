@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/column_width.hpp"
 #include "model/utf8.hpp"
 
 namespace trot {
@@ -37,16 +38,14 @@ TextPiece escapeSequence(std::string_view text) {
   };
   if (text.size() == 1) return piece(PieceKind::Hidden, 1);
 
+  if (const std::size_t colour = colourSequenceLength(text); colour > 0) return piece(PieceKind::Colour, colour);
   const char introducer = text[1];
   if (introducer == '[') {
     std::size_t i = 2;
-    bool plainParameters = true;  // only digits, ':' and ';', as colours use
-    for (; i < text.size() && inRange(text[i], 0x30, 0x3F); ++i) plainParameters = plainParameters && text[i] <= ';';
-    const std::size_t parametersEnd = i;
+    while (i < text.size() && inRange(text[i], 0x30, 0x3F)) ++i;
     while (i < text.size() && isIntermediate(text[i])) ++i;
     if (i == text.size() || !inRange(text[i], 0x40, 0x7E)) return piece(PieceKind::Hidden, i);
-    const bool colour = text[i] == 'm' && plainParameters && i == parametersEnd;
-    return piece(colour ? PieceKind::Colour : PieceKind::Hidden, i + 1);
+    return piece(PieceKind::Hidden, i + 1);
   }
   if (introducer == ']' && text.size() > 2 && text[2] == 'P') return piece(PieceKind::Hidden, 3 + kPaletteArguments);
   if (introducer == ']' || introducer == 'P' || introducer == 'X' || introducer == '^' || introducer == '_') {
