@@ -4,10 +4,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "model/exception.hpp"
 #include "model/files/file_system.hpp"
@@ -31,8 +33,8 @@ FileException cannotWrite(const fs::path& path) {
   return FileException(FileException::kNoOffset, "Failed to write file " + quoted(path));
 }
 
-FileException cannotOpenForWriting(const fs::path& path, const std::string& reason = "") {
-  return FileException(FileException::kNoOffset, "Failed to open file for writing " + quoted(path) + reason);
+FileException cannotOpenForWriting(const fs::path& path, std::string reason = {}) {
+  return FileException(FileException::kNoOffset, "Failed to open file for writing " + quoted(path), std::move(reason));
 }
 
 // Loading reads through the standard file buffer, which throws its own
@@ -150,13 +152,19 @@ void flushFolder(const fs::path& folder) {
 // Everything is put together in memory and leaves in one write: encoders
 // patch their position tables by seeking back, which costs a system call
 // each on a file and cannot be done at all on a pipe.
-void writeInOnePiece(std::ostream& file, const std::function<void(std::ostream&)>& write) {
+// What `write` puts out, gathered in memory; none when putting it together failed.
+std::optional<std::string> gathered(const std::function<void(std::ostream&)>& write) {
   std::ostringstream content(std::ios::out | std::ios::binary);
   write(content);
+  if (!content) return std::nullopt;
+  return std::move(content).str();
+}
+
+void writeInOnePiece(std::ostream& file, const std::function<void(std::ostream&)>& write) {
+  const auto bytes = gathered(write);
   // A failure while putting it together fails the write, as on the file.
-  if (!content) file.setstate(std::ios::badbit);
-  const std::string bytes = std::move(content).str();
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!bytes) file.setstate(std::ios::badbit);
+  else file.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
 }
 
 // A FIFO or a device is written in place (/dev/stdout, /dev/null, a pipe);
@@ -219,16 +227,15 @@ std::ostream* splitLinkNotices = nullptr;
 // that a full disk leaves the old content whole.
 void overwriteLinkedFile(const fs::path& path, const fs::path& target,
                          const std::function<void(std::ostream&)>& write) {
-  std::ostringstream content(std::ios::out | std::ios::binary);
-  write(content);
+  const auto content = gathered(write);
   if (!content) throw cannotWrite(path);
-  const std::string bytes = std::move(content).str();
+  const std::string& bytes = *content;
   switch (overwriteInPlace(target, bytes)) {
     case InPlaceOutcome::kWritten: return;
     case InPlaceOutcome::kCannotOpen: throw cannotOpenForWriting(path);
     case InPlaceOutcome::kNoRoom:
-      throw FileException(FileException::kNoOffset,
-                          "Failed to write file " + quoted(path) + ": no room for its new content, the old is kept");
+      throw FileException(FileException::kNoOffset, "Failed to write file " + quoted(path),
+                          "no room for its new content, the old is kept");
     case InPlaceOutcome::kCutShort: throw cannotWrite(path);
     case InPlaceOutcome::kCannotReserve: break;
   }
@@ -293,9 +300,9 @@ void writeFileAtomically(const fs::path& path, const std::function<void(std::ost
     case fs::file_type::block:
       return writeThrough(path, write);
     case fs::file_type::directory:
-      throw cannotOpenForWriting(path, ": it is a folder");
+      throw cannotOpenForWriting(path, "it is a folder");
     case fs::file_type::socket:
-      throw cannotOpenForWriting(path, ": it is a socket");
+      throw cannotOpenForWriting(path, "it is a socket");
     default:
       throw cannotOpenForWriting(path);
   }

@@ -231,7 +231,7 @@ TEST(TrotconvCli, AHardLinkedOutputOnANearlyFullDiskIsNeverCut) {
       test::runProgram("/usr/bin/unshare", {"-m", "/bin/sh", "-c", script, TROTCONV_PATH}, dir.path());
   EXPECT_GT(readFile(dir / "new.bin").size(), 6u * 4096);
   const std::string noRoom =
-      "File error: Failed to write file 'disk/out.bin': no room for its new content, the old is kept:\n";
+      "File error: Failed to write file 'disk/out.bin': no room for its new content, the old is kept\n";
   EXPECT_EQ(result.err, noRoom + noRoom);
   EXPECT_EQ(result.out, "status 255\nstatus 255\nstatus 0\n");
 }

@@ -46,13 +46,14 @@ inline void checkSeed(const std::string& target, const std::string& name, Transc
   EXPECT_BYTES(readFile(path), encodeBytes(sample)) << path;
 }
 
-// The message of the Exception that `call` throws, prefixed with its type.
+// The message of the Exception that `call` throws, prefixed with its type
+// and followed by its reason when it has one.
 template <class Call>
 std::string failureOf(Call&& call) {
   try {
     call();
   } catch (const Exception& e) {
-    return std::string(e.typeName()) + ": " + e.message();
+    return std::string(e.typeName()) + ": " + e.message() + (e.reason().empty() ? "" : ": " + e.reason());
   }
   return "no failure";
 }
