@@ -65,10 +65,6 @@ std::size_t characterCount(std::string_view text) {
       std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-std::string at(std::size_t line, std::size_t column) {
-  return " at line " + std::to_string(line) + ", column " + std::to_string(column);
-}
-
 // The line ends at the front of `text`: a CR LF pair is one, as is a lone CR
 // or LF.
 std::size_t lineEndsAtFront(std::string_view text, std::size_t& length) {
@@ -107,7 +103,7 @@ Items collectItems(std::string_view text, Places& places) {
         previousKey = std::string(key);
         hasPrevious = true;
       } else if (!hasPrevious) {
-        throw ParseException("Unkown key for item" + at(lineNumber, colonColumn));
+        throw ParseException("Unkown key for item" + atLineAndColumn(lineNumber, colonColumn));
       }
       items[previousKey].emplace_back(line.substr(colon + 1));
       places[previousKey].push_back({lineNumber, colonColumn + 1});
@@ -219,7 +215,7 @@ void parseBalloon(Bubble& bubble, std::string_view text) {
   built.checkPieces([&](std::string_view piece, std::size_t line, std::size_t byte) {
     const Place& place = places.find(piece)->second.at(line - 1);
     const std::string& value = items.find(piece)->second.at(line - 1);
-    return at(place.line, place.column + characterCount(std::string_view(value).substr(0, byte + 1)) - 1);
+    return atLineAndColumn(place.line, place.column + characterCount(std::string_view(value).substr(0, byte + 1)) - 1);
   });
   bubble = std::move(built);
 }

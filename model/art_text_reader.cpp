@@ -32,11 +32,6 @@ std::string_view trim(std::string_view text) {
 
 bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Where a report's offending character stands, columns counted in characters.
-std::string at(std::size_t line, std::size_t column) {
-  return " at line " + std::to_string(line) + ", column " + std::to_string(column);
-}
-
 // Palette components are written with digits 0-9 and letters a-z (either
 // case), the letters counting on from 10; anything else gives -1.
 int paletteDigit(char c) {
@@ -85,7 +80,7 @@ std::size_t afterLineEnd(std::string_view text, std::size_t end) {
 
 // Reads the header into `header` and gives the offset where the body starts.
 std::size_t readHeader(std::string_view text, ArtHeader& header) {
-  if (!text.starts_with("$$$")) throw ParserException("Invalid header, no starting seperator: '$$$'" + at(1, 1));
+  if (!text.starts_with("$$$")) throw ParserException("Invalid header, no starting seperator: '$$$'" + atLineAndColumn(1, 1));
   std::size_t pos = lineEndFrom(text, 0);
   for (;;) {
     while (pos < text.size() && (text[pos] == '\r' || text[pos] == '\n')) ++pos;
@@ -231,7 +226,7 @@ class BodyReader {
   }
 
   std::string line() const { return "Line " + std::to_string(lineNumber_); }
-  std::string here(std::size_t column) const { return at(lineNumber_, column); }
+  std::string here(std::size_t column) const { return atLineAndColumn(lineNumber_, column); }
 
   void addConnector(bool slash) {
     ArtCell cell;

@@ -50,6 +50,10 @@ void Exception::print(std::ostream& stream) const {
   stream << '\n';
 }
 
+std::string atLineAndColumn(std::size_t line, std::size_t column) {
+  return " at line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
 std::string systemReason(int error) { return std::generic_category().message(error); }
 
 FileException::FileException(std::int64_t offset, const std::string& message, std::string reason)

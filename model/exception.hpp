@@ -1,6 +1,7 @@
 // The one family of failures used by both programs, and its report format.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -44,6 +45,10 @@ std::string systemReason(int error);
 // as \xNN: control bytes, DEL, C1 controls and bytes that are not part of
 // well-formed UTF-8. Everything else is kept as it is.
 std::string escapeControlBytes(std::string_view text);
+
+// Where a parser report's offending character stands in a source text, as
+// " at line L, column C", both counted from 1, columns in characters.
+std::string atLineAndColumn(std::size_t line, std::size_t column);
 
 class FileException : public Exception {
  public:
