@@ -21,8 +21,7 @@ constexpr std::string_view kReplacement = "\uFFFD";
 constexpr std::size_t kTabStop = 8;
 // What a terminal shows where nothing set a colour.
 constexpr Color kForeground(204, 204, 204);
-constexpr std::string_view kForegroundFill = "#cccccc";
-constexpr std::string_view kBackdropFill = "#181818";
+constexpr Color kBackdrop(24, 24, 24);
 // A unit is drawn this many pixels wide, so a cell is 8 by 16 pixels, as in
 // a terminal of the usual size.
 constexpr std::size_t kPixelsPerUnit = 8;
@@ -267,10 +266,11 @@ void writeSvgPicture(std::string_view terminalOutput, std::ostream& svg) {
   svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width * kPixelsPerUnit << "\" height=\""
       << height * kPixelsPerUnit << "\" viewBox=\"-1 -1 " << width << ' ' << height
-      << "\" shape-rendering=\"crispEdges\" font-family=\"monospace\" font-size=\"" << kFontSize << "\" fill=\""
-      << kForegroundFill << "\">\n"
-      << "<rect x=\"-1\" y=\"-1\" width=\"" << width << "\" height=\"" << height << "\" fill=\"" << kBackdropFill
-      << "\"/>\n";
+      << "\" shape-rendering=\"crispEdges\" font-family=\"monospace\" font-size=\"" << kFontSize << '"';
+  writeFill(svg, kForeground);
+  svg << ">\n<rect x=\"-1\" y=\"-1\" width=\"" << width << "\" height=\"" << height << '"';
+  writeFill(svg, kBackdrop);
+  svg << "/>\n";
   std::size_t rowIndex = 0;
   for (RowReader reader(terminalOutput); reader.next(row); ++rowIndex) {
     writePixels(svg, row, rowIndex);
