@@ -8,6 +8,7 @@
 #include "model/column_width.hpp"
 #include "render/line_breaker.hpp"
 #include "render/raw_output.hpp"
+#include "render/terminal_safe_text.hpp"
 #include "render/text_piece.hpp"
 
 namespace trot {
@@ -131,28 +132,16 @@ void writeVisible(std::ostream& output, std::string_view text, Rainbow* rainbow,
   }
 }
 
-// A piece's characters and colours: nothing else of it is drawn, not even
-// a tab or a line feed, which would move the rest of its row.
-std::string safePiece(std::string_view piece) {
-  std::string safe;
-  while (!piece.empty()) {
-    const TextPiece part = nextPiece(piece);
-    if (part.kind == PieceKind::Character) safe += shownBytes(part);
-    if (part.kind == PieceKind::Colour) safe += part.bytes;
-  }
-  return safe;
-}
-
 // A style file is shared like a database: its pieces are printed only as
 // far as they cannot steer the terminal.
 Bubble terminalSafePieces(const Bubble& bubble) {
   Bubble safe = bubble;
   for (auto* element : {&safe.nw, &safe.nnw, &safe.n, &safe.nne, &safe.ne, &safe.sw, &safe.ssw, &safe.s, &safe.sse,
                         &safe.se}) {
-    for (std::string& line : *element) line = safePiece(line);
+    for (std::string& line : *element) line = plainTextInColour(line);
   }
   for (auto* side : {&safe.nww, &safe.w, &safe.sww, &safe.ww, &safe.nee, &safe.e, &safe.see, &safe.ee}) {
-    *side = safePiece(std::string_view(*side).substr(0, kSidePieceBytes));
+    *side = plainTextInColour(std::string_view(*side).substr(0, kSidePieceBytes));
   }
   return safe;
 }

@@ -20,13 +20,22 @@ std::string terminalSafeText(std::string_view text) {
   return safe;
 }
 
-std::string plainText(std::string_view text) {
-  std::string plain;
+namespace {
+
+std::string charactersOf(std::string_view text, bool withColours) {
+  std::string kept;
   while (!text.empty()) {
     const TextPiece piece = nextPiece(text);
-    if (piece.kind == PieceKind::Character) plain += shownBytes(piece);
+    if (piece.kind == PieceKind::Character) kept += shownBytes(piece);
+    if (piece.kind == PieceKind::Colour && withColours) kept += piece.bytes;
   }
-  return plain;
+  return kept;
 }
+
+}  // namespace
+
+std::string plainText(std::string_view text) { return charactersOf(text, false); }
+
+std::string plainTextInColour(std::string_view text) { return charactersOf(text, true); }
 
 }  // namespace trot

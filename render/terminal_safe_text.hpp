@@ -18,4 +18,8 @@ std::string terminalSafeText(std::string_view text);
 // terminalSafeText keeps.
 std::string plainText(std::string_view text);
 
+// The same with its colours kept, as a bubble style's pieces are drawn:
+// nothing else of them, not even a tab, could move the rest of their row.
+std::string plainTextInColour(std::string_view text);
+
 }  // namespace trot
