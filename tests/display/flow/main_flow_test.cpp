@@ -361,18 +361,21 @@ TEST_F(TrotspeakRun, OwnPoniesFromSourceFilesJoinTheChoice) {
 }
 
 // File names and art markers made to steer a terminal reach neither stream
-// raw; a style listed without its escapes is found by that name.
+// raw; a style listed without its escapes is found by that name, and a link
+// that loops is passed over.
 TEST_F(TrotspeakRun, HostileNamesAndMarkersAreEscaped) {
   TROT_SKIP_WITHOUT_POSIX_SHELL();  // no control byte is allowed in a Windows file name
   dir.write("resources/ponies/\x1b]52;c;aGk=\x07\x1b]0;pwned\x07\x1b[2J x.pony", "no header");
   dir.write("resources/ponies/marker.pony", "$$$\nNAME: Hostile\n$$$\n$\a\b\x0e\v\f\302\2332J$\xe2\x96\x80\n");
   std::filesystem::copy_file(dir / "resources/bubbles/sayonly.bin", dir / "resources/bubbles/Say\x1b[31m\x07.bin");
+  std::filesystem::create_symlink("loop.bin", dir / "resources/bubbles/loop.bin");
   world.environment["TROTSPEAK_PATH"] = "own\x1b]0;pwned\x07";
   const auto result = run({"-p", "hostile", "-b", "Say", "-t", "hi"});
   EXPECT_EQ(result.status, 255);  // found the style of that name, which cannot think
   EXPECT_EQ(result.err, "Failed to process pony art '\"./resources/ponies/\\x1B]52;c;aGk=\\x07\\x1B]0;pwned\\x07\\x1B[2J "
                         "x.pony\"': Pony Parser error: Invalid header, no starting seperator: '$$$' at line 1, "
                         "column 1:\nFailed to parse escaped sequence: '\\x07\\x08\\x0E\\x0B\\x0C\\x9B2J' at line 4, column 1\n:( Null error: Bubble doesnt have think:\n");
+  EXPECT_BYTES("Say\nascii\nsayonly\n", run({"--list-bubbles"}).out);
   EXPECT_EQ(run({"--paths"}).out.substr(0, 50), "found    ./resources\nmissing  own\\x1B]0;pwned\\x07\n");
 }
 
